@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Configures and builds Cryptwright into build/ (or the folder given as $1, with extra cmake options after it).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+dir=${1:-build}
+shift || true
+if [ ! -f "$dir/build.ninja" ]; then
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+else
+  cmake "$dir" "$@" >/dev/null
+fi
+cmake --build "$dir" -- -j"$(nproc)"

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that Cryptwright needs to build, test and run.
+# Safe to run again: it installs only what is missing and says nothing when all is present.
+set -euo pipefail
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev fonts-dejavu-core
+  xvfb xauth
+)
+# The fuzz targets need clang and its sanitizer runtimes.
+if [ "${CW_SETUP_FUZZ:-0}" = 1 ]; then
+  packages+=(clang libclang-rt-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+  sudo="sudo"
+fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

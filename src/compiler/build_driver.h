@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "compiler/placement_settings.h"
+#include "document/level.h"
+#include "platform/io_result.h"
+
+namespace cw::compiler {
+
+struct BuildOutcome {
+  platform::IoResult result;          // failure: the map file could not be written
+  std::vector<std::string> warnings;  // missing templates, records that do not parse
+};
+
+// Compiles the level into the map file at mapPath: the brush pass, the entity pass and the relay
+// pass, in that order. Block templates are read from the current directory. The map replaces the
+// target only once it is complete; the level is never modified.
+[[nodiscard]] BuildOutcome BuildMapFile(const document::Level& level,
+                                        const PlacementSettings& settings,
+                                        const std::string& mapPath);
+
+}  // namespace cw::compiler

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+#include "document/level.h"
+#include "document/records.h"
+
+namespace cw::document {
+
+// The palette item that stands for blocks whose picture is missing; it is never placed.
+inline constexpr std::string_view kUnknownBlockName = "Unknown";
+
+// Index of the first block record whose first three numbers are the cell.
+std::optional<std::size_t> FindCellRecord(const Level& level, const Cell& cell);
+
+// The first block record of the cell that parses in full (what a pick shows).
+std::optional<BlockRecord> FindBlockAt(const Level& level, const Cell& cell);
+
+// Deletes the first block record of the cell; returns whether there was one.
+bool EraseCell(Level& level, const Cell& cell);
+
+// Places a block: the cell's first record is deleted and the new record appended at the end.
+// The name "Unknown" changes nothing; the empty name (the empty palette item) only erases.
+void PlaceBlock(Level& level, const BlockRecord& record);
+
+enum class LinkToggle { kRefused, kAdded, kRemoved };
+
+// Toggles a directed link: a link from a cell to itself on the same floor is refused; the first
+// record with the same six numbers is deleted; otherwise the record is appended.
+LinkToggle ToggleLink(Level& level, const LinkRecord& link);
+
+}  // namespace cw::document
