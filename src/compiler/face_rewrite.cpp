@@ -17,28 +17,41 @@ void RewriteFaceLine(std::string& out, const FaceFields& face, FaceClass faceCla
   }
   // A mirror turns the face inside out; exchanging the first and third points turns it back.
   if (IsMirroring(record.flags)) std::swap(placed[0], placed[2]);
+
+  // Millions of face lines make up a big map: each is written through a local buffer with a few
+  // appends rather than one append per piece.
+  char points[3 * (2 + 3 * 21 + 2)];
+  char* p = points;
   for (const Point3& point : placed) {
-    out += "( ";
-    AppendInteger(out, point.x);
-    out += ' ';
-    AppendInteger(out, point.y);
-    out += ' ';
-    AppendInteger(out, point.z);
-    out += " ) ";
+    *p++ = '(';
+    *p++ = ' ';
+    p = WriteInteger(p, point.x);
+    *p++ = ' ';
+    p = WriteInteger(p, point.y);
+    *p++ = ' ';
+    p = WriteInteger(p, point.z);
+    *p++ = ' ';
+    *p++ = ')';
+    *p++ = ' ';
   }
+  out.append(points, p);
+  out += face.textureName;
+
   const TextureFields texture = AlignTexture(
       faceClass, record.flags, CellReferencePoint(settings, record.cell()), face.texture);
-  out += face.textureName;
-  out += ' ';
-  AppendOffset(out, texture.xOffset);
-  out += ' ';
-  AppendOffset(out, texture.yOffset);
-  out += ' ';
-  AppendInteger(out, texture.rotation);
-  out += ' ';
-  AppendScale(out, texture.xScale);
-  out += ' ';
-  AppendScale(out, texture.yScale);
+  char numbers[2 * (1 + kMaxOffsetText) + 1 + 20 + 2 * (1 + kMaxScaleText)];
+  p = numbers;
+  *p++ = ' ';
+  p = WriteOffset(p, texture.xOffset);
+  *p++ = ' ';
+  p = WriteOffset(p, texture.yOffset);
+  *p++ = ' ';
+  p = WriteInteger(p, texture.rotation);
+  *p++ = ' ';
+  p = WriteScale(p, texture.xScale);
+  *p++ = ' ';
+  p = WriteScale(p, texture.yScale);
+  out.append(numbers, p);
 }
 
 std::string RewriteFaceLine(std::string_view line, const PlacementSettings& settings,
