@@ -122,3 +122,29 @@ TEST(KeyRewriteTest, KindOfTarget) {
 
 }  // namespace
 }  // namespace cw::compiler
+
+namespace cw::compiler {
+namespace {
+
+TEST(KeyRewriteTest, KeyLinesCutAtEveryPosition) {
+  const std::string lines[] = {R"("origin" "10 20 30")", R"("angle" "90")", R"("distance" "-32")",
+                               R"("target" "kexit")", R"("targetname" "door")"};
+  for (const std::string& line : lines) {
+    const std::size_t valuePosition = line.find(' ') + 2;
+    for (std::size_t length = 0; length <= line.size(); ++length) {
+      const std::string cut = line.substr(0, length);
+      const std::optional<KeyLine> key = ParseKeyLine(cut);
+      if (length < valuePosition) {
+        EXPECT_FALSE(key) << cut;
+      } else if (key && (key->kind == KeyKind::kTarget || key->kind == KeyKind::kTargetname)) {
+        // A name is whatever stands between the fixed position and the quote or the end.
+        EXPECT_EQ(key->value,
+                  line.substr(valuePosition, std::min(length, line.size() - 1) - valuePosition))
+            << cut;
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace cw::compiler
