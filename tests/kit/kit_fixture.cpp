@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 
 #include "compiler/map_compiler.h"
@@ -44,6 +47,23 @@ document::Level OneBlockLevel(const std::string& record) {
   document::Level level;
   level.BlockList.push_back(record);
   return level;
+}
+
+ShellRun Shell(const std::string& command) {
+  ShellRun run;
+  FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+  if (!pipe) return run;
+  char buffer[512];
+  while (std::fgets(buffer, sizeof buffer, pipe)) run.output += buffer;
+  int status = ::pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+std::string Quoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
 }
 
 geometry::ParsedMap ParseOrFail(const std::string& text) {

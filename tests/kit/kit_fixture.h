@@ -21,6 +21,16 @@ std::string CompileWithKit(const document::Level& level);
 // A level holding one record.
 document::Level OneBlockLevel(const std::string& record);
 
+// The exit status and the output (stdout and stderr together) of a shell command.
+struct ShellRun {
+  int status = -1;
+  std::string output;
+};
+ShellRun Shell(const std::string& command);
+
+// Text quoted for the shell.
+std::string Quoted(const std::string& text);
+
 // Parses map text and fails the current test on any parse error.
 geometry::ParsedMap ParseOrFail(const std::string& text);
 
