@@ -51,7 +51,7 @@ TEST(KitFilesTest, PellEdIniWritesOutTheSevenDefaultsEachAfterItsComment) {
 
 // A folder of stand-in compile tools that log how they were called, and a map folder whose name
 // holds a blank.
-class PostBuildTest : public ::testing::Test {
+class PostBuildScriptTest : public ::testing::Test {
  protected:
   void SetUp() override {
     std::filesystem::create_directory(dir_.path() / "tools");
@@ -79,7 +79,7 @@ class PostBuildTest : public ::testing::Test {
   TempDir dir_;
 };
 
-TEST_F(PostBuildTest, RunsQbspThenVisThenLightOnTheMap) {
+TEST_F(PostBuildScriptTest, RunsQbspThenVisThenLightOnTheMap) {
   AddTool("qbsp");
   AddTool("vis");
   AddTool("light");
@@ -92,14 +92,14 @@ TEST_F(PostBuildTest, RunsQbspThenVisThenLightOnTheMap) {
   EXPECT_THAT(run.output, ::testing::HasSubstr("running light"));
 }
 
-TEST_F(PostBuildTest, SaysSoWhenItFindsNoTools) {
+TEST_F(PostBuildScriptTest, SaysSoWhenItFindsNoTools) {
   ShellRun run = RunScript();
   EXPECT_EQ(run.status, 0);
   EXPECT_THAT(run.output, ::testing::HasSubstr("found no compile tools"));
   EXPECT_EQ(LogText(), "");
 }
 
-TEST_F(PostBuildTest, SkipsAMissingToolAndStopsAtAFailingOne) {
+TEST_F(PostBuildScriptTest, SkipsAMissingToolAndStopsAtAFailingOne) {
   AddTool("qbsp");
   AddTool("light");
   ShellRun skipped = RunScript();
@@ -115,7 +115,7 @@ TEST_F(PostBuildTest, SkipsAMissingToolAndStopsAtAFailingOne) {
   EXPECT_EQ(LogText(), "qbsp " + Folder() + "/Demo.map\n");
 }
 
-TEST_F(PostBuildTest, RefusesAWrongNumberOfArguments) {
+TEST_F(PostBuildScriptTest, RefusesAWrongNumberOfArguments) {
   ShellRun run = Shell("/bin/sh " + Quoted(KitPath("PellPost.BAT")) + " Demo");
   EXPECT_EQ(run.status, 2);
   EXPECT_THAT(run.output, ::testing::HasSubstr("expected two arguments"));
