@@ -95,9 +95,9 @@ TEST(DemoLevelTest, ItIsSealedAndEveryRoomIsReachableFromTheStart) {
   geometry::Vec3 leak = result.leak.value_or(geometry::Vec3{});
   EXPECT_TRUE(result.sealed) << "leak near " << leak.x << " " << leak.y << " " << leak.z;
   // Up the stairs to the teleporter's room on floor 1, and the stub beyond its doorway.
-  EXPECT_TRUE(flood.Reached({12 * 128, -1 * 128, 128 + 40}));
-  EXPECT_TRUE(flood.Reached({12 * 128, -4 * 128, 128 + 40}));
-  EXPECT_TRUE(flood.Reached({9 * 128, -1 * 128, 100}));  // above the middle step
+  EXPECT_TRUE(flood.Reached({13 * 128, -1 * 128, 128 + 40}));
+  EXPECT_TRUE(flood.Reached({13 * 128, -4 * 128, 128 + 40}));
+  EXPECT_TRUE(flood.Reached({10 * 128, -1 * 128, 100}));  // above the middle step
 }
 
 TEST(DemoLevelTest, WithoutOneOfItsWallsItLeaks) {
@@ -126,12 +126,12 @@ TEST(DemoLevelTest, ButtonTriggerAndTeleporterReachTheirTargets) {
   EXPECT_EQ(only("func_button").Value("target"), "t0500301");
   EXPECT_TRUE(doors.count("t0500301"));
   // The trigger in cell (0, 7, 1) fires its own name, which the one relay passes to the door of
-  // cell (0, 8, 1).
+  // cell (0, 9, 1).
   EXPECT_EQ(only("trigger_multiple").Value("target"), "t0500701");
   geometry::MapEntity relay = only("trigger_relay");
   EXPECT_EQ(relay.Value("targetname"), "t0500701");
-  EXPECT_EQ(relay.Value("target"), "t0500801");
-  EXPECT_TRUE(doors.count("t0500801"));
+  EXPECT_EQ(relay.Value("target"), "t0500901");
+  EXPECT_TRUE(doors.count("t0500901"));
   // The teleporter on floor 1 sends the player to the destination on floor 0.
   EXPECT_EQ(only("trigger_teleport").Value("target"),
             only("info_teleport_destination").Value("targetname"));
