@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -134,6 +135,10 @@ void BM_BuildStressLevel(benchmark::State& state) {
   }
   const auto bytes = static_cast<std::int64_t>(fs::file_size(map));
   state.counters["map_MB"] = static_cast<double>(bytes) / 1e6;
+  // The whole process's peak, level and benchmark included: an upper bound for the build's.
+  rusage usage{};
+  ::getrusage(RUSAGE_SELF, &usage);
+  state.counters["peak_RSS_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
   state.SetBytesProcessed(state.iterations() * bytes);
 }
 BENCHMARK(BM_BuildStressLevel)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
