@@ -14,10 +14,11 @@ constexpr bool IsCSpace(char c) {
 
 // Reads fields from a text the way C's sscanf does, without the locale. Each read skips white
 // space first, as %d, %s and %f do, so a blank between two fields of a pattern needs no call of
-// its own. A failed read leaves the position where it was.
+// its own. A failed read leaves the position where it was. As for a C string, a NUL byte ends
+// the text.
 class Scanner {
  public:
-  explicit Scanner(std::string_view text) : text_(text) {}
+  explicit Scanner(std::string_view text) : text_(text.substr(0, text.find('\0'))) {}
 
   // %d: an optional sign and decimal digits. A value outside the 32-bit signed range fails.
   bool Int(std::int32_t& value);

@@ -1,0 +1,22 @@
+#include "document/captions.h"
+
+#include "document/records.h"
+
+namespace cw::document {
+
+std::string FloorCaption(std::int32_t floor, std::string_view documentName) {
+  std::string caption = "  Floor " + DecimalText(floor) + "    ";
+  caption += documentName;
+  return caption;
+}
+
+std::string LinkCountCaption(std::size_t linkCount) {
+  return "Links  total " + DecimalText(static_cast<std::int64_t>(linkCount));
+}
+
+std::string CellLinkCaption(std::size_t outgoing, std::size_t incoming) {
+  return "Links  out " + DecimalText(static_cast<std::int64_t>(outgoing)) + " in " +
+         DecimalText(static_cast<std::int64_t>(incoming));
+}
+
+}  // namespace cw::document

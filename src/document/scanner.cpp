@@ -1,0 +1,109 @@
+#include "document/scanner.h"
+
+#include <clocale>
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#if defined(__GLIBC__) || defined(__APPLE__)
+#include <locale.h>
+#if defined(__APPLE__)
+#include <xlocale.h>
+#endif
+#endif
+
+namespace cw::document {
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+#if defined(__GLIBC__) || defined(__APPLE__)
+// The "C" locale, so that a comma decimal separator of the user's locale never changes a number.
+locale_t CLocale() {
+  static const locale_t locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+  return locale;
+}
+#endif
+
+float StringToFloat(const char* text, char** end) {
+#if defined(__GLIBC__) || defined(__APPLE__)
+  return strtof_l(text, end, CLocale());
+#elif defined(_WIN32)
+  static const _locale_t locale = _create_locale(LC_ALL, "C");
+  return _strtof_l(text, end, locale);
+#else
+  return std::strtof(text, end);
+#endif
+}
+
+}  // namespace
+
+void Scanner::SkipSpace() {
+  while (pos_ < text_.size() && IsCSpace(text_[pos_])) ++pos_;
+}
+
+bool Scanner::Int(std::int32_t& value) {
+  const std::size_t start = pos_;
+  SkipSpace();
+  bool negative = false;
+  if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
+    negative = text_[pos_] == '-';
+    ++pos_;
+  }
+  if (pos_ >= text_.size() || !IsDigit(text_[pos_])) {
+    pos_ = start;
+    return false;
+  }
+  // Accumulate the magnitude; anything beyond 2^31 cannot be a 32-bit value of either sign.
+  constexpr std::int64_t kLimit = std::int64_t{1} << 31;
+  std::int64_t magnitude = 0;
+  bool tooLarge = false;
+  while (pos_ < text_.size() && IsDigit(text_[pos_])) {
+    if (!tooLarge) {
+      magnitude = magnitude * 10 + (text_[pos_] - '0');
+      tooLarge = magnitude > kLimit;
+    }
+    ++pos_;
+  }
+  if (tooLarge || (!negative && magnitude == kLimit)) {
+    pos_ = start;
+    return false;
+  }
+  value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+  return true;
+}
+
+bool Scanner::Token(std::string& value) {
+  const std::size_t start = pos_;
+  SkipSpace();
+  const std::size_t first = pos_;
+  while (pos_ < text_.size() && !IsCSpace(text_[pos_])) ++pos_;
+  if (pos_ == first) {
+    pos_ = start;
+    return false;
+  }
+  value.assign(text_.substr(first, pos_ - first));
+  return true;
+}
+
+bool Scanner::Float(float& value) {
+  const std::size_t start = pos_;
+  SkipSpace();
+  const std::size_t first = pos_;
+  std::size_t last = first;
+  while (last < text_.size() && !IsCSpace(text_[last])) ++last;
+  // strtof needs a terminated text; a number never reaches past the next blank.
+  const std::string candidate(text_.substr(first, last - first));
+  char* end = nullptr;
+  const float parsed = StringToFloat(candidate.c_str(), &end);
+  const std::size_t used = static_cast<std::size_t>(end - candidate.c_str());
+  if (used == 0) {
+    pos_ = start;
+    return false;
+  }
+  value = parsed;
+  pos_ = first + used;
+  return true;
+}
+
+}  // namespace cw::document

@@ -1,0 +1,136 @@
+#include "document/level_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "support/test_files.h"
+
+namespace cw::document {
+namespace {
+
+using cw::testing::CrLfLines;
+using cw::testing::ReadFileBytes;
+using cw::testing::TempDir;
+using cw::testing::WriteFileBytes;
+using Lines = std::vector<std::string>;
+
+Level MakeLevel(Lines blocks, Lines links) {
+  Level level;
+  level.BlockList = std::move(blocks);
+  level.LinkList = std::move(links);
+  return level;
+}
+
+TEST(LevelFileText, BlocksThenColonLinksEachWithCrLf) {
+  EXPECT_EQ(LevelFileText(MakeLevel({"0 3 4 0 B", "0 4 4 2 C"}, {"0 3 4 1 3 4"})),
+            "0 3 4 0 B\r\n0 4 4 2 C\r\n:0 3 4 1 3 4\r\n");
+  EXPECT_EQ(LevelFileText(MakeLevel({}, {"1 2 3 1 4 5"})), ":1 2 3 1 4 5\r\n");
+  EXPECT_EQ(LevelFileText(Level{}), "");
+}
+
+TEST(ParseLevelFileText, LinesSortedIntoTheTwoListsInFileOrder) {
+  const LevelRecords records =
+      ParseLevelFileText(":1 2 3 1 4 5\n0 0 0 0 B\n\n:0 0 0 0 1 1\r\n0 1 1 1 C");
+  EXPECT_EQ(records.BlockList, (Lines{"0 0 0 0 B", "", "0 1 1 1 C"}));
+  EXPECT_EQ(records.LinkList, (Lines{"1 2 3 1 4 5", "0 0 0 0 1 1"}));
+}
+
+TEST(ParseLevelFileText, CarriageReturnsDroppedAndCtrlZEndsTheFile) {
+  const LevelRecords crlf = ParseLevelFileText("0 0 0 0 B\r\n:0 0 0 0 1 1\r\n");
+  const LevelRecords lf = ParseLevelFileText("0 0 0 0 B\n:0 0 0 0 1 1\n");
+  EXPECT_EQ(crlf.BlockList, lf.BlockList);
+  EXPECT_EQ(crlf.LinkList, lf.LinkList);
+  EXPECT_EQ(ParseLevelFileText("0 0\r0 0 B\r\r\n").BlockList, (Lines{"0 00 0 B"}));
+  EXPECT_EQ(ParseLevelFileText("0 0 0 0 B\n1 1 1 1 C\x1a\n2 2 2 2 D\n").BlockList,
+            (Lines{"0 0 0 0 B", "1 1 1 1 C"}));
+  EXPECT_TRUE(ParseLevelFileText("\x1a" "0 0 0 0 B\n").BlockList.empty());
+  EXPECT_TRUE(ParseLevelFileText("").BlockList.empty());
+  EXPECT_EQ(ParseLevelFileText("\n").BlockList, (Lines{""}));
+  EXPECT_EQ(ParseLevelFileText(":\n").LinkList, (Lines{""}));
+}
+
+TEST(ParseLevelFileText, LinesOfAnyLengthAreReadWhole) {
+  for (std::size_t length : {118u, 119u, 120u, 5000u}) {
+    const std::string name(length, 'n');
+    const LevelRecords withEnd = ParseLevelFileText("0 0 0 0 A\n" + name + "\n0 1 1 0 B\n");
+    EXPECT_EQ(withEnd.BlockList, (Lines{"0 0 0 0 A", name, "0 1 1 0 B"})) << length;
+    EXPECT_EQ(ParseLevelFileText("0 0 0 0 A\n" + name).BlockList, (Lines{"0 0 0 0 A", name}))
+        << length;
+  }
+}
+
+TEST(LevelFile, SaveThenLoadGivesBackTheSameBytesAndLists) {
+  TempDir dir;
+  const Level level = MakeLevel({"0 3 4 0 B", "", "-8 0 0 7 " + std::string(3000, 'x'), "garbage"},
+                                {"0 3 4 1 3 4", "0 0 0 0 -1 99", ":odd"});
+  const std::string path = dir.File("a.pwl");
+  ASSERT_TRUE(SaveLevelFile(path, level));
+  const std::string bytes = ReadFileBytes(path);
+  EXPECT_EQ(bytes, LevelFileText(level));
+
+  const LoadResult loaded = LoadLevelFile(path);
+  ASSERT_EQ(loaded.status, LoadStatus::kLoaded);
+  EXPECT_EQ(loaded.records.BlockList, level.BlockList);
+  EXPECT_EQ(loaded.records.LinkList, level.LinkList);
+
+  Level again = MakeLevel(loaded.records.BlockList, loaded.records.LinkList);
+  ASSERT_TRUE(SaveLevelFile(path, again));
+  EXPECT_EQ(ReadFileBytes(path), bytes);
+}
+
+TEST(LevelFile, EmptyLevelSavesZeroBytesAndLoadsEmpty) {
+  TempDir dir;
+  ASSERT_TRUE(SaveLevelFile(dir.File("e.pwl"), Level{}));
+  EXPECT_EQ(ReadFileBytes(dir.File("e.pwl")), "");
+  const LoadResult loaded = LoadLevelFile(dir.File("e.pwl"));
+  EXPECT_EQ(loaded.status, LoadStatus::kLoaded);
+  EXPECT_TRUE(loaded.records.BlockList.empty());
+  EXPECT_TRUE(loaded.records.LinkList.empty());
+}
+
+TEST(LevelFile, MissingFileIsANewLevelAndUnreadableFileAFailure) {
+  TempDir dir;
+  EXPECT_EQ(LoadLevelFile(dir.File("none.pwl")).status, LoadStatus::kNotFound);
+  const LoadResult folder = LoadLevelFile(dir.path().string());
+  EXPECT_EQ(folder.status, LoadStatus::kFailed);
+  EXPECT_NE(folder.error.find("Is a directory"), std::string::npos) << folder.error;
+  EXPECT_EQ(folder.error.rfind(dir.path().string(), 0), 0u) << "the message names the file";
+  WriteFileBytes(dir.File("plain"), "x");
+  EXPECT_EQ(LoadLevelFile(dir.File("plain") + "/a.pwl").status, LoadStatus::kFailed);
+}
+
+TEST(LevelFile, FailedSaveKeepsTheOldFileWhole) {
+  TempDir dir;
+  const std::string path = dir.File("keep.pwl");
+  const std::string old = CrLfLines({"0 0 0 0 Old"});
+  WriteFileBytes(path, old);
+  WriteFileBytes(dir.File("file"), "x");
+
+  const Level level = MakeLevel({"0 1 1 0 New"}, {});
+  const platform::IoResult intoFile = SaveLevelFile(dir.File("file") + "/x.pwl", level);
+  EXPECT_FALSE(intoFile);
+  EXPECT_NE(intoFile.error.find("Not a directory"), std::string::npos) << intoFile.error;
+
+  if (::geteuid() != 0) {  // permissions do not stop the super-user
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
+    const platform::IoResult readOnly = SaveLevelFile(path, level);
+    ::chmod(dir.path().c_str(), 0755);
+    EXPECT_FALSE(readOnly);
+    EXPECT_NE(readOnly.error.find("Permission denied"), std::string::npos) << readOnly.error;
+  }
+  EXPECT_EQ(ReadFileBytes(path), old);
+}
+
+TEST(DocumentNameFromPath, LastComponentCutBeforeItsLastDot) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"C:\\GAMES\\works\\a.b.pwl", "a.b"}, {"/home/u/works/level1.pwl", "level1"},
+      {"works/mixed\\name.pwl", "name"},     {"/tmp/noext", "noext"},
+      {"/tmp/dir.d/noext", "noext"},         {"plain.pwl", "plain"},
+      {"/tmp/.pwl", ""},
+  };
+  for (const auto& [path, name] : cases) EXPECT_EQ(DocumentNameFromPath(path), name) << path;
+}
+
+}  // namespace
+}  // namespace cw::document

@@ -1,0 +1,132 @@
+#include "platform/replacing_file_writer.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "support/test_files.h"
+
+namespace cw::platform {
+namespace {
+
+using cw::testing::ReadFileBytes;
+using cw::testing::TempDir;
+using cw::testing::WriteFileBytes;
+
+std::size_t EntriesIn(const std::filesystem::path& folder) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+  return count;
+}
+
+TEST(ReplacingFileWriter, WritesLinesWithCrLfAndLeavesNoTemporary) {
+  TempDir dir;
+  ReplacingFileWriter writer(dir.File("out.map"));
+  ASSERT_TRUE(writer.Open());
+  writer.WriteLine("{");
+  writer.Write("a");
+  writer.WriteLine("");
+  writer.WriteLine(std::string(1 << 19, 'x'));  // larger than the buffer
+  ASSERT_TRUE(writer.Commit());
+  EXPECT_EQ(ReadFileBytes(dir.File("out.map")), "{\r\na\r\n" + std::string(1 << 19, 'x') + "\r\n");
+  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+TEST(ReplacingFileWriter, InjectedWriteErrorKeepsTheOldFileAndReportsIt) {
+  TempDir dir;
+  const std::string path = dir.File("level.pwl");
+  WriteFileBytes(path, "old contents\r\n");
+  for (std::uint64_t failAfter : {0u, 3u, 100000u}) {
+    ReplacingFileWriter writer(path);
+    ASSERT_TRUE(writer.Open());
+    writer.FailAfterBytesForTesting(failAfter);
+    for (int i = 0; i < 20000; ++i) writer.WriteLine("0 1 2 3 Block");
+    const IoResult result = writer.Commit();
+    EXPECT_FALSE(result) << failAfter;
+    EXPECT_EQ(result.error, path + ": No space left on device");
+    EXPECT_EQ(ReadFileBytes(path), "old contents\r\n");
+    EXPECT_EQ(EntriesIn(dir.path()), 1u) << "the temporary file is removed";
+  }
+}
+
+TEST(ReplacingFileWriter, UncommittedWriterLeavesTargetUntouched) {
+  TempDir dir;
+  const std::string path = dir.File("level.pwl");
+  WriteFileBytes(path, "old");
+  {
+    ReplacingFileWriter writer(path);
+    ASSERT_TRUE(writer.Open());
+    writer.WriteLine("new");
+  }
+  EXPECT_EQ(ReadFileBytes(path), "old");
+  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+TEST(ReplacingFileWriter, KeepsPermissionBitsOrUsesTheUmask) {
+  TempDir dir;
+  const std::string existing = dir.File("existing");
+  WriteFileBytes(existing, "x");
+  ASSERT_EQ(::chmod(existing.c_str(), 0640), 0);
+  const mode_t oldMask = ::umask(022);
+  ReplacingFileWriter first(existing);
+  ASSERT_TRUE(first.Open());
+  ASSERT_TRUE(first.Commit());
+  ReplacingFileWriter second(dir.File("new"));
+  ASSERT_TRUE(second.Open());
+  ASSERT_TRUE(second.Commit());
+  ::umask(oldMask);
+  struct stat info{};
+  ASSERT_EQ(::stat(existing.c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+  ASSERT_EQ(::stat(dir.File("new").c_str(), &info), 0);
+  EXPECT_EQ(info.st_mode & 07777, 0644u);
+}
+
+TEST(ReplacingFileWriter, FollowsASymbolicLinkAndKeepsIt) {
+  TempDir dir;
+  WriteFileBytes(dir.File("real"), "old");
+  std::filesystem::create_symlink(dir.File("real"), dir.File("link"));
+  ReplacingFileWriter writer(dir.File("link"));
+  ASSERT_TRUE(writer.Open());
+  writer.Write("new");
+  ASSERT_TRUE(writer.Commit());
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link")));
+  EXPECT_EQ(ReadFileBytes(dir.File("real")), "new");
+}
+
+TEST(ReplacingFileWriter, DevicesAreWrittenInPlace) {
+  ReplacingFileWriter null("/dev/null");
+  ASSERT_TRUE(null.Open());
+  null.WriteLine("discarded");
+  EXPECT_TRUE(null.Commit());
+
+  ReplacingFileWriter full("/dev/full");
+  ASSERT_TRUE(full.Open());
+  full.WriteLine("no room");
+  const IoResult result = full.Commit();
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.error, "/dev/full: No space left on device");
+  struct stat info{};
+  ASSERT_EQ(::stat("/dev/full", &info), 0);
+  EXPECT_TRUE(S_ISCHR(info.st_mode)) << "the device must never be replaced by a file";
+}
+
+TEST(ReplacingFileWriter, OpenFailuresNameTheChosenFile) {
+  TempDir dir;
+  const IoResult missingFolder = ReplacingFileWriter(dir.File("no/such/x.map")).Open();
+  EXPECT_EQ(missingFolder.error, dir.File("no/such/x.map") + ": No such file or directory");
+  const IoResult folder = ReplacingFileWriter(dir.path().string()).Open();
+  EXPECT_FALSE(folder);
+  if (::geteuid() != 0) {
+    WriteFileBytes(dir.File("ro"), "keep");
+    ASSERT_EQ(::chmod(dir.File("ro").c_str(), 0444), 0);
+    const IoResult readOnly = ReplacingFileWriter(dir.File("ro")).Open();
+    EXPECT_EQ(readOnly.error, dir.File("ro") + ": Permission denied");
+    EXPECT_EQ(ReadFileBytes(dir.File("ro")), "keep");
+  }
+}
+
+}  // namespace
+}  // namespace cw::platform

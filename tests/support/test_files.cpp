@@ -1,0 +1,64 @@
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace cw::testing {
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "cryptwright-test-XXXXXX").string();
+  if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+  path_ = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  // Folders a test made read-only must become writable again before they can be removed.
+  for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
+       it != std::filesystem::recursive_directory_iterator(); it.increment(ignored)) {
+    if (it->is_directory(ignored)) {
+      std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
+                                   std::filesystem::perm_options::add, ignored);
+    }
+  }
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                               std::filesystem::perm_options::add, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempDir::File(std::string_view name) const { return (path_ / name).string(); }
+
+CurrentDirectoryGuard::CurrentDirectoryGuard(const std::filesystem::path& folder)
+    : previous_(std::filesystem::current_path()) {
+  std::filesystem::current_path(folder);
+}
+
+CurrentDirectoryGuard::~CurrentDirectoryGuard() {
+  std::error_code ignored;
+  std::filesystem::current_path(previous_, ignored);
+}
+
+void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  if (!out) ADD_FAILURE() << "cannot write " << path;
+}
+
+std::string ReadFileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string CrLfLines(std::initializer_list<std::string_view> lines) {
+  std::string text;
+  for (std::string_view line : lines) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+}  // namespace cw::testing
