@@ -60,7 +60,9 @@ void CheckKeyLine(std::string_view line, std::size_t index, std::vector<std::str
   } else if (key == "origin" && !HoldsIntegers(value, 3)) {
     problems.push_back(Problem(index, "\"origin\" must hold three whole numbers"));
   } else if ((key == "angle" || key == "distance") && !HoldsIntegers(value, 1)) {
-    problems.push_back(Problem(index, "\"" + std::string(key) + "\" must hold a whole number"));
+    std::string message(1, '"');
+    message.append(key).append("\" must hold a whole number");
+    problems.push_back(Problem(index, message));
   }
 }
 
