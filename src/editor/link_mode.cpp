@@ -59,11 +59,12 @@ void Editor::DrawFloorLinks() {
 
 void Editor::LinksClick() {
   if (LinkModeOn()) {
-    // A fresh snapshot keeps the cells placed or erased since the last full redraw.
+    // A fresh snapshot keeps the cells placed or erased since the last full redraw. The marker
+    // goes back on after the links, so that drawing it again restores what lies beneath.
     ToggleMarker(FloorCanvas(), MarkerColumn, MarkerRow);
     FloorSnapshot = FloorCanvas().copy();
-    ToggleMarker(FloorCanvas(), MarkerColumn, MarkerRow);
     DrawFloorLinks();
+    ToggleMarker(FloorCanvas(), MarkerColumn, MarkerRow);
   } else {
     RestoreFloorSnapshot(*this);
     ToggleMarker(FloorCanvas(), MarkerColumn, MarkerRow);
@@ -86,12 +87,15 @@ void Editor::FloorMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) 
   LinkDragActive = false;
   const document::LinkRecord link =
       ReleasedLink(LinkStartFloor, LinkStartX, LinkStartY, CurrentFloor(), x, y);
+  // The links are drawn under the marker, which is taken off and put back around them: a link
+  // drawn over the ring would be marked by the ring's next toggle.
+  ToggleMarker(FloorCanvas(), MarkerColumn, MarkerRow);
   if (document::ToggleLink(level, link) == document::LinkToggle::kRemoved) {
     // The removed link is still on the canvas: start again from the blocks.
     RestoreFloorSnapshot(*this);
-    ToggleMarker(FloorCanvas(), MarkerColumn, MarkerRow);
   }
   DrawFloorLinks();
+  ToggleMarker(FloorCanvas(), MarkerColumn, MarkerRow);
   SetLinkCountCaption();
 }
 
