@@ -1,5 +1,7 @@
 // Stand-in, used only while the real settings reader (app/settings.cpp) is missing from the tree;
 // src/CMakeLists.txt drops it as soon as that file exists. It reads "key=value" lines only.
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -15,6 +17,8 @@ Settings ParseSettings(std::string_view text) {
     auto eq = line.find('=');
     if (eq == std::string::npos) continue;
     std::string key = line.substr(0, eq), value = line.substr(eq + 1);
+    std::transform(key.begin(), key.end(), key.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     while (!value.empty() && (value.back() == '\r' || value.back() == ' ')) value.pop_back();
     char* end = nullptr;
     long v;
@@ -25,19 +29,19 @@ Settings ParseSettings(std::string_view text) {
     else
       v = std::strtol(value.c_str(), &end, 10);
     if (value.empty() || *end != 0) continue;
-    if (key == "Bx")
+    if (key == "bx")
       s.block.Bx = v;
-    else if (key == "By")
+    else if (key == "by")
       s.block.By = v;
-    else if (key == "Bz")
+    else if (key == "bz")
       s.block.Bz = v;
-    else if (key == "Ox")
+    else if (key == "ox")
       s.block.Ox = v;
-    else if (key == "Oy")
+    else if (key == "oy")
       s.block.Oy = v;
-    else if (key == "Ax")
+    else if (key == "ax")
       s.Ax = v;
-    else if (key == "Ay")
+    else if (key == "ay")
       s.Ay = v;
   }
   return s;
