@@ -182,6 +182,16 @@ TEST_F(LinkEditing, RightPressDuringADragKeepsTheBandSoTheDragEndsCleanly) {
   EXPECT_EQ(session.LinkList().size(), 2u);
 }
 
+TEST_F(LinkEditing, PressWhileADragRunsTakesTheOldBandOffFirst) {
+  // A second left press with no release between them (a lost release) starts a new drag.
+  session.Editor().FloorMouseDown(Qt::LeftButton, Qt::NoModifier, 10, 10);
+  session.Editor().FloorMouseMove(Qt::NoModifier, 200, 150);
+  session.Editor().FloorMouseDown(Qt::LeftButton, Qt::NoModifier, 100, 100);
+  session.Editor().FloorMouseUp(Qt::LeftButton, Qt::NoModifier, 150, 100);
+  EXPECT_EQ(session.LinkList(), Strings{"0 3 3 0 4 3"});
+  EXPECT_TRUE(SameImage(session.Canvas(), OverlaidView(session)));
+}
+
 TEST_F(LinkEditing, SwitchingLinkModeOffAndOn) {
   session.LinkList() = {"0 0 0 0 2 0", "3 0 0 3 1 1"};
   session.SetLinkMode(false);

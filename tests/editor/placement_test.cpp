@@ -115,6 +115,21 @@ TEST(Placement, NoSelectedItemIsRefusedWithOneErrorAndChangesNothing) {
   EXPECT_EQ(session.Editor().MarkerColumn, 2);
 }
 
+TEST(Placement, PictureThatCannotBeLoadedStopsThePressAfterTheRecordIsMade) {
+  EditorSession session;
+  session.ChooseItem("B");
+  std::filesystem::remove(session.Folder() / "B.bmp");
+  const QImage before = session.Canvas().copy();
+  session.Click(Qt::LeftButton, {70, 40});
+  EXPECT_EQ(session.BlockList(), Strings{"0 2 1 0 B"});
+  ASSERT_EQ(session.Errors().size(), 1u);
+  EXPECT_TRUE(session.Errors().front().contains("B.bmp"));
+  // The cell is not drawn; the marker was taken off and the press stopped there.
+  QImage withoutMarker = before;
+  editor::ToggleMarker(withoutMarker, 0, 0);
+  EXPECT_EQ(session.Canvas(), withoutMarker);
+}
+
 TEST(Pick, CopiesTheCellsBlockIntoTheToolBoxWithoutAPaletteClick) {
   EditorSession session;
   session.BlockList() = {"1 2 1 0 C", "0 2 1 5 B", "0 2 1 2 C"};
