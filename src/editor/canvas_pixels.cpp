@@ -17,36 +17,55 @@ bool HasDirectPixels(const QImage& canvas) {
   return canvas.format() == QImage::Format_RGB32 || canvas.format() == QImage::Format_ARGB32;
 }
 
-void SetPixel(QImage& canvas, std::int64_t x, std::int64_t y, QRgb colour) {
-  const int cx = static_cast<int>(x);
-  const int cy = static_cast<int>(y);
-  if (HasDirectPixels(canvas)) {
-    reinterpret_cast<QRgb*>(canvas.scanLine(cy))[cx] = colour | 0xff000000u;
-  } else {
-    canvas.setPixel(cx, cy, colour);
-  }
-}
+// Writes pixels of the canvas, straight into its rows when they hold 32-bit pixels. The rows are
+// fetched once, so the canvas is detached from any copy sharing it before the first pixel.
+class PixelWriter {
+ public:
+  explicit PixelWriter(QImage& canvas)
+      : canvas_(canvas),
+        direct_(HasDirectPixels(canvas)),
+        bits_(direct_ ? canvas.bits() : nullptr),
+        stride_(canvas.bytesPerLine()) {}
 
-void InvertPixel(QImage& canvas, std::int64_t x, std::int64_t y) {
-  const int cx = static_cast<int>(x);
-  const int cy = static_cast<int>(y);
-  if (HasDirectPixels(canvas)) {
-    reinterpret_cast<QRgb*>(canvas.scanLine(cy))[cx] ^= 0x00ffffffu;
-  } else {
-    canvas.setPixel(cx, cy, canvas.pixel(cx, cy) ^ 0x00ffffffu);
+  void Set(std::int64_t x, std::int64_t y, QRgb colour) {
+    if (direct_) {
+      Row(y)[x] = colour | 0xff000000u;
+    } else {
+      canvas_.setPixel(static_cast<int>(x), static_cast<int>(y), colour);
+    }
   }
-}
+
+  void Invert(std::int64_t x, std::int64_t y) {
+    if (direct_) {
+      Row(y)[x] ^= 0x00ffffffu;
+    } else {
+      const int cx = static_cast<int>(x);
+      const int cy = static_cast<int>(y);
+      canvas_.setPixel(cx, cy, canvas_.pixel(cx, cy) ^ 0x00ffffffu);
+    }
+  }
+
+ private:
+  QRgb* Row(std::int64_t y) { return reinterpret_cast<QRgb*>(bits_ + y * stride_); }
+
+  QImage& canvas_;
+  bool direct_;
+  uchar* bits_;
+  std::int64_t stride_;
+};
 
 }  // namespace
 
 void DrawLine(QImage& canvas, PixelPoint from, PixelPoint to, QRgb colour) {
+  PixelWriter pixels(canvas);
   ForEachLinePixel(from, to, BoundsOf(canvas),
-                   [&](std::int64_t x, std::int64_t y) { SetPixel(canvas, x, y, colour); });
+                   [&](std::int64_t x, std::int64_t y) { pixels.Set(x, y, colour); });
 }
 
 void InvertLine(QImage& canvas, PixelPoint from, PixelPoint to) {
+  PixelWriter pixels(canvas);
   ForEachLinePixel(from, to, BoundsOf(canvas),
-                   [&](std::int64_t x, std::int64_t y) { InvertPixel(canvas, x, y); });
+                   [&](std::int64_t x, std::int64_t y) { pixels.Invert(x, y); });
 }
 
 void DrawBox(QImage& canvas, PixelPoint topLeft, PixelPoint bottomRight, QRgb outline, QRgb fill) {
@@ -58,10 +77,11 @@ void DrawBox(QImage& canvas, PixelPoint topLeft, PixelPoint bottomRight, QRgb ou
   const std::int64_t y0 = std::max<std::int64_t>(topLeft.y, 0);
   const std::int64_t x1 = std::min<std::int64_t>(right, canvas.width() - 1);
   const std::int64_t y1 = std::min<std::int64_t>(bottom, canvas.height() - 1);
+  PixelWriter pixels(canvas);
   for (std::int64_t y = y0; y <= y1; ++y) {
     for (std::int64_t x = x0; x <= x1; ++x) {
       const bool edge = x == topLeft.x || x == right || y == topLeft.y || y == bottom;
-      SetPixel(canvas, x, y, edge ? outline : fill);
+      pixels.Set(x, y, edge ? outline : fill);
     }
   }
 }

@@ -4,27 +4,13 @@
 
 namespace cw::editor {
 
-void StartLinkDrag(LinkDrag& drag, std::int32_t floor, std::int32_t x, std::int32_t y) {
-  const GridCell cell = CellOfPoint(x, y);
-  const PixelPoint centre = CellCentre(cell.column, cell.row);
-  drag.LinkStartFloor = floor;
-  drag.LinkStartX = static_cast<std::int32_t>(centre.x);
-  drag.LinkStartY = static_cast<std::int32_t>(centre.y);
-  drag.LinkEndX = x;
-  drag.LinkEndY = y;
-  drag.LinkDragActive = true;
-}
-
-document::LinkRecord ReleasedLink(const LinkDrag& drag, std::int32_t floor, std::int32_t x,
-                                  std::int32_t y) {
-  const GridCell start = CellOfPoint(drag.LinkStartX, drag.LinkStartY);
+document::LinkRecord ReleasedLink(std::int32_t startFloor, std::int32_t startX, std::int32_t startY,
+                                  std::int32_t endFloor, std::int32_t x, std::int32_t y) {
+  // Dividing 32-bit values by 32 keeps every cell within 32 bits.
+  const GridCell start = CellOfPoint(startX, startY);
   const GridCell end = CellOfPoint(x, y);
-  return {drag.LinkStartFloor,
-          static_cast<std::int32_t>(start.column),
-          static_cast<std::int32_t>(start.row),
-          floor,
-          static_cast<std::int32_t>(end.column),
-          static_cast<std::int32_t>(end.row)};
+  return {startFloor, static_cast<std::int32_t>(start.column), static_cast<std::int32_t>(start.row),
+          endFloor,   static_cast<std::int32_t>(end.column),   static_cast<std::int32_t>(end.row)};
 }
 
 }  // namespace cw::editor

@@ -37,8 +37,8 @@ void DrawLink(QImage& canvas, const QFont& font, const document::LinkRecord& lin
   }
 }
 
-void DrawFloorLinks(QImage& canvas, const QFont& font, const std::vector<std::string>& linkList,
-                    std::int32_t currentFloor) {
+void DrawLinkOverlay(QImage& canvas, const QFont& font, const std::vector<std::string>& linkList,
+                     std::int32_t currentFloor) {
   for (const std::string& text : linkList) {
     if (const auto link = document::ParseLinkRecord(text)) {
       DrawLink(canvas, font, *link, currentFloor);
@@ -64,10 +64,6 @@ CellLinkCounts DrawCellLinks(QImage& canvas, const QFont& font,
     }
   }
   return counts;
-}
-
-void InvertRubberBand(QImage& canvas, const LinkDrag& drag) {
-  InvertLine(canvas, {drag.LinkStartX, drag.LinkStartY}, {drag.LinkEndX, drag.LinkEndY});
 }
 
 }  // namespace cw::editor

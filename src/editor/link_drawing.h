@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "document/records.h"
-#include "editor/link_drag.h"
 
 // The link overlay of the floor canvas: red lines between cell centres, a small square at an end
 // on the current floor, the other floor's number at an end on another floor, and an arrow head
@@ -24,8 +23,8 @@ void DrawLink(QImage& canvas, const QFont& font, const document::LinkRecord& lin
 
 // Draws, in list order, every link record with an end on `currentFloor`. Records that do not
 // parse as links are skipped.
-void DrawFloorLinks(QImage& canvas, const QFont& font, const std::vector<std::string>& linkList,
-                    std::int32_t currentFloor);
+void DrawLinkOverlay(QImage& canvas, const QFont& font, const std::vector<std::string>& linkList,
+                     std::int32_t currentFloor);
 
 struct CellLinkCounts {
   std::size_t out = 0;
@@ -39,9 +38,5 @@ struct CellLinkCounts {
 CellLinkCounts DrawCellLinks(QImage& canvas, const QFont& font,
                              const std::vector<std::string>& linkList, std::int32_t currentFloor,
                              std::int32_t column, std::int32_t row);
-
-// The rubber-band line of a drag, from the start cell's centre to the free end, in invert mode:
-// drawing it a second time takes it off.
-void InvertRubberBand(QImage& canvas, const LinkDrag& drag);
 
 }  // namespace cw::editor

@@ -50,13 +50,29 @@ void ForEachLinePixel(PixelPoint from, PixelPoint to, const PixelBounds& bounds,
   } else {
     line_detail::StepsInside(from.y, sign, bounds.top, bounds.bottom, steps, first, last);
   }
-  for (std::int64_t step = first; step <= last; ++step) {
-    const std::int64_t major = (xMajor ? from.x : from.y) + sign * step;
-    const std::int64_t minor =
-        (xMajor ? from.y : from.x) + line_detail::MinorOffset(step, xMajor ? dy : dx, steps);
+  if (first > last) return;
+  // The minor offset of each step, step * delta / steps rounded, follows from the first one by
+  // adding 2 * |delta| to the numerator 2 * step * |delta| + steps at each step, over 2 * steps.
+  const std::int64_t delta = xMajor ? dy : dx;
+  const std::int64_t magnitude = delta < 0 ? -delta : delta;
+  const std::int64_t denominator = 2 * steps;
+  std::int64_t offset = line_detail::MinorOffset(first, magnitude, steps);
+  std::int64_t remainder = static_cast<std::int64_t>(
+      (2 * static_cast<__int128>(first) * magnitude + steps) % denominator);
+  const std::int64_t majorStart = xMajor ? from.x : from.y;
+  const std::int64_t minorStart = xMajor ? from.y : from.x;
+  for (std::int64_t step = first;; ++step) {
+    const std::int64_t major = majorStart + sign * step;
+    const std::int64_t minor = minorStart + (delta < 0 ? -offset : offset);
     const std::int64_t x = xMajor ? major : minor;
     const std::int64_t y = xMajor ? minor : major;
     if (x >= bounds.left && x < bounds.right && y >= bounds.top && y < bounds.bottom) visit(x, y);
+    if (step == last) break;
+    remainder += 2 * magnitude;
+    if (remainder >= denominator) {
+      remainder -= denominator;
+      ++offset;
+    }
   }
 }
 

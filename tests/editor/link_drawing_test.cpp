@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/canvas_pixels.h"
+#include "editor/link_drag.h"
 #include "editor/marker.h"
 
 namespace cw::editor {
@@ -146,11 +148,11 @@ TEST(DrawLink, FarOffEndIsDrawnAcrossTheCanvas) {
   EXPECT_EQ(canvas.pixel(46, 46), kRed);
 }
 
-TEST(DrawFloorLinks, DrawsTheLinksOfTheFloorAndSkipsRecordsThatDoNotParse) {
+TEST(DrawLinkOverlay, DrawsTheLinksOfTheFloorAndSkipsRecordsThatDoNotParse) {
   const std::vector<std::string> links = {"0 0 0 0 2 0", "garbage", "", "1 0 1 1 2 1",
                                           "0 0 4  0 2 4"};
   QImage canvas = GreyCanvas();
-  DrawFloorLinks(canvas, TestFont(), links, 0);
+  DrawLinkOverlay(canvas, TestFont(), links, 0);
   EXPECT_EQ(canvas.pixel(30, 16), kRed);
   EXPECT_FALSE(AnyPixelOf(canvas, kRed, QRect(0, 40, 256, 16)));  // floor 1's link
   EXPECT_EQ(canvas.pixel(30, 144), kRed);                         // two blanks still parse
@@ -174,33 +176,25 @@ TEST(DrawCellLinks, ShowsAndCountsOnlyTheLinksOfTheCell) {
   EXPECT_FALSE(AnyPixelOf(canvas, kRed, QRect(120, 136, 30, 20)));  // (4, 4) end of 1 -> 0
 }
 
-TEST(InvertRubberBand, DrawnTwiceRestoresAlsoUnderTheMarkerInEitherOrder) {
+TEST(InvertLine, RubberBandDrawnTwiceRestoresAlsoUnderTheMarkerInEitherOrder) {
   const QImage before = PatternedCanvas();
-  LinkDrag drag;
-  StartLinkDrag(drag, 0, 40, 50);
-  drag.LinkEndX = 200;
-  drag.LinkEndY = -30;
+  const PixelPoint start{48, 48};
+  const PixelPoint end{200, -30};
   QImage canvas = before;
-  InvertRubberBand(canvas, drag);
+  InvertLine(canvas, start, end);
   EXPECT_EQ(canvas.pixel(48, 48), ~before.pixel(48, 48) | 0xff000000u);
   ToggleMarker(canvas, 1, 1);
-  InvertRubberBand(canvas, drag);
+  InvertLine(canvas, start, end);
   EXPECT_NE(canvas, before);
   ToggleMarker(canvas, 1, 1);
   EXPECT_EQ(canvas, before);
 }
 
-TEST(LinkDrag, StartsAtTheCellCentreAndReleasesOnTheCellUnderThePoint) {
-  LinkDrag drag;
-  StartLinkDrag(drag, -2, 70, 40);
-  EXPECT_TRUE(drag.LinkDragActive);
-  EXPECT_EQ(drag.LinkStartFloor, -2);
-  EXPECT_EQ(drag.LinkStartX, 80);
-  EXPECT_EQ(drag.LinkStartY, 48);
-  EXPECT_EQ(drag.LinkEndX, 70);
-  EXPECT_EQ(drag.LinkEndY, 40);
-  EXPECT_EQ(ReleasedLink(drag, 3, -20, 100), Link(-2, 2, 1, 3, 0, 3));
-  EXPECT_EQ(ReleasedLink(drag, 3, -40, 2000), Link(-2, 2, 1, 3, -1, 62));
+TEST(ReleasedLink, GoesFromTheStartCellToTheCellUnderTheReleasePoint) {
+  EXPECT_EQ(ReleasedLink(-2, 80, 48, 3, -20, 100), Link(-2, 2, 1, 3, 0, 3));
+  EXPECT_EQ(ReleasedLink(-2, 80, 48, 3, -40, 2000), Link(-2, 2, 1, 3, -1, 62));
+  EXPECT_EQ(ReleasedLink(0, 16, 16, 0, 2147483647, -2147483647 - 1),
+            Link(0, 0, 0, 0, 67108863, -67108864));
 }
 
 }  // namespace

@@ -84,6 +84,28 @@ TEST(ForEachLinePixel, StepsOnePixelAlongTheLongerAxis) {
   EXPECT_EQ(pixels.back(), (std::pair<std::int64_t, std::int64_t>{46, 26}));
 }
 
+TEST(ForEachLinePixel, EachStepIsTheNearestPixelToTheTrueLine) {
+  // Every pixel lies within half a pixel of the exact line along the minor axis, halves rounded
+  // away from the start.
+  for (std::int64_t dx = -40; dx <= 40; dx += 3) {
+    for (std::int64_t dy = -40; dy <= 40; dy += 7) {
+      const PixelPoint from{5, -9};
+      const Pixels pixels = LinePixels(from, {from.x + dx, from.y + dy}, kWide);
+      const bool xMajor = std::abs(dx) >= std::abs(dy);
+      const std::int64_t steps = std::max(std::abs(dx), std::abs(dy));
+      ASSERT_EQ(static_cast<std::int64_t>(pixels.size()), steps);
+      for (std::int64_t i = 0; i < steps; ++i) {
+        const std::int64_t delta = xMajor ? dy : dx;
+        const double exact = static_cast<double>(i * delta) / static_cast<double>(steps);
+        const double got =
+            static_cast<double>(xMajor ? pixels[i].second - from.y : pixels[i].first - from.x);
+        const double error = (got - exact) * (delta < 0 ? -1.0 : 1.0);
+        EXPECT_TRUE(error > -0.5 && error <= 0.5) << dx << "," << dy << " step " << i;
+      }
+    }
+  }
+}
+
 TEST(ForEachLinePixel, BoundsKeepTheSamePixelsOfTheLine) {
   // Clipping must not move the line: the clipped pixels are exactly the unclipped ones inside.
   const PixelBounds bounds{3, 2, 41, 29};
