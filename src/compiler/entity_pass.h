@@ -1,0 +1,14 @@
+#pragma once
+
+#include "compiler/build_state.h"
+#include "compiler/map_output.h"
+
+namespace cw::compiler {
+
+// Writes, for each block record, a comment line "// " and the record, followed by the entity
+// section of its template: faces placed as in the world entity, the keys origin, angle, distance,
+// target and targetname rewritten for the block's cell and orientation, every other line as it
+// is. k-targets take the level's links from the block's cell, in list order.
+void WriteEntityPass(MapOutput& out, BuildState& state);
+
+}  // namespace cw::compiler

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "compiler/face_line.h"
+#include "compiler/placement_settings.h"
+#include "document/records.h"
+
+namespace cw::compiler {
+
+// Appends the placed face: each point placed with PlacePoint, points 1 and 3 exchanged for a
+// mirroring orientation, the texture realigned with AlignTexture for the face class taken from
+// the template points, written as
+// "( X1 Y1 Z1 ) ( X2 Y2 Z2 ) ( X3 Y3 Z3 ) name xoff yoff rot xscale yscale".
+void RewriteFaceLine(std::string& out, const FaceFields& face, FaceClass faceClass,
+                     const PlacementSettings& settings, const document::BlockRecord& record);
+
+// The output line for one template face line; a line that does not parse completely is returned
+// unchanged.
+std::string RewriteFaceLine(std::string_view line, const PlacementSettings& settings,
+                            const document::BlockRecord& record);
+
+}  // namespace cw::compiler

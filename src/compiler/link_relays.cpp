@@ -1,0 +1,40 @@
+#include "compiler/link_relays.h"
+
+#include <string>
+
+#include "compiler/number_text.h"
+#include "compiler/placement.h"
+
+namespace cw::compiler {
+
+void WriteLinkRelays(MapOutput& out, BuildState& state) {
+  const PlacementSettings& s = state.settings;
+  std::string line;
+  for (std::size_t i = 0; i < state.links.size(); ++i) {
+    const std::optional<document::LinkRecord>& link = state.links.link(i);
+    if (!link || state.links.IsTaken(i)) continue;
+    // Division truncates toward zero, also for a negative floor height.
+    const std::int64_t halfFloor = s.Bz / 2;
+    out.WriteLine("{");
+    out.WriteLine("\"classname\" \"trigger_relay\"");
+    line = "\"origin\" \"";
+    AppendInteger(line, std::int64_t{s.Bx} * link->startColumn + s.Ox);
+    line += ' ';
+    AppendInteger(line, std::int64_t{s.Oy} - std::int64_t{s.By} * link->startRow);
+    line += ' ';
+    AppendInteger(line, halfFloor + std::int64_t{s.Bz} * link->startFloor);
+    line += '"';
+    out.WriteLine(line);
+    line = "\"targetname\" \"t0";
+    AppendInteger(line, CellNumber(link->startFloor, link->startColumn, link->startRow));
+    line += '"';
+    out.WriteLine(line);
+    line = "\"target\" \"t0";
+    AppendInteger(line, CellNumber(link->endFloor, link->endColumn, link->endRow));
+    line += '"';
+    out.WriteLine(line);
+    out.WriteLine("}");
+  }
+}
+
+}  // namespace cw::compiler

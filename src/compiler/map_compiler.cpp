@@ -1,0 +1,57 @@
+#include "compiler/map_compiler.h"
+
+#include <set>
+
+#include "compiler/brush_pass.h"
+#include "compiler/build_state.h"
+#include "compiler/entity_pass.h"
+#include "compiler/link_relays.h"
+#include "document/records.h"
+
+namespace cw::compiler {
+namespace {
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+std::vector<std::string> CheckLevel(BuildState& state) {
+  std::vector<std::string> warnings;
+  std::set<std::string> missingNames;
+  const auto& blocks = state.level.BlockList;
+  for (std::size_t i = 0; i < blocks.size(); ++i) {
+    const auto record = document::ParseBlockRecord(blocks[i]);
+    if (!record) {
+      warnings.push_back("block record " + std::to_string(i + 1) + " " + Quoted(blocks[i]) +
+                         " does not parse; only its comment lines are written");
+      continue;
+    }
+    const TemplateLibrary::Entry& entry = state.templates.Get(record->name);
+    if (!entry.found && missingNames.insert(record->name).second) {
+      warnings.push_back(entry.problem + "; blocks named " + Quoted(record->name) +
+                         " get no brushes or entities");
+    }
+  }
+  for (std::size_t i = 0; i < state.links.size(); ++i) {
+    if (!state.links.link(i)) {
+      warnings.push_back("link record " + std::to_string(i + 1) + " " +
+                         Quoted(state.level.LinkList[i]) + " does not parse; it gets no relay");
+    }
+  }
+  return warnings;
+}
+
+}  // namespace
+
+std::vector<std::string> CompileMap(const document::Level& level, const PlacementSettings& settings,
+                                    TemplateSource& templates, MapOutput& out) {
+  TemplateLibrary library(templates);
+  BuildState state(level, settings, library);
+  std::vector<std::string> warnings = CheckLevel(state);
+  WriteBrushPass(out, state);
+  WriteEntityPass(out, state);
+  WriteLinkRelays(out, state);
+  return warnings;
+}
+
+}  // namespace cw::compiler

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "compiler/map_output.h"
+#include "compiler/placement_settings.h"
+#include "compiler/template_library.h"
+#include "document/level.h"
+
+namespace cw::compiler {
+
+// Compiles the level into map lines: the brush pass, the entity pass and the relay pass, in that
+// order. Returns the warnings, in level order: block records that do not parse, block templates
+// that are missing (once per block name) and link records that do not parse. The level is only
+// read.
+std::vector<std::string> CompileMap(const document::Level& level, const PlacementSettings& settings,
+                                    TemplateSource& templates, MapOutput& out);
+
+}  // namespace cw::compiler

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "compiler/block_template.h"
+
+namespace cw::compiler {
+
+// The text of a block template, or why there is none.
+struct TemplateText {
+  bool found = false;
+  std::string bytes;
+  std::string problem;  // "file: reason" when not found
+};
+
+// Where block templates come from, by block name.
+class TemplateSource {
+ public:
+  virtual ~TemplateSource() = default;
+  virtual TemplateText Read(const std::string& blockName) = 0;
+};
+
+// Templates as files named by the block name followed by ".map", opened by that relative name,
+// so from the current directory.
+class FileTemplateSource final : public TemplateSource {
+ public:
+  TemplateText Read(const std::string& blockName) override;
+};
+
+// Templates held in memory, by block name.
+class MemoryTemplateSource final : public TemplateSource {
+ public:
+  void Add(const std::string& blockName, std::string bytes) {
+    texts_[blockName] = std::move(bytes);
+  }
+  TemplateText Read(const std::string& blockName) override;
+
+ private:
+  std::map<std::string, std::string> texts_;
+};
+
+// Each template is read and prepared once per build and reused by every block that names it;
+// a missing template gives two empty sections.
+class TemplateLibrary {
+ public:
+  explicit TemplateLibrary(TemplateSource& source) : source_(source) {}
+
+  struct Entry {
+    BlockTemplate blockTemplate;
+    bool found = false;
+    std::string problem;
+  };
+  const Entry& Get(const std::string& blockName);
+
+ private:
+  TemplateSource& source_;
+  std::map<std::string, std::unique_ptr<Entry>> entries_;
+};
+
+}  // namespace cw::compiler
