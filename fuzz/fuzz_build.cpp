@@ -1,61 +1,53 @@
 // A whole build from one input packed as four files separated by "%%" lines: the level file,
-// the templates "A.map" and "B.map", and the settings file "PellEd.ini", read exactly as the
-// editor and cryptwright-build read them. Beyond "no crash, no undefined behaviour":
-// - the build succeeds and is deterministic;
-// - every line of the map ends with CR LF, and the map opens and closes the world entity;
-// - every block record has its comment line;
-// - the level is left as it was.
+// the templates of blocks "A" and "B", and the settings file, each read by the program's own
+// readers. Beyond "no crash, no undefined behaviour":
+// - compiling is deterministic and leaves the level as it was;
+// - every line of the map ends with CR LF; the map opens the world entity;
+// - every block record has its comment line, in level order, in both passes;
+// - an empty level gives exactly the world entity's three lines.
 #include <cstdint>
 #include <string>
 
 #include "app/settings.h"
-#include "compiler/build_driver.h"
+#include "compiler/map_compiler.h"
+#include "compiler/map_output.h"
+#include "compiler/template_library.h"
 #include "document/level.h"
 #include "document/level_file.h"
 #include "support/fuzz_support.h"
 
-namespace {
-
-// The map goes to a name with a blank, which no block name (a run of non-blanks) can reach, so
-// no template is ever read from the map being written.
-constexpr const char* kMapPath = "map output.map";
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using cw::fuzz::Require;
-  cw::fuzz::EnterScratchFolder();
   const auto parts = cw::fuzz::SplitPackedInput(cw::fuzz::InputText(data, size), 4);
-  cw::fuzz::WriteFileOrDie("level.pwl", parts[0]);
-  cw::fuzz::WriteFileOrDie("A.map", parts[1]);
-  cw::fuzz::WriteFileOrDie("B.map", parts[2]);
-  cw::fuzz::WriteFileOrDie(cw::app::kSettingsFileName, parts[3]);
+  const cw::document::LevelRecords records = cw::document::ParseLevelFileText(parts[0]);
+  cw::compiler::MemoryTemplateSource templates;
+  templates.Add("A", std::string(parts[1]));
+  templates.Add("B", std::string(parts[2]));
+  const cw::app::Settings settings = cw::app::ParseSettings(parts[3]);
 
-  const auto loaded = cw::document::LoadLevelFile("level.pwl");
-  Require(loaded.status == cw::document::LoadStatus::kLoaded, "the level file loads");
   cw::document::Level level;
-  level.BlockList = loaded.records.BlockList;
-  level.LinkList = loaded.records.LinkList;
-  const cw::document::Level before = level;
-  const cw::app::Settings settings = cw::app::ReadSettingsFile(cw::app::kSettingsFileName);
+  level.BlockList = records.BlockList;
+  level.LinkList = records.LinkList;
+  cw::compiler::MapText first;
+  const auto warnings = cw::compiler::CompileMap(level, settings.block, templates, first);
+  cw::compiler::MapText second;
+  Require(cw::compiler::CompileMap(level, settings.block, templates, second) == warnings &&
+              second.text() == first.text(),
+          "compiling twice gives the same map and warnings");
+  Require(level.BlockList == records.BlockList && level.LinkList == records.LinkList,
+          "compiling leaves the level as it was");
 
-  const auto first = cw::compiler::BuildMapFile(level, settings.block, kMapPath);
-  Require(first.result.ok, "a build into the scratch folder succeeds");
-  const std::string map = cw::fuzz::ReadFileOrDie(kMapPath);
-  const auto second = cw::compiler::BuildMapFile(level, settings.block, kMapPath);
-  Require(second.result.ok && cw::fuzz::ReadFileOrDie(kMapPath) == map,
-          "building twice gives the same map");
-  Require(level.BlockList == before.BlockList && level.LinkList == before.LinkList,
-          "the build leaves the level as it was");
-
+  const std::string& map = first.text();
   Require(map.starts_with("{\r\n\"classname\" \"worldspawn\"\r\n"), "the map opens the world");
   Require(cw::fuzz::HasOnlyCrLfLineEnds(map), "every line ends with CR LF");
   std::size_t from = 0;
-  for (const std::string& record : level.BlockList) {
-    const std::string comment = "\r\n// " + record + "\r\n";
-    const std::size_t at = map.find(comment, from);
-    Require(at != std::string::npos, "every block record has its comment line, in order");
-    from = at + comment.size() - 2;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const std::string& record : level.BlockList) {
+      const std::string comment = "\r\n// " + record + "\r\n";
+      const std::size_t at = map.find(comment, from);
+      Require(at != std::string::npos, "every block record has its comment line, in order");
+      from = at + comment.size() - 2;
+    }
   }
   if (level.BlockList.empty() && level.LinkList.empty()) {
     Require(map == "{\r\n\"classname\" \"worldspawn\"\r\n}\r\n",

@@ -1,40 +1,21 @@
 // One block template through both passes. The input's first line is the block record; the rest
-// is the template, saved under the record's block name. Beyond "no crash, no undefined
-// behaviour":
-// - the build succeeds and is deterministic;
+// is the template of the record's block name. Beyond "no crash, no undefined behaviour":
+// - compiling is deterministic and leaves the level as it was;
 // - the map opens with the world entity, carries the record's comment line in both passes, and
 //   ends every line with CR LF;
-// - the level is left as it was.
+// - a template that is missing gives the comment lines and the world entity's lines only.
 #include <cstdint>
 #include <string>
 
-#include "compiler/build_driver.h"
+#include "compiler/map_compiler.h"
+#include "compiler/map_output.h"
+#include "compiler/template_library.h"
 #include "document/level.h"
 #include "document/records.h"
 #include "support/fuzz_support.h"
 
-namespace {
-
-// The map goes to a name with a blank, which no block name (a run of non-blanks) can reach, so
-// no template is ever read from the map being written.
-constexpr const char* kMapPath = "map output.map";
-
-// A block name that is safe to use as a file name in the scratch folder.
-bool IsPlainName(const std::string& name) {
-  if (name.empty() || name.size() > 64) return false;
-  for (const char c : name) {
-    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-                       c == '_' || c == '-';
-    if (!plain) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using cw::fuzz::Require;
-  cw::fuzz::EnterScratchFolder();
   const std::string_view input = cw::fuzz::InputText(data, size);
   const std::size_t lineEnd = input.find('\n');
   std::string record(input.substr(0, lineEnd));
@@ -42,35 +23,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view templateText =
       lineEnd == std::string_view::npos ? std::string_view() : input.substr(lineEnd + 1);
 
-  std::string templateFile;
-  if (const auto block = cw::document::ParseBlockRecord(record);
-      block && IsPlainName(block->name)) {
-    templateFile = block->name + ".map";
-    cw::fuzz::WriteFileOrDie(templateFile, templateText);
-  }
+  cw::compiler::MemoryTemplateSource templates;
+  const auto block = cw::document::ParseBlockRecord(record);
+  if (block) templates.Add(block->name, std::string(templateText));
 
   cw::document::Level level;
   level.BlockList = {record};
   const cw::document::Level before = level;
   const cw::compiler::PlacementSettings settings;
-  const auto first = cw::compiler::BuildMapFile(level, settings, kMapPath);
-  Require(first.result.ok, "a build into the scratch folder succeeds");
-  const std::string map = cw::fuzz::ReadFileOrDie(kMapPath);
-  const auto second = cw::compiler::BuildMapFile(level, settings, kMapPath);
-  Require(second.result.ok && cw::fuzz::ReadFileOrDie(kMapPath) == map,
-          "building twice gives the same map");
+  cw::compiler::MapText first;
+  const auto warnings = cw::compiler::CompileMap(level, settings, templates, first);
+  cw::compiler::MapText second;
+  Require(cw::compiler::CompileMap(level, settings, templates, second) == warnings &&
+              second.text() == first.text(),
+          "compiling twice gives the same map and warnings");
   Require(level.BlockList == before.BlockList && level.LinkList == before.LinkList,
-          "the build leaves the level as it was");
+          "compiling leaves the level as it was");
 
+  const std::string& map = first.text();
   Require(map.starts_with("{\r\n\"classname\" \"worldspawn\"\r\n"), "the map opens the world");
-  Require(map.ends_with("\r\n"), "the map ends with a line end");
   Require(cw::fuzz::HasOnlyCrLfLineEnds(map), "every line ends with CR LF");
-  const std::string comment = "\r\n// " + record + "\r\n";
-  const std::size_t firstComment = map.find(comment);
-  Require(firstComment != std::string::npos &&
-              map.find(comment, firstComment + comment.size() - 2) != std::string::npos,
-          "the record's comment line is written in both passes");
-
-  if (!templateFile.empty()) cw::fuzz::RemoveFileIfPresent(templateFile);
+  const std::string comment = "// " + record + "\r\n";
+  const std::string world = "{\r\n\"classname\" \"worldspawn\"\r\n";
+  const std::size_t firstComment = map.find("\r\n" + comment);
+  Require(firstComment == world.size() - 2, "the brush pass starts with the record's comment");
+  Require(map.find("\r\n" + comment, firstComment + comment.size()) != std::string::npos,
+          "the entity pass writes the record's comment line too");
+  if (!block) {
+    Require(map == world + comment + "}\r\n" + comment,
+            "a record that does not parse adds nothing");
+  }
   return 0;
 }
