@@ -1,19 +1,19 @@
 // Saves and loads that fail: the failure comes back with the file's name and the reason, the
 // previous file stays whole, no temporary file is left behind, and nothing is reported as done.
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 
 #include "document/level_file.h"
+#include "support/file_size_limit.h"
 #include "support/test_files.h"
 
 namespace cw::document {
 namespace {
 
+using cw::testing::FileSizeLimit;
 using cw::testing::ReadFileBytes;
 using cw::testing::TempDir;
 using cw::testing::WriteFileBytes;
@@ -31,27 +31,6 @@ std::size_t EntriesIn(const std::filesystem::path& folder) {
   for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
   return count;
 }
-
-// Files may grow only up to a limit while it is alive, as on a disk that fills up half-way.
-// The limit holds for the super-user too.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &previous_);
-    previousHandler_ = ::signal(SIGXFSZ, SIG_IGN);  // the write fails with EFBIG instead
-    rlimit limit = previous_;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &previous_);
-    ::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit previous_{};
-  sighandler_t previousHandler_;
-};
 
 TEST(SaveFailure, UnwritableTargetsReturnTheReasonAndCreateNothing) {
   TempDir dir;
