@@ -1,0 +1,118 @@
+#include "compiler/build_driver.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include "compiler/post_build.h"
+#include "support/post_build_probe.h"
+#include "support/test_files.h"
+
+namespace cw::compiler {
+namespace {
+
+using cw::testing::CrLfLines;
+using cw::testing::CurrentDirectoryGuard;
+using cw::testing::ReadFileBytes;
+using cw::testing::TempDir;
+using cw::testing::WriteFileBytes;
+
+document::Level OneBlockLevel() {
+  document::Level level;
+  level.BlockList = {"0 1 0 0 Box"};
+  level.LinkList = {"0 1 0 0 2 0"};
+  return level;
+}
+
+const std::string kBoxMap = CrLfLines({
+    "{",
+    "\"classname\" \"worldspawn\"",
+    "// 0 1 0 0 Box",
+    "( 128 0 0 ) ( 128 64 0 ) ( 192 64 0 ) FLOOR 0 0 0 1 1",
+    "}",
+    "// 0 1 0 0 Box",
+    "{",
+    "\"classname\" \"trigger_relay\"",
+    "\"origin\" \"128 0 64\"",
+    "\"targetname\" \"t0500100\"",
+    "\"target\" \"t0500200\"",
+    "}",
+});
+
+TEST(BuildDriverTest, WritesTheMapWithTemplatesFromTheCurrentFolder) {
+  const TempDir dir;
+  const CurrentDirectoryGuard cwd(dir.path());
+  // LF or CR LF lines and a Ctrl-Z end read alike.
+  WriteFileBytes(dir.path() / "Box.map",
+                 "{\n\"classname\" \"worldspawn\"\r\n( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) FLOOR 0 0 0 "
+                 "1 1\r\n}\n\x1a{\n\"classname\" \"light\"\n}\n");
+  const document::Level level = OneBlockLevel();
+  const BuildOutcome outcome = BuildMapFile(level, {}, dir.File("out.map"));
+  ASSERT_TRUE(outcome.result) << outcome.result.error;
+  EXPECT_TRUE(outcome.warnings.empty());
+  EXPECT_EQ(ReadFileBytes(dir.path() / "out.map"), kBoxMap);
+  EXPECT_EQ(level.LinkList, OneBlockLevel().LinkList);
+  EXPECT_FALSE(outcome.postBuildStarted);
+
+  // A second build replaces the first with the same bytes.
+  WriteFileBytes(dir.path() / "out.map",
+                 "old content that is longer than the new map ... " + std::string(5000, 'x'));
+  ASSERT_TRUE(BuildMapFile(level, {}, dir.File("out.map")).result);
+  EXPECT_EQ(ReadFileBytes(dir.path() / "out.map"), kBoxMap);
+}
+
+TEST(BuildDriverTest, WarnsAboutMissingTemplates) {
+  const TempDir dir;
+  const CurrentDirectoryGuard cwd(dir.path());
+  const BuildOutcome outcome = BuildMapFile(OneBlockLevel(), {}, dir.File("out.map"));
+  ASSERT_TRUE(outcome.result);
+  ASSERT_EQ(outcome.warnings.size(), 1u);
+  EXPECT_EQ(outcome.warnings[0],
+            "Box.map: No such file or directory; blocks named \"Box\" get no brushes or entities");
+}
+
+TEST(BuildDriverTest, UnwritableMapIsAFailureNamingTheFile) {
+  const TempDir dir;
+  const CurrentDirectoryGuard cwd(dir.path());
+  std::filesystem::create_directory(dir.path() / "folder.map");
+  struct Case {
+    std::string path;
+    std::string error;
+  } cases[] = {
+      {dir.File("missing/out.map"), dir.File("missing/out.map") + ": No such file or directory"},
+      {"/dev/full", "/dev/full: No space left on device"},
+      {dir.File("folder.map"), dir.File("folder.map") + ": "},
+  };
+  for (const Case& c : cases) {
+    const BuildOutcome outcome = BuildMapFile(OneBlockLevel(), {}, c.path);
+    EXPECT_FALSE(outcome.result) << c.path;
+    EXPECT_EQ(outcome.result.error.substr(0, c.error.size()), c.error);
+  }
+}
+
+TEST(BuildDriverTest, PostBuildOnlyAfterAMapWasWritten) {
+  const TempDir dir;
+  const CurrentDirectoryGuard cwd(dir.path());
+  const std::filesystem::path record = dir.path() / "record.txt";
+  WriteFileBytes(dir.path() / kPostBuildBatchName, cw::testing::RecordingBatchScript(record));
+
+  const BuildOutcome failed = Build(OneBlockLevel(), {}, dir.File("missing/out.map"));
+  EXPECT_FALSE(failed.result);
+  EXPECT_FALSE(failed.postBuildStarted);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_FALSE(std::filesystem::exists(record));
+
+  const BuildOutcome built = Build(OneBlockLevel(), {}, dir.File("out.map"));
+  ASSERT_TRUE(built.result);
+  EXPECT_TRUE(built.postBuildStarted);
+  const auto lines = cw::testing::WaitForLines(record);
+  ASSERT_TRUE(lines);
+  EXPECT_EQ((*lines)[1], "out");
+  EXPECT_EQ((*lines)[2], dir.path().string());
+}
+
+}  // namespace
+}  // namespace cw::compiler

@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/post_build_probe.h"
+#include "support/test_files.h"
+
+namespace {
+
+using cw::testing::CrLfLines;
+using cw::testing::ReadFileBytes;
+using cw::testing::TempDir;
+using cw::testing::WriteFileBytes;
+
+struct ToolRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// Runs cryptwright-build in a folder with the given arguments, capturing its output.
+ToolRun RunTool(const std::filesystem::path& folder, const std::vector<std::string>& arguments) {
+  const std::string outPath = (folder / ".stdout").string();
+  const std::string errPath = (folder / ".stderr").string();
+  std::vector<std::string> argv = {CW_TOOL_CRYPTWRIGHT_BUILD};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  std::vector<char*> args;
+  for (std::string& a : argv) args.push_back(a.data());
+  args.push_back(nullptr);
+  // Nothing buffered may be written twice by the child.
+  std::fflush(stdout);
+  std::fflush(stderr);
+  const pid_t pid = ::fork();
+  if (pid == 0) {
+    if (::chdir(folder.c_str()) != 0 || !::freopen(outPath.c_str(), "w", stdout) ||
+        !::freopen(errPath.c_str(), "w", stderr)) {
+      ::_exit(126);
+    }
+    ::execv(args[0], args.data());
+    ::_exit(127);
+  }
+  ToolRun run;
+  int status = 0;
+  if (pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status)) {
+    run.exitCode = WEXITSTATUS(status);
+  }
+  run.out = ReadFileBytes(outPath);
+  run.err = ReadFileBytes(errPath);
+  return run;
+}
+
+// A folder with a block template, settings and a level.
+class CryptwrightBuildTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteFileBytes(dir_.path() / "Box.map",
+                   CrLfLines({"{", "\"classname\" \"worldspawn\"",
+                              "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) FLOOR 8 8 0 1 1", "}", "{",
+                              "\"classname\" \"light\"", "\"origin\" \"0 0 24\"", "}"}));
+    WriteFileBytes(dir_.path() / "PellEd.ini", "[Block]\r\nBx=64\r\nbz=$20\r\n");
+    std::filesystem::create_directory(dir_.path() / "works");
+    WriteFileBytes(dir_.path() / "works" / "level.pwl",
+                   CrLfLines({"1 2 0 0 Box", "0 0 0 0 Gone", "broken", ":1 2 0 0 0 0"}));
+  }
+
+  TempDir dir_;
+};
+
+const std::string kExpectedMap = CrLfLines({
+    "{",
+    "\"classname\" \"worldspawn\"",
+    "// 1 2 0 0 Box",
+    "( 128 0 32 ) ( 128 64 32 ) ( 192 64 32 ) FLOOR -120 8 0 1 1",
+    "// 0 0 0 0 Gone",
+    "// broken",
+    "}",
+    "// 1 2 0 0 Box",
+    "{",
+    "\"classname\" \"light\"",
+    "\"origin\" \"128 0 56\"",
+    "}",
+    "// 0 0 0 0 Gone",
+    "// broken",
+    "{",
+    "\"classname\" \"trigger_relay\"",
+    "\"origin\" \"128 0 48\"",
+    "\"targetname\" \"t0510200\"",
+    "\"target\" \"t0500000\"",
+    "}",
+});
+
+TEST_F(CryptwrightBuildTest, CompilesWithTheFoldersSettingsAndTemplates) {
+  const ToolRun run = RunTool(dir_.path(), {"works/level.pwl", "works/level.map"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(ReadFileBytes(dir_.path() / "works" / "level.map"), kExpectedMap);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.err,
+            "cryptwright-build: warning: Gone.map: No such file or directory; blocks named "
+            "\"Gone\" get no brushes or entities\n"
+            "cryptwright-build: warning: block record 3 \"broken\" does not parse; only its "
+            "comment lines are written\n");
+  // No post-build step without being asked for one.
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "record.txt"));
+}
+
+TEST_F(CryptwrightBuildTest, PostBuildOnRequest) {
+  const std::filesystem::path record = dir_.path() / "record.txt";
+  WriteFileBytes(dir_.path() / "PellPost.BAT", cw::testing::RecordingBatchScript(record));
+  const ToolRun plain = RunTool(dir_.path(), {"works/level.pwl", "works/level.map"});
+  EXPECT_EQ(plain.exitCode, 0);
+  const ToolRun run = RunTool(dir_.path(), {"--post-build", "works/level.pwl", "works/level.map"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  const auto lines = cw::testing::WaitForLines(record);
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(*lines, (std::vector<std::string>{"2", "level", (dir_.path() / "works").string(),
+                                              dir_.path().string()}));
+}
+
+TEST_F(CryptwrightBuildTest, PostBuildThatCannotStartIsAWarning) {
+  const ToolRun run = RunTool(dir_.path(), {"works/level.pwl", "works/level.map", "--post-build"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_NE(run.err.find("cryptwright-build: warning: PellPost.BAT could not be found or "
+                         "started; no post-build step ran\n"),
+            std::string::npos)
+      << run.err;
+}
+
+TEST_F(CryptwrightBuildTest, ErrorsNameTheFileAndTheReason) {
+  WriteFileBytes(dir_.path() / "works" / "level.map", "old map");
+  std::filesystem::create_directory(dir_.path() / "folder.pwl");
+  struct Case {
+    std::vector<std::string> arguments;
+    int exitCode;
+    std::string err;  // the beginning of stderr
+  } cases[] = {
+      {{"nothere.pwl", "out.map"},
+       1,
+       "cryptwright-build: nothere.pwl: No such file or directory\n"},
+      {{"folder.pwl", "out.map"}, 1, "cryptwright-build: folder.pwl: Is a directory\n"},
+      {{"works/level.pwl", "missing/out.map"},
+       1,
+       "cryptwright-build: missing/out.map: No such file or directory\n"},
+      {{"works/level.pwl", "/dev/full"}, 1, "cryptwright-build: warning: Gone.map"},
+      {{}, 2, "cryptwright-build: expected a level file and an output file\n"},
+      {{"a.pwl"}, 2, "cryptwright-build: expected a level file and an output file\n"},
+      {{"a.pwl", "b.map", "c"}, 2, "cryptwright-build: expected a level file and an output file\n"},
+      {{"a.pwl", "b.map", "--fast"}, 2, "cryptwright-build: unknown option --fast\n"},
+  };
+  for (const Case& c : cases) {
+    const ToolRun run = RunTool(dir_.path(), c.arguments);
+    const std::string what = c.arguments.empty() ? "(none)" : c.arguments[0];
+    EXPECT_EQ(run.exitCode, c.exitCode) << what << "\n" << run.err;
+    EXPECT_EQ(run.err.substr(0, c.err.size()), c.err) << what;
+    EXPECT_EQ(run.out, "") << what;
+  }
+  // After the warnings, the last line names the output file that could not be written.
+  const ToolRun full = RunTool(dir_.path(), {"works/level.pwl", "/dev/full"});
+  EXPECT_NE(full.err.find("\ncryptwright-build: /dev/full: No space left on device\n"),
+            std::string::npos)
+      << full.err;
+  EXPECT_EQ(ReadFileBytes(dir_.path() / "works" / "level.map"), "old map");
+}
+
+TEST_F(CryptwrightBuildTest, HelpExplainsTheCommand) {
+  const ToolRun run = RunTool(dir_.path(), {"--help"});
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out.rfind("Usage: cryptwright-build LEVEL OUTPUT [--post-build]\n", 0), 0u);
+  for (const char* topic : {"PellEd.ini", "--post-build", "PellPost.BAT", "Exit status"}) {
+    EXPECT_NE(run.out.find(topic), std::string::npos) << topic;
+  }
+}
+
+TEST_F(CryptwrightBuildTest, WithoutSettingsFileUsesTheDefaults) {
+  std::filesystem::remove(dir_.path() / "PellEd.ini");
+  WriteFileBytes(dir_.path() / "one.pwl", ":0 1 2 0 3 4\r\n");
+  const ToolRun run = RunTool(dir_.path(), {"one.pwl", "one.map"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(ReadFileBytes(dir_.path() / "one.map"),
+            CrLfLines({"{", "\"classname\" \"worldspawn\"", "}", "{",
+                       "\"classname\" \"trigger_relay\"", "\"origin\" \"128 -256 64\"",
+                       "\"targetname\" \"t0500102\"", "\"target\" \"t0500304\"", "}"}));
+}
+
+}  // namespace
