@@ -1,0 +1,13 @@
+// The editor program: no command-line arguments of its own; it works in the current directory.
+#include <QApplication>
+
+#include "editor/editor.h"
+#include "forms/start_up.h"
+
+int main(int argc, char* argv[]) {
+  // The level and the editor state exist before the application and any window.
+  cw::editor::Editor editor(cw::editor::ProgramServices());
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Cryptwright"));
+  return cw::forms::RunProgram(editor);
+}

@@ -1,0 +1,98 @@
+#include "editor/block_picture.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace cw::editor {
+
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// The whole file, or false when it cannot be opened or read (a folder, no permission...).
+bool ReadFileBytes(const std::string& fileName, std::string& bytes) {
+  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
+  if (!file) return false;
+  bytes.clear();
+  std::array<char, 8192> chunk;
+  for (;;) {
+    const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
+    bytes.append(chunk.data(), got);
+    if (got < chunk.size()) return std::ferror(file.get()) == 0;
+  }
+}
+
+QImage DecodeBitmap(const std::string& bytes) {
+  QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
+                                    static_cast<int>(bytes.size()), "BMP");
+  if (!picture.isNull() && picture.depth() < 8)
+    picture = picture.convertToFormat(QImage::Format_Indexed8);
+  return picture;
+}
+
+// The opaque RGB32 value of every palette index; indices beyond the picture's table are black.
+std::array<QRgb, 256> OpaqueColourTable(const QImage& picture) {
+  std::array<QRgb, 256> table;
+  table.fill(0xFF000000u);
+  const QList<QRgb> colours = picture.colorTable();
+  const auto count = std::min<qsizetype>(colours.size(), 256);
+  for (qsizetype i = 0; i < count; ++i)
+    table[static_cast<std::size_t>(i)] = colours[i] | 0xFF000000u;
+  return table;
+}
+
+}  // namespace
+
+std::string PictureFileName(const std::string& blockName) {
+  return blockName + ".bmp";
+}
+
+QImage PictureLoader::Load(const std::string& fileName) {
+  std::string bytes;
+  if (!ReadFileBytes(fileName, bytes))
+    throw PictureError("Impossible d'ouvrir le fichier " + fileName + ".");
+  auto found = decoded_.find(fileName);
+  if (found != decoded_.end() && found->second.bytes == bytes) return found->second.picture;
+  QImage picture = DecodeBitmap(bytes);
+  if (picture.isNull())
+    throw PictureError("Le fichier " + fileName + " n'est pas une image bitmap valide.");
+  decoded_[fileName] = Decoded{std::move(bytes), picture};
+  return picture;
+}
+
+void DrawPicture(QImage& canvas, const QImage& picture, std::int64_t x, std::int64_t y) {
+  if (canvas.isNull() || picture.isNull()) return;
+  const std::int64_t left = std::max<std::int64_t>(x, 0);
+  const std::int64_t top = std::max<std::int64_t>(y, 0);
+  const std::int64_t right = std::min<std::int64_t>(x + picture.width(), canvas.width());
+  const std::int64_t bottom = std::min<std::int64_t>(y + picture.height(), canvas.height());
+  if (left >= right || top >= bottom) return;
+  const int width = static_cast<int>(right - left);
+  const int sourceX = static_cast<int>(left - x);
+
+  if (picture.format() == QImage::Format_Indexed8) {
+    const std::array<QRgb, 256> table = OpaqueColourTable(picture);
+    for (std::int64_t row = top; row < bottom; ++row) {
+      const uchar* source = picture.constScanLine(static_cast<int>(row - y)) + sourceX;
+      auto* target = reinterpret_cast<QRgb*>(canvas.scanLine(static_cast<int>(row))) + left;
+      for (int i = 0; i < width; ++i) target[i] = table[source[i]];
+    }
+    return;
+  }
+  const QImage opaque = picture.format() == QImage::Format_RGB32
+                            ? picture
+                            : picture.convertToFormat(QImage::Format_RGB32);
+  for (std::int64_t row = top; row < bottom; ++row) {
+    const auto* source =
+        reinterpret_cast<const QRgb*>(opaque.constScanLine(static_cast<int>(row - y))) + sourceX;
+    auto* target = reinterpret_cast<QRgb*>(canvas.scanLine(static_cast<int>(row))) + left;
+    std::memcpy(target, source, static_cast<std::size_t>(width) * sizeof(QRgb));
+  }
+}
+
+}  // namespace cw::editor

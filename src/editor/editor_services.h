@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace cw::editor {
+
+// What a file dialog is asked to show. Every dialog of the tool box starts in the folder "works"
+// below the current directory and proposes the level's name; none asks before overwriting, the
+// open dialog accepts a name that does not exist, and none changes the current directory.
+struct FileDialogRequest {
+  enum class Kind { kOpen, kSave };
+  Kind kind = Kind::kOpen;
+  QString defaultSuffix;  // "pwl" or "map", added to a typed name without an extension
+  QString filter;         // "texte Pellowmar (*.pwl)"
+  QString initialFolder;  // absolute path of "works" below the current directory
+  QString proposedName;   // the level's name
+};
+
+// Shows a modal file dialog; the chosen full path, or nothing when the user cancelled.
+using FileChooser = std::function<std::optional<QString>(const FileDialogRequest&)>;
+
+// Shows one error to the user (a message box with the stop icon in the program).
+using ErrorReporter = std::function<void(const QString& message)>;
+
+// Starts the post-build step for a finished map file; whether a process was started.
+using PostBuildStarter = std::function<bool(const std::string& mapPath)>;
+
+// Everything modal or outside the process that the editor reaches goes through these, so that the
+// editing logic runs unchanged under tests with recorders in their place.
+struct EditorServices {
+  FileChooser chooseFile;
+  ErrorReporter reportError;
+  PostBuildStarter runPostBuild;
+};
+
+// The services of the running program: Qt's file dialog, a critical message box, and the
+// post-build batch.
+EditorServices ProgramServices();
+
+}  // namespace cw::editor

@@ -1,0 +1,59 @@
+#include "editor/editor.h"
+
+#include <QListWidget>
+#include <string>
+#include <unordered_set>
+
+#include "document/level_edit.h"
+#include "document/records.h"
+#include "editor/orient_picture.h"
+#include "editor/palette.h"
+#include "forms/tool_box_form.h"
+
+namespace cw::editor {
+
+namespace {
+
+constexpr int kCellSize = 32;
+
+}  // namespace
+
+void Editor::FillBackground() {
+  QImage& canvas = FloorCanvas();
+  // One conversion of the tile, then plain row copies for every cell.
+  const QImage tile =
+      LoadPicture(PictureFileName(kEmptyBlockName)).convertToFormat(QImage::Format_RGB32);
+  const int columns = canvas.width() / kCellSize;
+  const int rows = canvas.height() / kCellSize;
+  for (int column = 0; column < columns; ++column)
+    for (int row = 0; row < rows; ++row)
+      DrawPicture(canvas, tile, kCellSize * column, kCellSize * row);
+}
+
+void Editor::RedrawFloor() {
+  FillBackground();
+  QImage& canvas = FloorCanvas();
+  const std::int32_t floor = CurrentFloor();
+
+  // The palette's texts, compared exactly; the empty item stands for "Empty", which therefore
+  // never matches a record and is drawn as Unknown.
+  std::unordered_set<std::string> paletteNames;
+  for (int i = 0; i < toolBox_->ListBox1->count(); ++i)
+    paletteNames.insert(ToBytes(PaletteItemText(i)));
+
+  for (const std::string& text : level.BlockList) {
+    // A record that does not parse in full (an empty line of a level file) draws nothing.
+    const std::optional<document::BlockRecord> record = document::ParseBlockRecord(text);
+    if (!record || record->floor != floor) continue;
+    const std::string& name = paletteNames.contains(record->name)
+                                  ? record->name
+                                  : std::string(document::kUnknownBlockName);
+    QImage picture = LoadPicture(PictureFileName(name));
+    OrientPicture(picture, record->flags);
+    DrawPicture(canvas, picture, std::int64_t{kCellSize} * record->column,
+                std::int64_t{kCellSize} * record->row);
+  }
+  FloorSnapshot = canvas.copy();
+}
+
+}  // namespace cw::editor

@@ -1,0 +1,56 @@
+#include "forms/about_form.h"
+
+#include <QPalette>
+#include <QPlainTextEdit>
+
+namespace cw::forms {
+
+namespace {
+
+constexpr QPoint kPosition(343, 107);
+constexpr QSize kInsideSize(362, 163);
+
+}  // namespace
+
+TForm3::TForm3(QWidget* parent)
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+  setWindowTitle(QString());
+  // Closing the floor view ends the program even while this box is still open.
+  setAttribute(Qt::WA_QuitOnClose, false);
+  move(kPosition);
+  setFixedSize(kInsideSize);
+
+  QPalette colours = palette();
+  const QColor tooltip = colours.color(QPalette::ToolTipBase);
+  colours.setColor(QPalette::Window, tooltip);
+  colours.setColor(QPalette::Base, tooltip);
+  colours.setColor(QPalette::Text, colours.color(QPalette::ToolTipText));
+  setPalette(colours);
+  setAutoFillBackground(true);
+
+  Memo1 = new QPlainTextEdit(this);
+  Memo1->setObjectName(QStringLiteral("Memo1"));
+  Memo1->setGeometry(8, 8, 345, 145);
+  Memo1->setFrameShape(QFrame::NoFrame);
+  Memo1->setReadOnly(true);
+  Memo1->setPlainText(CreditLines().join(QLatin1Char('\n')));
+}
+
+QStringList TForm3::CreditLines() {
+  return {
+      QString(),
+      QStringLiteral("   Cryptwright builds levels for the game Heretic II,"),
+      QStringLiteral("   and for any game based on the Quake engine."),
+      QString(),
+      QStringLiteral("   Paint ready-made blocks floor by floor: 3-D games in no time."),
+      QStringLiteral("   Make a realm of your own, then come and visit it!"),
+      QString(),
+      QStringLiteral("   Version :  05/19/2001"),
+      QString(),
+      QStringLiteral("   Written by the Cryptwright developers."),
+      QStringLiteral("   Block kit and map compiler included."),
+  };
+}
+
+}  // namespace cw::forms

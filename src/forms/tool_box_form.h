@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QWidget>
+
+#include "forms/canvas_image.h"
+
+class QCheckBox;
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+
+namespace cw::editor {
+class Editor;
+}
+
+namespace cw::forms {
+
+// The tool box: a tool window that stays on top of the floor view, with the commands, the block
+// palette, the orientation boxes, the preview, the floor selector and the link mode box. Every
+// control sits at its layout position; every event is forwarded to the editor.
+class TForm1 : public QWidget {
+  Q_OBJECT
+
+ public:
+  TForm1(editor::Editor& editor, QWidget* floorView);
+
+  QPushButton* Button4 = nullptr;   // "Load"
+  QPushButton* Button5 = nullptr;   // "Save"
+  QPushButton* Button6 = nullptr;   // "Build"
+  QCheckBox* Links = nullptr;       // link mode; its caption shows the link counts
+  QListWidget* ListBox1 = nullptr;  // the block palette
+  QLabel* Label1 = nullptr;         // the chosen block's name
+  QFrame* Panel1 = nullptr;
+  QCheckBox* CheckBox1 = nullptr;  // "X  Flip"
+  QCheckBox* CheckBox2 = nullptr;  // "Y  Flip"
+  QCheckBox* CheckBox3 = nullptr;  // "Rotate"
+  CanvasImage* Image1 = nullptr;   // the preview, 32 by 32
+  QSpinBox* UpDown1 = nullptr;     // the floor selector, -8 to 7
+
+  // Sets the label's text; the label is as wide as its text, centred on it, 13 pixels high.
+  void SetLabel1Caption(const QString& text);
+
+ private:
+  void ConnectEvents(editor::Editor& editor);
+};
+
+}  // namespace cw::forms
