@@ -43,6 +43,10 @@ ReplacingFileWriter::ReplacingFileWriter(std::string targetPath)
 ReplacingFileWriter::~ReplacingFileWriter() { Discard(); }
 
 IoResult ReplacingFileWriter::Open() {
+  // The system would take the name only up to a NUL byte and write another file.
+  if (target_.find('\0') != std::string::npos) {
+    return IoResult::Failure(ErrnoMessage(target_, EINVAL));
+  }
   struct stat info{};
   const bool exists = ::stat(target_.c_str(), &info) == 0;
   if (exists && !S_ISREG(info.st_mode)) {

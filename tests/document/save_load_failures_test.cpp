@@ -46,6 +46,7 @@ TEST(SaveFailure, UnwritableTargetsReturnTheReasonAndCreateNothing) {
       {dir.File("folder"), "Is a directory"},
       {"/dev/full", "No space left on device"},
       {dir.File(std::string(300, 'n') + ".pwl"), "File name too long"},
+      {dir.File("plain") + std::string(1, '\0') + "x.pwl", "Invalid argument"},
   };
   for (const Case& c : cases) {
     const platform::IoResult result = SaveLevelFile(c.path, LevelOfSize(3));
