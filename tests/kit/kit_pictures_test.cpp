@@ -1,0 +1,86 @@
+// The kit's pictures are exactly what cryptwright-picture draws from the templates.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "geometry/block_picture.h"
+#include "geometry/indexed_picture.h"
+#include "kit/kit_fixture.h"
+#include "support/test_files.h"
+
+namespace cw::testing {
+namespace {
+
+const std::string kTool = CW_TOOL_CRYPTWRIGHT_PICTURE;
+
+TEST(KitPicturesTest, EveryBlockHasAPictureAndEveryPictureABlock) {
+  std::vector<std::string> pictures;
+  for (const auto& entry : std::filesystem::directory_iterator(CW_KIT_DIR)) {
+    if (entry.path().extension() == ".bmp") pictures.push_back(entry.path().stem().string());
+  }
+  std::vector<std::string> expected = KitBlockNames();
+  expected.push_back("Empty");
+  expected.push_back("Unknown");
+  EXPECT_THAT(pictures, ::testing::UnorderedElementsAreArray(expected));
+}
+
+TEST(KitPicturesTest, EachPictureIsWhatTheLibraryDrawsFromItsTemplate) {
+  for (const std::string& name : KitBlockNames()) {
+    std::string bytes = ReadKitFile(name + ".bmp");
+    auto picture = geometry::DecodeBmp8(bytes);
+    ASSERT_TRUE(picture) << name;
+    EXPECT_EQ(picture->width, 32) << name;
+    EXPECT_EQ(picture->height, 32) << name;
+    geometry::IndexedPicture drawn =
+        geometry::RenderBlockPicture(ParseOrFail(ReadKitFile(name + ".map")).entities, {});
+    EXPECT_EQ(geometry::EncodeBmp8(drawn), bytes) << name;
+  }
+  EXPECT_EQ(geometry::EncodeBmp8(geometry::EmptyPicture()), ReadKitFile("Empty.bmp"));
+  EXPECT_EQ(geometry::EncodeBmp8(geometry::UnknownPicture()), ReadKitFile("Unknown.bmp"));
+}
+
+TEST(KitPicturesTest, TheToolWritesEachKitPictureByteForByte) {
+  TempDir dir;
+  for (const std::string& name : KitBlockNames()) {
+    std::string out = dir.File(name + ".bmp");
+    ShellRun run = Shell(Quoted(kTool) + " " + Quoted(KitPath(name + ".map")) + " " + Quoted(out));
+    EXPECT_EQ(run.status, 0) << name << ": " << run.output;
+    EXPECT_EQ(ReadFileBytes(out), ReadKitFile(name + ".bmp")) << name;
+  }
+  for (const char* name : {"Empty", "Unknown"}) {
+    std::string out = dir.File(std::string(name) + ".bmp");
+    std::string option = name == std::string("Empty") ? "--empty" : "--unknown";
+    EXPECT_EQ(Shell(Quoted(kTool) + " " + option + " " + Quoted(out)).status, 0);
+    EXPECT_EQ(ReadFileBytes(out), ReadKitFile(std::string(name) + ".bmp")) << name;
+  }
+}
+
+TEST(KitPicturesTest, TheToolReportsTemplateProblemsAndStillDraws) {
+  TempDir dir;
+  WriteFileBytes(dir.File("Bad.map"),
+                 "{\r\n\"classname\" \"worldspawn\"\r\n{\r\n"
+                 " ( 0 0 8 ) ( 8 0 0 ) ( 0 0 0 ) stone 0 0 0 1 1\r\n"
+                 "( 0 0 0 ) ( 1 0 0 ) ( 2 0 0 ) stone 0 0 0 1 1\r\n}\r\n}\r\n");
+  ShellRun run =
+      Shell(Quoted(kTool) + " " + Quoted(dir.File("Bad.map")) + " " + Quoted(dir.File("Bad.bmp")));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_THAT(run.output, ::testing::HasSubstr("line 4: indented"));
+  EXPECT_THAT(run.output, ::testing::HasSubstr("has collinear points"));
+  EXPECT_TRUE(geometry::DecodeBmp8(ReadFileBytes(dir.File("Bad.bmp"))));
+
+  ShellRun missing = Shell(Quoted(kTool) + " " + Quoted(dir.File("None.map")) + " " +
+                           Quoted(dir.File("None.bmp")));
+  EXPECT_EQ(missing.status, 2);
+  EXPECT_THAT(missing.output, ::testing::HasSubstr("cannot be read"));
+  EXPECT_FALSE(std::filesystem::exists(dir.File("None.bmp")));
+  EXPECT_EQ(Shell(Quoted(kTool) + " only-one-argument").status, 2);
+  EXPECT_EQ(Shell(Quoted(kTool) + " " + Quoted(KitPath("Wall.map")) + " " +
+                  Quoted(dir.File("w.bmp")) + " abc")
+                .status,
+            2);
+}
+
+}  // namespace
+}  // namespace cw::testing
