@@ -12,8 +12,9 @@ std::vector<TemplateLine> PrepareLines(std::vector<std::string> lines) {
     TemplateLine line;
     switch (KindOfLine(text)) {
       case LineKind::kFace:
-        line.face = ParseFaceLine(text);
-        if (line.face) line.faceClass = ClassifyFace(line.face->points);
+        if (std::optional<FaceFields> fields = ParseFaceLine(text)) {
+          line.face = PrepareFace(std::move(*fields));
+        }
         break;
       case LineKind::kKey:
         line.key = ParseKeyLine(text);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "compiler/face_line.h"
+#include "compiler/face_rewrite.h"
 #include "compiler/key_rewrite.h"
 #include "compiler/template_reader.h"
 
@@ -19,8 +20,7 @@ LineKind KindOfLine(std::string_view line);
 // line of a recognised key that parses, its fields.
 struct TemplateLine {
   std::string text;
-  std::optional<FaceFields> face;
-  FaceClass faceClass = FaceClass::kHorizontal;
+  std::optional<PreparedFace> face;
   std::optional<KeyLine> key;
 };
 

@@ -21,7 +21,7 @@ void WriteBrushPass(MapOutput& out, BuildState& state) {
     for (const TemplateLine& templateLine : blockTemplate.worldspawn) {
       if (templateLine.face) {
         line.clear();
-        RewriteFaceLine(line, *templateLine.face, templateLine.faceClass, state.settings, *record);
+        RewriteFaceLine(line, *templateLine.face, state.settings, *record);
         out.WriteLine(line);
       } else {
         out.WriteLine(templateLine.text);

@@ -23,7 +23,7 @@ void WriteEntityPass(MapOutput& out, BuildState& state) {
     for (const TemplateLine& templateLine : blockTemplate.entities) {
       if (templateLine.face) {
         line.clear();
-        RewriteFaceLine(line, *templateLine.face, templateLine.faceClass, state.settings, *record);
+        RewriteFaceLine(line, *templateLine.face, state.settings, *record);
         out.WriteLine(line);
       } else if (templateLine.key) {
         out.WriteLine(RewriteKeyLine(*templateLine.key, state.settings, *record, takeLink));

@@ -1,5 +1,7 @@
 #include "compiler/face_rewrite.h"
 
+#include <bit>
+#include <cstdint>
 #include <utility>
 
 #include "compiler/number_text.h"
@@ -7,46 +9,82 @@
 #include "compiler/texture_alignment.h"
 
 namespace cw::compiler {
+namespace {
 
-void RewriteFaceLine(std::string& out, const FaceFields& face, FaceClass faceClass,
-                     const PlacementSettings& settings, const document::BlockRecord& record) {
+// The text of a scale after alignment: the one as read, or the negated one.
+const std::string& ScaleTextFor(float aligned, float asRead,
+                                const std::array<std::string, 2>& texts) {
+  return std::bit_cast<std::uint32_t>(aligned) == std::bit_cast<std::uint32_t>(asRead) ? texts[0]
+                                                                                       : texts[1];
+}
+
+}  // namespace
+
+PreparedFace PrepareFace(FaceFields fields) {
+  PreparedFace face;
+  face.faceClass = ClassifyFace(fields.points);
+  const float x = fields.texture.xScale;
+  const float y = fields.texture.yScale;
+  face.xScaleTexts = {ScaleText(x), ScaleText(-x)};
+  face.yScaleTexts = {ScaleText(y), ScaleText(-y)};
+  face.fields = std::move(fields);
+  return face;
+}
+
+void RewriteFaceLine(std::string& out, const PreparedFace& face, const PlacementSettings& settings,
+                     const document::BlockRecord& record) {
+  const Point3 shift = CellReferencePoint(settings, record.cell());
   Point3 placed[3];
   for (int i = 0; i < 3; ++i) {
-    const auto& p = face.points[i];
-    placed[i] = PlacePoint(settings, record, p[0], p[1], p[2]);
+    const auto& p = face.fields.points[i];
+    const Point2 oriented = OrientPoint(record.flags, p[0], p[1]);
+    placed[i] = {oriented.x + shift.x, oriented.y + shift.y, p[2] + shift.z};
   }
   // A mirror turns the face inside out; exchanging the first and third points turns it back.
   if (IsMirroring(record.flags)) std::swap(placed[0], placed[2]);
+
+  // Millions of face lines make up a big map: each is written through a local buffer with a few
+  // appends rather than one append per piece.
+  char points[3 * (2 + 3 * 21 + 2)];
+  char* p = points;
   for (const Point3& point : placed) {
-    out += "( ";
-    AppendInteger(out, point.x);
-    out += ' ';
-    AppendInteger(out, point.y);
-    out += ' ';
-    AppendInteger(out, point.z);
-    out += " ) ";
+    *p++ = '(';
+    *p++ = ' ';
+    p = WriteInteger(p, point.x);
+    *p++ = ' ';
+    p = WriteInteger(p, point.y);
+    *p++ = ' ';
+    p = WriteInteger(p, point.z);
+    *p++ = ' ';
+    *p++ = ')';
+    *p++ = ' ';
   }
-  const TextureFields texture = AlignTexture(
-      faceClass, record.flags, CellReferencePoint(settings, record.cell()), face.texture);
-  out += face.textureName;
+  out.append(points, p);
+  out += face.fields.textureName;
+
+  const TextureFields& asRead = face.fields.texture;
+  const TextureFields texture = AlignTexture(face.faceClass, record.flags, shift, asRead);
+  char numbers[2 * (1 + kMaxOffsetText) + 1 + 20 + 2];
+  p = numbers;
+  *p++ = ' ';
+  p = WriteOffset(p, texture.xOffset);
+  *p++ = ' ';
+  p = WriteOffset(p, texture.yOffset);
+  *p++ = ' ';
+  p = WriteInteger(p, texture.rotation);
+  *p++ = ' ';
+  out.append(numbers, p);
+  out += ScaleTextFor(texture.xScale, asRead.xScale, face.xScaleTexts);
   out += ' ';
-  AppendOffset(out, texture.xOffset);
-  out += ' ';
-  AppendOffset(out, texture.yOffset);
-  out += ' ';
-  AppendInteger(out, texture.rotation);
-  out += ' ';
-  AppendScale(out, texture.xScale);
-  out += ' ';
-  AppendScale(out, texture.yScale);
+  out += ScaleTextFor(texture.yScale, asRead.yScale, face.yScaleTexts);
 }
 
 std::string RewriteFaceLine(std::string_view line, const PlacementSettings& settings,
                             const document::BlockRecord& record) {
-  const std::optional<FaceFields> face = ParseFaceLine(line);
-  if (!face) return std::string(line);
+  std::optional<FaceFields> fields = ParseFaceLine(line);
+  if (!fields) return std::string(line);
   std::string out;
-  RewriteFaceLine(out, *face, ClassifyFace(face->points), settings, record);
+  RewriteFaceLine(out, PrepareFace(std::move(*fields)), settings, record);
   return out;
 }
 

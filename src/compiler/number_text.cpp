@@ -7,17 +7,24 @@
 
 namespace cw::compiler {
 
+char* WriteInteger(char* out, std::int64_t value) {
+  return std::to_chars(out, out + 20, value).ptr;
+}
+
 void AppendInteger(std::string& out, std::int64_t value) {
-  std::array<char, 24> buffer;
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-  out.append(buffer.data(), result.ptr);
+  std::array<char, 20> buffer;
+  out.append(buffer.data(), WriteInteger(buffer.data(), value));
+}
+
+char* WriteScale(char* out, float value) {
+  return std::to_chars(out, out + kMaxScaleText, static_cast<double>(value),
+                       std::chars_format::general, 6)
+      .ptr;
 }
 
 void AppendScale(std::string& out, float value) {
-  std::array<char, 32> buffer;
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                    static_cast<double>(value), std::chars_format::general, 6);
-  out.append(buffer.data(), result.ptr);
+  std::array<char, kMaxScaleText> buffer;
+  out.append(buffer.data(), WriteScale(buffer.data(), value));
 }
 
 std::string ScaleText(float value) {
@@ -26,18 +33,17 @@ std::string ScaleText(float value) {
   return text;
 }
 
-void AppendOffset(std::string& out, double value) {
-  // Every double of at most 2^63 in magnitude converts exactly; -0.0 becomes 0.
+char* WriteOffset(char* out, double value) {
+  // Every double of less than 2^63 in magnitude converts exactly; -0.0 becomes 0.
   constexpr double kLimit = 9223372036854775808.0;  // 2^63
-  if (value > -kLimit && value < kLimit) {
-    AppendInteger(out, static_cast<std::int64_t>(value));
-    return;
-  }
+  if (value > -kLimit && value < kLimit) return WriteInteger(out, static_cast<std::int64_t>(value));
   // A whole number beyond the 64-bit range: all its digits, as "%.0f" writes them.
-  std::array<char, 400> buffer;
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                    std::chars_format::fixed, 0);
-  out.append(buffer.data(), result.ptr);
+  return std::to_chars(out, out + kMaxOffsetText, value, std::chars_format::fixed, 0).ptr;
+}
+
+void AppendOffset(std::string& out, double value) {
+  std::array<char, kMaxOffsetText> buffer;
+  out.append(buffer.data(), WriteOffset(buffer.data(), value));
 }
 
 }  // namespace cw::compiler

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -9,14 +10,22 @@ namespace cw::compiler {
 
 // Decimal, with a minus sign when negative and nothing else.
 void AppendInteger(std::string& out, std::int64_t value);
+// The same into a buffer with room for 20 characters; returns the end of what was written.
+char* WriteInteger(char* out, std::int64_t value);
 
 // A texture scale as C's "%g" writes a float promoted to double: at most six significant digits,
 // no trailing zeros, exponent form for very small or large values ("1e-05", "1e+06"), "inf", "nan".
 void AppendScale(std::string& out, float value);
+// The same into a buffer with room for kMaxScaleText characters.
+inline constexpr std::size_t kMaxScaleText = 32;
+char* WriteScale(char* out, float value);
 std::string ScaleText(float value);
 
 // A texture offset: a whole number held in a double (a corrected offset may lie beyond the 64-bit
 // range). Written in decimal; a negative zero is written 0.
 void AppendOffset(std::string& out, double value);
+// The same into a buffer with room for kMaxOffsetText characters.
+inline constexpr std::size_t kMaxOffsetText = 400;
+char* WriteOffset(char* out, double value);
 
 }  // namespace cw::compiler

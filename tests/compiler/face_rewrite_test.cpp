@@ -42,6 +42,13 @@ TEST(FaceRewriteTest, WholeFaceLines) {
       {"( 0 0 0 ) ( 0 64 0 ) ( 0 64 64 ) SIDE 0 8 0 1 1",
        {2, 0, 0, 0, "B"},
        "( 0 0 256 ) ( 0 64 256 ) ( 0 64 320 ) SIDE 0 264 0 1 1"},
+      // Negated scales are written as "%g" writes them, signs of zero and NaN included.
+      {"( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) W 5 5 0 0 nan",
+       {0, 1, 0, 3, "B"},
+       "( 128 0 0 ) ( 128 -64 0 ) ( 64 -64 0 ) W 5 5 0 -0 -nan"},
+      {"( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) W 5 5 0 -inf 1e40",
+       {0, 0, 0, 3, "B"},
+       "( 0 0 0 ) ( 0 -64 0 ) ( -64 -64 0 ) W 5 5 0 inf -inf"},
       // A line that does not parse completely is written as it is.
       {"( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 0 1",
        {0, 1, 0, 1, "B"},

@@ -23,26 +23,31 @@ std::string Rewrite(
 }
 
 TEST(KeyRewriteTest, RewritesByKey) {
-  const BlockRecord c2r3{0, 2, 3, 0, "B"};
-  const BlockRecord c3r4{0, 3, 4, 0, "B"};
-  const BlockRecord below{-1, 3, 4, 0, "B"};
+  // Block "B" at a cell with flags: floor, column, row, flags.
+  struct Where {
+    std::int32_t floor, column, row, flags;
+  };
+  const Where c2r3{0, 2, 3, 0};
+  const Where c3r4{0, 3, 4, 0};
+  const Where below{-1, 3, 4, 0};
   struct Case {
     std::string line;
-    BlockRecord record;
+    Where where;
     std::string expected;
-  } cases[] = {
+  };
+  const std::vector<Case> cases = {
       {R"("origin" "0 0 24")", c2r3, R"("origin" "256 -384 24")"},
-      {R"("origin" "64 0 0")", {1, 2, 3, 4, "B"}, R"("origin" "256 -320 128")"},
+      {R"("origin" "64 0 0")", {1, 2, 3, 4}, R"("origin" "256 -320 128")"},
       {R"("origin" "8 16 24" trailing)", c2r3, R"("origin" "264 -368 24")"},
-      {R"("angle" "90")", {0, 0, 0, 1, "B"}, R"("angle" "90")"},
-      {R"("angle" "90")", {0, 0, 0, 2, "B"}, R"("angle" "270")"},
-      {R"("angle" "-1")", {0, 0, 0, 5, "B"}, R"("angle" "-1")"},
-      {R"("distance" "-90")", {0, 0, 0, 1, "B"}, R"("distance" "90")"},
-      {R"("distance" "-90")", {0, 0, 0, 6, "B"}, R"("distance" "90")"},
-      {R"("distance" "-90")", {0, 0, 0, 3, "B"}, R"("distance" "-90")"},
-      {R"("distance" "-90")", {0, 0, 0, 4, "B"}, R"("distance" "-90")"},
-      {R"("distance" "90")", {0, 0, 0, 2, "B"}, R"("distance" "90")"},
-      {R"("distance" "-2147483648")", {0, 0, 0, 1, "B"}, R"("distance" "2147483648")"},
+      {R"("angle" "90")", {0, 0, 0, 1}, R"("angle" "90")"},
+      {R"("angle" "90")", {0, 0, 0, 2}, R"("angle" "270")"},
+      {R"("angle" "-1")", {0, 0, 0, 5}, R"("angle" "-1")"},
+      {R"("distance" "-90")", {0, 0, 0, 1}, R"("distance" "90")"},
+      {R"("distance" "-90")", {0, 0, 0, 6}, R"("distance" "90")"},
+      {R"("distance" "-90")", {0, 0, 0, 3}, R"("distance" "-90")"},
+      {R"("distance" "-90")", {0, 0, 0, 4}, R"("distance" "-90")"},
+      {R"("distance" "90")", {0, 0, 0, 2}, R"("distance" "90")"},
+      {R"("distance" "-2147483648")", {0, 0, 0, 1}, R"("distance" "2147483648")"},
       {R"("targetname" "door")", c3r4, R"("targetname" "door500304")"},
       {R"("targetname" "t0")", c3r4, R"("targetname" "t0500304")"},
       {R"("target" "t0")", c3r4, R"("target" "t0500304")"},
@@ -62,7 +67,8 @@ TEST(KeyRewriteTest, RewritesByKey) {
       {R"("target" "Ix")", c3r4, R"("target" "Ix500304")"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Rewrite(c.line, c.record), c.expected) << c.line;
+    const BlockRecord record{c.where.floor, c.where.column, c.where.row, c.where.flags, "B"};
+    EXPECT_EQ(Rewrite(c.line, record), c.expected) << c.line;
   }
 }
 
@@ -112,6 +118,32 @@ TEST(KeyRewriteTest, KindOfTarget) {
   EXPECT_EQ(KindOfTarget("i"), TargetKind::kUnchanged);
   EXPECT_EQ(KindOfTarget(" k"), TargetKind::kLocal);
   EXPECT_EQ(KindOfTarget("door"), TargetKind::kLocal);
+}
+
+}  // namespace
+}  // namespace cw::compiler
+
+namespace cw::compiler {
+namespace {
+
+TEST(KeyRewriteTest, KeyLinesCutAtEveryPosition) {
+  const std::string lines[] = {R"("origin" "10 20 30")", R"("angle" "90")", R"("distance" "-32")",
+                               R"("target" "kexit")", R"("targetname" "door")"};
+  for (const std::string& line : lines) {
+    const std::size_t valuePosition = line.find(' ') + 2;
+    for (std::size_t length = 0; length <= line.size(); ++length) {
+      const std::string cut = line.substr(0, length);
+      const std::optional<KeyLine> key = ParseKeyLine(cut);
+      if (length < valuePosition) {
+        EXPECT_FALSE(key) << cut;
+      } else if (key && (key->kind == KeyKind::kTarget || key->kind == KeyKind::kTargetname)) {
+        // A name is whatever stands between the fixed position and the quote or the end.
+        EXPECT_EQ(key->value,
+                  line.substr(valuePosition, std::min(length, line.size() - 1) - valuePosition))
+            << cut;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -385,5 +385,18 @@ TEST(MapCompilerTest, EachTemplateIsReadOncePerBuild) {
   EXPECT_EQ(again.text(), out.text());
 }
 
+TEST(MapCompilerTest, TemplatesCutAtEveryByteCompileTheSameEveryTime) {
+  const std::string full = Crlf(kTemplateB);
+  const Level level = MakeLevel({"0 2 1 4 B", "0 0 0 1 B"}, {"0 2 1 0 3 4", "0 0 0 0 2 1"});
+  for (std::size_t length = 0; length <= full.size(); ++length) {
+    MemoryTemplateSource templates;
+    templates.Add("B", full.substr(0, length));
+    const std::string first = Compile(level, templates).map;
+    EXPECT_EQ(Compile(level, templates).map, first) << length;
+    EXPECT_EQ(first.rfind("{\r\n\"classname\" \"worldspawn\"\r\n// 0 2 1 4 B\r\n", 0), 0u);
+    EXPECT_EQ(first.substr(first.size() - 2), "\r\n");
+  }
+}
+
 }  // namespace
 }  // namespace cw::compiler

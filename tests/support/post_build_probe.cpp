@@ -8,8 +8,8 @@ namespace cw::testing {
 std::string RecordingBatchScript(const std::filesystem::path& record) {
   const std::string target = record.string();
   // The record's own path is single-quoted for the shell; test folders hold no single quote.
-  return "printf '%s\\n' \"$#\" \"$1\" \"$2\" \"$PWD\" > '" + target + ".part' && /bin/mv '" + target +
-         ".part' '" + target + "'\n";
+  return "printf '%s\\n' \"$#\" \"$1\" \"$2\" \"$PWD\" > '" + target + ".tmp' && /bin/mv '" + target +
+         ".tmp' '" + target + "'\n";
 }
 
 std::optional<std::vector<std::string>> WaitForLines(const std::filesystem::path& path,
