@@ -78,26 +78,35 @@ void DrawPicture(QImage& canvas, const QImage& picture, std::int64_t x, std::int
   const std::int64_t right = std::min<std::int64_t>(x + picture.width(), canvas.width());
   const std::int64_t bottom = std::min<std::int64_t>(y + picture.height(), canvas.height());
   if (left >= right || top >= bottom) return;
-  const int width = static_cast<int>(right - left);
-  const int sourceX = static_cast<int>(left - x);
+  const auto width = static_cast<std::size_t>(right - left);
+  const auto sourceX = static_cast<std::size_t>(left - x);
+  // Row addresses from one detach of each image, not one per row.
+  uchar* const targetBits = canvas.bits();
+  const qsizetype targetStride = canvas.bytesPerLine();
+  const auto targetRow = [&](std::int64_t row) {
+    return reinterpret_cast<QRgb*>(targetBits + row * targetStride) + left;
+  };
 
   if (picture.format() == QImage::Format_Indexed8) {
     const std::array<QRgb, 256> table = OpaqueColourTable(picture);
+    const uchar* const sourceBits = picture.constBits();
+    const qsizetype sourceStride = picture.bytesPerLine();
     for (std::int64_t row = top; row < bottom; ++row) {
-      const uchar* source = picture.constScanLine(static_cast<int>(row - y)) + sourceX;
-      auto* target = reinterpret_cast<QRgb*>(canvas.scanLine(static_cast<int>(row))) + left;
-      for (int i = 0; i < width; ++i) target[i] = table[source[i]];
+      const uchar* source = sourceBits + (row - y) * sourceStride + sourceX;
+      QRgb* target = targetRow(row);
+      for (std::size_t i = 0; i < width; ++i) target[i] = table[source[i]];
     }
     return;
   }
   const QImage opaque = picture.format() == QImage::Format_RGB32
                             ? picture
                             : picture.convertToFormat(QImage::Format_RGB32);
+  const uchar* const sourceBits = opaque.constBits();
+  const qsizetype sourceStride = opaque.bytesPerLine();
   for (std::int64_t row = top; row < bottom; ++row) {
     const auto* source =
-        reinterpret_cast<const QRgb*>(opaque.constScanLine(static_cast<int>(row - y))) + sourceX;
-    auto* target = reinterpret_cast<QRgb*>(canvas.scanLine(static_cast<int>(row))) + left;
-    std::memcpy(target, source, static_cast<std::size_t>(width) * sizeof(QRgb));
+        reinterpret_cast<const QRgb*>(sourceBits + (row - y) * sourceStride) + sourceX;
+    std::memcpy(targetRow(row), source, width * sizeof(QRgb));
   }
 }
 

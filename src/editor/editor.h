@@ -77,7 +77,8 @@ class Editor {
   // Covers every whole cell of the floor canvas with the "Empty.bmp" tile.
   void FillBackground();
   // Draws the background and every block record of the current floor in list order, then takes
-  // FloorSnapshot. Names without a palette item are drawn with the Unknown picture.
+  // FloorSnapshot. Names without a palette item are drawn with the Unknown picture. Every picture
+  // file is read anew at each redraw (once per redraw, however many blocks use it).
   void RedrawFloor();
 
   // ---- Palette, orientation and preview ------------------------------------------------------

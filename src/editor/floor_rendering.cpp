@@ -2,6 +2,7 @@
 
 #include <QListWidget>
 #include <string>
+#include <unordered_map>
 #include <unordered_set>
 
 #include "document/level_edit.h"
@@ -41,6 +42,10 @@ void Editor::RedrawFloor() {
   for (int i = 0; i < toolBox_->ListBox1->count(); ++i)
     paletteNames.insert(ToBytes(PaletteItemText(i)));
 
+  // Each picture file is read once per redraw, whatever the number of its blocks, so a redraw
+  // shows every picture as its file is now.
+  std::unordered_map<std::string, QImage> readThisRedraw;
+
   for (const std::string& text : level.BlockList) {
     // A record that does not parse in full (an empty line of a level file) draws nothing.
     const std::optional<document::BlockRecord> record = document::ParseBlockRecord(text);
@@ -48,7 +53,11 @@ void Editor::RedrawFloor() {
     const std::string& name = paletteNames.contains(record->name)
                                   ? record->name
                                   : std::string(document::kUnknownBlockName);
-    QImage picture = LoadPicture(PictureFileName(name));
+    const std::string fileName = PictureFileName(name);
+    auto found = readThisRedraw.find(fileName);
+    if (found == readThisRedraw.end())
+      found = readThisRedraw.emplace(fileName, LoadPicture(fileName)).first;
+    QImage picture = found->second;
     OrientPicture(picture, record->flags);
     DrawPicture(canvas, picture, std::int64_t{kCellSize} * record->column,
                 std::int64_t{kCellSize} * record->row);

@@ -34,6 +34,13 @@ TForm3::TForm3(QWidget* parent)
   Memo1->setGeometry(8, 8, 345, 145);
   Memo1->setFrameShape(QFrame::NoFrame);
   Memo1->setReadOnly(true);
+  Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Memo1->document()->setDocumentMargin(1);
+  QFont small = Memo1->font();
+  small.setPixelSize(11);
+  Memo1->setFont(small);
   Memo1->setPlainText(CreditLines().join(QLatin1Char('\n')));
 }
 
@@ -43,7 +50,7 @@ QStringList TForm3::CreditLines() {
       QStringLiteral("   Cryptwright builds levels for the game Heretic II,"),
       QStringLiteral("   and for any game based on the Quake engine."),
       QString(),
-      QStringLiteral("   Paint ready-made blocks floor by floor: 3-D games in no time."),
+      QStringLiteral("   Paint ready-made blocks floor by floor: 3-D games, fast."),
       QStringLiteral("   Make a realm of your own, then come and visit it!"),
       QString(),
       QStringLiteral("   Version :  05/19/2001"),

@@ -53,6 +53,12 @@ TForm1::TForm1(editor::Editor& editor, QWidget* floorView)
   Panel1 = Place(new QFrame(this), 45, 320, 55, 52, "Panel1");
   Panel1->setFrameShape(QFrame::Panel);
   Panel1->setFrameShadow(QFrame::Raised);
+  // Three boxes of 50 pixels with their captions: a small font and little room beside the box.
+  QFont boxFont = small;
+  boxFont.setPixelSize(10);
+  Panel1->setFont(boxFont);
+  Panel1->setStyleSheet(QStringLiteral(
+      "QCheckBox { spacing: 2px; } QCheckBox::indicator { width: 10px; height: 10px; }"));
   CheckBox1 = Place(new QCheckBox(QStringLiteral("X  Flip"), Panel1), 1, 1, 50, 17, "CheckBox1");
   CheckBox2 = Place(new QCheckBox(QStringLiteral("Y  Flip"), Panel1), 1, 17, 50, 17, "CheckBox2");
   CheckBox3 = Place(new QCheckBox(QStringLiteral("Rotate"), Panel1), 1, 34, 50, 17, "CheckBox3");
@@ -64,6 +70,8 @@ TForm1::TForm1(editor::Editor& editor, QWidget* floorView)
   UpDown1->setRange(-8, 7);
   UpDown1->setValue(0);
   UpDown1->setWrapping(false);
+  // An up-down control: two arrow buttons filling the control, the position shown elsewhere.
+  UpDown1->setAlignment(Qt::AlignCenter);
 
   ConnectEvents(editor);
 }

@@ -203,6 +203,16 @@ TEST_F(LevelCommandsTest, BuildWritesTheMapThenStartsThePostBuildStep) {
   EXPECT_TRUE(recorded.errors.isEmpty());
 }
 
+TEST_F(LevelCommandsTest, BuildingAnEmptyLevelTwiceGivesTheSameThreeLines) {
+  WriteFileBytes(folder.path() / "works" / "NoName.map", "an older map");
+  Build(Works("NoName.map"));
+  Build(Works("NoName.map"));
+  EXPECT_EQ(ReadFileBytes(folder.path() / "works" / "NoName.map"),
+            CrLfLines({"{", "\"classname\" \"worldspawn\"", "}"}));
+  EXPECT_EQ(recorded.postBuilds.size(), 2u);
+  EXPECT_EQ(recorded.requests[1].proposedName, "NoName");
+}
+
 TEST_F(LevelCommandsTest, ACancelledOrFailedBuildStartsNoPostBuildStep) {
   WriteFileBytes(folder.path() / "works" / "old.map", "old");
   Build(QString());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <string>
 
 #include "support/bmp_writer.h"
 
@@ -61,11 +62,13 @@ TEST_P(OrientPictureSizes, ValuesOutsideTheRangeChangeNothing) {
 
 // Even and odd sides (the centre pixel and the middle row), a single pixel, a padded stride,
 // and pictures that aren't square, wide and tall.
-INSTANTIATE_TEST_SUITE_P(Sizes, OrientPictureSizes,
-                         ::testing::Values(PictureSize{32, 32}, PictureSize{4, 4},
-                                           PictureSize{5, 5}, PictureSize{1, 1}, PictureSize{7, 7},
-                                           PictureSize{6, 3}, PictureSize{3, 5},
-                                           PictureSize{33, 32}));
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, OrientPictureSizes,
+    ::testing::Values(PictureSize{32, 32}, PictureSize{4, 4}, PictureSize{5, 5}, PictureSize{1, 1},
+                      PictureSize{7, 7}, PictureSize{6, 3}, PictureSize{3, 5}, PictureSize{33, 32}),
+    [](const ::testing::TestParamInfo<PictureSize>& info) {
+      return std::to_string(info.param.width) + "x" + std::to_string(info.param.height);
+    });
 
 TEST(OrientPicture, CornersOfASquarePictureEndWhereTheyShould) {
   // (0, 0) and (5, 0) of a 32 by 32 picture, for the values 1 to 7.
