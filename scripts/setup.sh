@@ -9,7 +9,9 @@ packages=(
   qt6-base-dev fonts-dejavu-core
   xvfb xauth
 )
-# The fuzz targets need clang and its sanitizer runtimes.
+# The fuzz targets need clang and its sanitizer and libFuzzer runtimes. libclang-rt-dev follows
+# the distribution's default clang (Debian 12: libclang-rt-14-dev); older releases that lack it
+# ship the runtimes with clang itself (see below).
 if [ "${CW_SETUP_FUZZ:-0}" = 1 ]; then
   packages+=(clang libclang-rt-dev)
 fi
@@ -27,4 +29,10 @@ if [ "$(id -u)" -ne 0 ]; then
 fi
 echo "Installing: ${missing[*]}"
 $sudo apt-get update -qq
+# Drop the runtime package where the release does not know it (its clang carries the runtimes).
+if ! apt-cache show libclang-rt-dev >/dev/null 2>&1; then
+  known=()
+  for p in "${missing[@]}"; do [ "$p" = libclang-rt-dev ] || known+=("$p"); done
+  missing=("${known[@]}")
+fi
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+
+#include "editor/bitmap_size_check.h"
 
 namespace cw::editor {
 
@@ -28,6 +31,9 @@ bool ReadFileBytes(const std::string& fileName, std::string& bytes) {
 }
 
 QImage DecodeBitmap(const std::string& bytes) {
+  // A header that announces more pixels than the file can hold is refused before the decoder
+  // allocates the picture; so is a file too large for the decoder's size type.
+  if (bytes.size() > static_cast<std::size_t>(INT_MAX) || !BitmapFitsItsFile(bytes)) return {};
   QImage picture = QImage::fromData(reinterpret_cast<const uchar*>(bytes.data()),
                                     static_cast<int>(bytes.size()), "BMP");
   if (!picture.isNull() && picture.depth() < 8)

@@ -13,6 +13,7 @@ namespace cw::platform {
 namespace {
 
 constexpr std::size_t kBufferSize = 1 << 18;
+constexpr std::size_t kTemporaryStemLength = 200;
 
 int OpenRetrying(const char* path, int flags, mode_t mode = 0) {
   int fd;
@@ -42,6 +43,10 @@ ReplacingFileWriter::ReplacingFileWriter(std::string targetPath)
 ReplacingFileWriter::~ReplacingFileWriter() { Discard(); }
 
 IoResult ReplacingFileWriter::Open() {
+  // The system would take the name only up to a NUL byte and write another file.
+  if (target_.find('\0') != std::string::npos) {
+    return IoResult::Failure(ErrnoMessage(target_, EINVAL));
+  }
   struct stat info{};
   const bool exists = ::stat(target_.c_str(), &info) == 0;
   if (exists && !S_ISREG(info.st_mode)) {
@@ -59,9 +64,12 @@ IoResult ReplacingFileWriter::Open() {
   const std::size_t slash = target_.find_last_of('/');
   const std::string folder = slash == std::string::npos ? std::string() : target_.substr(0, slash + 1);
   const std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
+  // The temporary's name is the target's with a few characters added; a target name near the
+  // file system's limit (255 bytes) must still leave room for them, so only its start is used.
+  const std::string stem = name.substr(0, kTemporaryStemLength);
   std::random_device entropy;
   for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary_ = folder + "." + name + ".tmp" + std::to_string(entropy() % 1000000);
+    temporary_ = folder + "." + stem + ".tmp" + std::to_string(entropy() % 1000000);
     // 0666 less the umask, as for any new file; an existing target's bits are copied at Commit().
     fd_ = OpenRetrying(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
     if (fd_ >= 0 || errno != EEXIST) break;

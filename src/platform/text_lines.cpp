@@ -37,6 +37,8 @@ ReadResult ReadWholeFile(const std::string& path) {
     result.bytes.clear();
     return result;
   };
+  // The system would read the name only up to a NUL byte, which names another file.
+  if (path.find('\0') != std::string::npos) return fail(ENOENT);
   int fd;
   do {
     fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

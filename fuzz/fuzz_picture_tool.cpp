@@ -1,0 +1,28 @@
+// The block picture tool's reading of a template: the map text parser, the template checks, the
+// brush checks and the picture drawn from above, under arbitrary bytes. Beyond "no crash, no
+// undefined behaviour": parsing and drawing are deterministic and the picture is 32 x 32.
+#include <cstdint>
+#include <string>
+
+#include "geometry/block_picture.h"
+#include "geometry/map_text.h"
+#include "geometry/polyhedron.h"
+#include "geometry/template_check.h"
+#include "support/fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace cw::geometry;
+  using cw::fuzz::Require;
+  const std::string_view text = cw::fuzz::InputText(data, size);
+  const ParsedMap map = ParseMapText(text);
+  Require(ParseMapText(text).errors == map.errors, "parsing is deterministic");
+  const std::vector<std::string> problems = CheckTemplateText(text);
+  for (const MapEntity& entity : map.entities) {
+    for (const MapBrush& brush : entity.brushes) (void)CheckBrush(brush);
+  }
+  const IndexedPicture picture = RenderBlockPicture(map.entities, PictureView{});
+  Require(picture.width == 32 && picture.height == 32, "the picture is 32 x 32");
+  Require(RenderBlockPicture(map.entities, PictureView{}).pixels == picture.pixels,
+          "drawing is deterministic");
+  return 0;
+}

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang into build-fuzz and runs each one for a while on a
+# working copy of its seed corpus (the committed seeds in fuzz/corpus are never changed).
+#   scripts/run-fuzz.sh [SECONDS] [extra libFuzzer options...]   (default 30 s per target)
+# Set CW_FUZZ_TARGETS to a blank-separated list to run only some targets.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-30}
+shift || true
+
+targets=${CW_FUZZ_TARGETS:-$(cd fuzz && ls fuzz_*.cpp | sed 's/\.cpp$//')}
+if [ ! -f build-fuzz/build.ninja ]; then
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCW_FUZZ=ON -DCW_GUI=OFF \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
+# shellcheck disable=SC2086  # one word per target
+cmake --build build-fuzz --target $targets -- -j"$(nproc)"
+
+work=build-fuzz/corpus-work
+status=0
+for target in $targets; do
+  rm -rf "$work/$target" && mkdir -p "$work/$target"
+  cp fuzz/corpus/"$target"/* "$work/$target"/
+  dict=()
+  [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
+  echo "== $target: ${seconds} s"
+  # A finding leaves its input as build-fuzz/findings/crash-* and fails the script.
+  mkdir -p build-fuzz/findings
+  if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      "build-fuzz/fuzz/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
+      -print_final_stats=1 -artifact_prefix=build-fuzz/findings/ "${dict[@]}" "$@" \
+      "$work/$target" 2>"build-fuzz/$target.log"; then
+    tail -n 60 "build-fuzz/$target.log"
+    status=1
+  fi
+  grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb)' "build-fuzz/$target.log" || true
+done
+exit $status

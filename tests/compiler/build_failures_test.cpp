@@ -1,0 +1,79 @@
+// Builds whose map cannot be written: the failure names the file and the reason, an old map
+// stays whole, no half-written file is left behind, and nothing is started afterwards.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "compiler/build_driver.h"
+#include "support/file_size_limit.h"
+#include "support/test_files.h"
+
+namespace cw::compiler {
+namespace {
+
+using cw::testing::CurrentDirectoryGuard;
+using cw::testing::FileSizeLimit;
+using cw::testing::ReadFileBytes;
+using cw::testing::TempDir;
+using cw::testing::WriteFileBytes;
+
+std::size_t EntriesIn(const std::filesystem::path& folder) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+  return count;
+}
+
+// A level whose map runs to a few megabytes.
+document::Level LargeLevel() {
+  document::Level level;
+  for (int i = 0; i < 20'000; ++i)
+    level.BlockList.push_back("0 " + std::to_string(i % 32) + " 0 0 W");
+  return level;
+}
+
+class BuildFailure : public ::testing::Test {
+ protected:
+  BuildFailure() {
+    WriteFileBytes("W.map",
+                   "{\n\"classname\" \"worldspawn\"\n{\n"
+                   "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 16 16 0 1 1\n"
+                   "( 0 0 0 ) ( 64 0 0 ) ( 64 0 64 ) WALL 16 16 0 1 1\n}\n}\n");
+  }
+  TempDir dir_;
+  CurrentDirectoryGuard inDir_{dir_.path()};
+};
+
+TEST_F(BuildFailure, DiskFillingUpHalfWayKeepsTheOldMap) {
+  WriteFileBytes("level.map", "old map\r\n");
+  BuildOutcome outcome;
+  {
+    FileSizeLimit limit(100 * 1024);
+    outcome = Build(LargeLevel(), PlacementSettings{}, "level.map");
+  }
+  EXPECT_EQ(outcome.result.error, "level.map: File too large");
+  EXPECT_FALSE(outcome.postBuildStarted);
+  EXPECT_EQ(ReadFileBytes("level.map"), "old map\r\n");
+  EXPECT_EQ(EntriesIn(dir_.path()), 2u) << "only the template and the old map remain";
+
+  ASSERT_TRUE(BuildMapFile(LargeLevel(), PlacementSettings{}, "level.map").result);
+  EXPECT_GT(ReadFileBytes("level.map").size(), 100u * 1024);
+}
+
+TEST_F(BuildFailure, AFullDeviceIsReportedAndStartsNothing) {
+  const BuildOutcome outcome = Build(LargeLevel(), PlacementSettings{}, "/dev/full");
+  EXPECT_EQ(outcome.result.error, "/dev/full: No space left on device");
+  EXPECT_FALSE(outcome.postBuildStarted);
+}
+
+TEST_F(BuildFailure, AReadOnlyMapIsKept) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the super-user";
+  WriteFileBytes("level.map", "old map\r\n");
+  std::filesystem::permissions("level.map", std::filesystem::perms::owner_read);
+  const BuildOutcome outcome = Build(LargeLevel(), PlacementSettings{}, "level.map");
+  EXPECT_EQ(outcome.result.error, "level.map: Permission denied");
+  EXPECT_FALSE(outcome.postBuildStarted);
+  EXPECT_EQ(ReadFileBytes("level.map"), "old map\r\n");
+}
+
+}  // namespace
+}  // namespace cw::compiler

@@ -1,0 +1,129 @@
+// Saves and loads that fail: the failure comes back with the file's name and the reason, the
+// previous file stays whole, no temporary file is left behind, and nothing is reported as done.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "document/level_file.h"
+#include "support/file_size_limit.h"
+#include "support/test_files.h"
+
+namespace cw::document {
+namespace {
+
+using cw::testing::FileSizeLimit;
+using cw::testing::ReadFileBytes;
+using cw::testing::TempDir;
+using cw::testing::WriteFileBytes;
+
+Level LevelOfSize(std::size_t records) {
+  Level level;
+  for (std::size_t i = 0; i < records; ++i)
+    level.BlockList.push_back("0 1 2 3 Block" + std::to_string(i));
+  level.LinkList = {"0 1 2 0 3 4"};
+  return level;
+}
+
+std::size_t EntriesIn(const std::filesystem::path& folder) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+  return count;
+}
+
+TEST(SaveFailure, UnwritableTargetsReturnTheReasonAndCreateNothing) {
+  TempDir dir;
+  WriteFileBytes(dir.File("plain"), "x");
+  std::filesystem::create_directory(dir.File("folder"));
+  struct Case {
+    std::string path;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {dir.File("missing/level.pwl"), "No such file or directory"},
+      {dir.File("plain/level.pwl"), "Not a directory"},
+      {dir.File("folder"), "Is a directory"},
+      {"/dev/full", "No space left on device"},
+      {dir.File(std::string(300, 'n') + ".pwl"), "File name too long"},
+      {dir.File("plain") + std::string(1, '\0') + "x.pwl", "Invalid argument"},
+  };
+  for (const Case& c : cases) {
+    const platform::IoResult result = SaveLevelFile(c.path, LevelOfSize(3));
+    EXPECT_FALSE(result) << c.path;
+    EXPECT_EQ(result.error, c.path + ": " + c.reason);
+  }
+  EXPECT_EQ(EntriesIn(dir.path()), 2u) << "no file was left behind";
+  EXPECT_EQ(ReadFileBytes(dir.File("plain")), "x");
+}
+
+TEST(SaveFailure, ReadOnlyFolderKeepsTheOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the super-user";
+  TempDir dir;
+  const std::string path = dir.File("level.pwl");
+  WriteFileBytes(path, "0 0 0 0 Old\r\n");
+  ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
+  const platform::IoResult result = SaveLevelFile(path, LevelOfSize(3));
+  ::chmod(dir.path().c_str(), 0755);
+  EXPECT_EQ(result.error, path + ": Permission denied");
+  EXPECT_EQ(ReadFileBytes(path), "0 0 0 0 Old\r\n");
+  EXPECT_EQ(EntriesIn(dir.path()), 1u);
+}
+
+TEST(SaveFailure, DiskFillingUpHalfWayKeepsTheOldFile) {
+  TempDir dir;
+  const std::string path = dir.File("level.pwl");
+  WriteFileBytes(path, "0 0 0 0 Old\r\n");
+  const Level level = LevelOfSize(100'000);  // about 2 MB
+  platform::IoResult result;
+  {
+    FileSizeLimit limit(64 * 1024);
+    result = SaveLevelFile(path, level);
+  }
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.error, path + ": File too large");
+  EXPECT_EQ(ReadFileBytes(path), "0 0 0 0 Old\r\n");
+  EXPECT_EQ(EntriesIn(dir.path()), 1u) << "the half-written temporary is removed";
+
+  // With room again the same level saves whole.
+  ASSERT_TRUE(SaveLevelFile(path, level));
+  EXPECT_EQ(ReadFileBytes(path), LevelFileText(level));
+}
+
+TEST(SaveFailure, NamesUpToTheFileSystemLimitSave) {
+  TempDir dir;
+  for (std::size_t length : {200u, 245u, 251u, 255u}) {
+    const std::string path = dir.File(std::string(length - 4, 'n') + ".pwl");
+    const platform::IoResult result = SaveLevelFile(path, LevelOfSize(2));
+    EXPECT_TRUE(result) << length << ": " << result.error;
+    EXPECT_EQ(ReadFileBytes(path), LevelFileText(LevelOfSize(2))) << length;
+  }
+}
+
+TEST(LoadFailure, AFileThatVanishesOrChangesBeforeItIsReadIsNotLoaded) {
+  TempDir dir;
+  const std::string path = dir.File("chosen.pwl");
+  WriteFileBytes(path, "0 0 0 0 A\r\n");
+  std::filesystem::remove(path);  // deleted after the dialog returned its name
+  const LoadResult vanished = LoadLevelFile(path);
+  EXPECT_EQ(vanished.status, LoadStatus::kNotFound);
+  EXPECT_TRUE(vanished.records.BlockList.empty() && vanished.records.LinkList.empty());
+
+  std::filesystem::create_directory(path);  // and something else put in its place
+  const LoadResult folder = LoadLevelFile(path);
+  EXPECT_EQ(folder.status, LoadStatus::kFailed);
+  EXPECT_EQ(folder.error, path + ": Is a directory");
+  EXPECT_TRUE(folder.records.BlockList.empty() && folder.records.LinkList.empty());
+
+  if (::geteuid() != 0) {
+    const std::string locked = dir.File("locked.pwl");
+    WriteFileBytes(locked, "0 0 0 0 A\r\n");
+    ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
+    const LoadResult unreadable = LoadLevelFile(locked);
+    EXPECT_EQ(unreadable.status, LoadStatus::kFailed);
+    EXPECT_EQ(unreadable.error, locked + ": Permission denied");
+  }
+}
+
+}  // namespace
+}  // namespace cw::document

@@ -1,0 +1,71 @@
+// The line splitter and the whole-file reader under hostile bytes and special files: every
+// line comes back whole and clean, every read ends, and a failure says why.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "platform/text_lines.h"
+#include "support/hostile_inputs.h"
+#include "support/test_files.h"
+
+namespace cw::platform {
+namespace {
+
+using cw::testing::HostileInput;
+using cw::testing::TempDir;
+using cw::testing::WriteFileBytes;
+
+TEST(HostileTextLines, LinesAreCleanAndWholeWhateverTheBytes) {
+  std::vector<HostileInput> inputs = cw::testing::HostileLevelFiles();
+  for (HostileInput& input : cw::testing::HostileTemplates()) inputs.push_back(std::move(input));
+  for (HostileInput& input : cw::testing::HostileSettingsFiles())
+    inputs.push_back(std::move(input));
+  for (const HostileInput& input : inputs) {
+    const std::vector<std::string> lines = SplitTextLines(input.bytes);
+    EXPECT_EQ(SplitTextLines(input.bytes), lines) << input.name;
+    const std::string_view text = std::string_view(input.bytes).substr(0, input.bytes.find('\x1a'));
+    std::size_t kept = 0;
+    for (const std::string& line : lines) {
+      EXPECT_EQ(line.find_first_of("\r\n\x1a"), std::string::npos) << input.name;
+      kept += line.size();
+    }
+    // Nothing is lost but line ends, carriage returns and what follows a Ctrl-Z.
+    const auto ends = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+    const auto returns = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
+    EXPECT_EQ(kept, text.size() - ends - returns) << input.name;
+    EXPECT_TRUE(lines.size() == ends || lines.size() == ends + 1) << input.name;
+  }
+}
+
+TEST(HostileFiles, SpecialFilesAreReadToTheirEndOrRefusedWithAReason) {
+  TempDir dir;
+  const std::string big = dir.File("big");
+  WriteFileBytes(big, cw::testing::BinaryGarbage(12'000'000, 5));
+  const ReadResult whole = ReadWholeFile(big);
+  EXPECT_EQ(whole.status, ReadStatus::kOk);
+  EXPECT_EQ(whole.bytes, cw::testing::BinaryGarbage(12'000'000, 5));
+
+  const ReadResult null = ReadWholeFile("/dev/null");
+  EXPECT_EQ(null.status, ReadStatus::kOk);
+  EXPECT_EQ(null.bytes, "");
+
+  // A file whose size the file system does not know in advance.
+  const ReadResult proc = ReadWholeFile("/proc/self/status");
+  EXPECT_EQ(proc.status, ReadStatus::kOk);
+  EXPECT_NE(proc.bytes.find("Pid:"), std::string::npos);
+
+  const ReadResult folder = ReadWholeFile(dir.path().string());
+  EXPECT_EQ(folder.status, ReadStatus::kFailed);
+  EXPECT_EQ(folder.error, dir.path().string() + ": Is a directory");
+
+  // A name cut at a NUL byte would be another file: it is none.
+  WriteFileBytes(dir.File("a"), "not this one");
+  const std::string nameWithNul = dir.File("a") + std::string(1, '\0') + "b";
+  EXPECT_EQ(ReadWholeFile(nameWithNul).status, ReadStatus::kNotFound);
+  EXPECT_EQ(ReadWholeFile(dir.File(std::string(300, 'n'))).error,
+            dir.File(std::string(300, 'n')) + ": File name too long");
+}
+
+}  // namespace
+}  // namespace cw::platform
