@@ -41,7 +41,8 @@ ReadResult ReadWholeFile(const std::string& path) {
   if (path.find('\0') != std::string::npos) return fail(ENOENT);
   int fd;
   do {
-    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a pipe would wait for a writer that may never come.
+    fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   } while (fd < 0 && errno == EINTR);
   if (fd < 0) return fail(errno);
 
@@ -50,6 +51,12 @@ ReadResult ReadWholeFile(const std::string& path) {
     if (S_ISDIR(info.st_mode)) {
       ::close(fd);
       return fail(EISDIR);
+    }
+    if (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)) {
+      ::close(fd);
+      result.status = ReadStatus::kFailed;
+      result.error = path + ": not a regular file";
+      return result;
     }
     if (S_ISREG(info.st_mode) && info.st_size > 0) {
       result.bytes.reserve(static_cast<std::size_t>(info.st_size));

@@ -1,6 +1,7 @@
 // The line splitter and the whole-file reader under hostile bytes and special files: every
 // line comes back whole and clean, every read ends, and a failure says why.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -58,6 +59,12 @@ TEST(HostileFiles, SpecialFilesAreReadToTheirEndOrRefusedWithAReason) {
   const ReadResult folder = ReadWholeFile(dir.path().string());
   EXPECT_EQ(folder.status, ReadStatus::kFailed);
   EXPECT_EQ(folder.error, dir.path().string() + ": Is a directory");
+
+  // A pipe is refused at once instead of waiting for a writer.
+  ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+  const ReadResult pipe = ReadWholeFile(dir.File("pipe"));
+  EXPECT_EQ(pipe.status, ReadStatus::kFailed);
+  EXPECT_EQ(pipe.error, dir.File("pipe") + ": not a regular file");
 
   // A name cut at a NUL byte would be another file: it is none.
   WriteFileBytes(dir.File("a"), "not this one");
