@@ -1,8 +1,8 @@
 #include "compiler/entity_pass.h"
 
-#include <optional>
 #include <string>
 
+#include "compiler/block_walk.h"
 #include "compiler/face_rewrite.h"
 #include "compiler/key_rewrite.h"
 
@@ -13,25 +13,19 @@ void WriteEntityPass(MapOutput& out, BuildState& state) {
     return state.links.TakeLinkFrom(start);
   };
   std::string line;
-  for (const std::string& recordText : state.level.BlockList) {
-    line = "// ";
-    line += recordText;
-    out.WriteLine(line);
-    const std::optional<document::BlockRecord> record = document::ParseBlockRecord(recordText);
-    if (!record) continue;
-    const BlockTemplate& blockTemplate = state.templates.Get(record->name).blockTemplate;
-    for (const TemplateLine& templateLine : blockTemplate.entities) {
+  ForEachBlock(out, state, [&](const document::BlockRecord& record, const BlockTemplate& block) {
+    for (const TemplateLine& templateLine : block.entities) {
       if (templateLine.face) {
         line.clear();
-        RewriteFaceLine(line, *templateLine.face, state.settings, *record);
+        RewriteFaceLine(line, *templateLine.face, state.settings, record);
         out.WriteLine(line);
       } else if (templateLine.key) {
-        out.WriteLine(RewriteKeyLine(*templateLine.key, state.settings, *record, takeLink));
+        out.WriteLine(RewriteKeyLine(*templateLine.key, state.settings, record, takeLink));
       } else {
         out.WriteLine(templateLine.text);
       }
     }
-  }
+  });
 }
 
 }  // namespace cw::compiler

@@ -14,14 +14,9 @@ namespace {
 using cw::testing::CurrentDirectoryGuard;
 using cw::testing::FileSizeLimit;
 using cw::testing::ReadFileBytes;
+using cw::testing::EntriesIn;
 using cw::testing::TempDir;
 using cw::testing::WriteFileBytes;
-
-std::size_t EntriesIn(const std::filesystem::path& folder) {
-  std::size_t count = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
-  return count;
-}
 
 // A level whose map runs to a few megabytes.
 document::Level LargeLevel() {

@@ -15,6 +15,7 @@ namespace {
 
 using cw::testing::FileSizeLimit;
 using cw::testing::ReadFileBytes;
+using cw::testing::EntriesIn;
 using cw::testing::TempDir;
 using cw::testing::WriteFileBytes;
 
@@ -24,12 +25,6 @@ Level LevelOfSize(std::size_t records) {
     level.BlockList.push_back("0 1 2 3 Block" + std::to_string(i));
   level.LinkList = {"0 1 2 0 3 4"};
   return level;
-}
-
-std::size_t EntriesIn(const std::filesystem::path& folder) {
-  std::size_t count = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
-  return count;
 }
 
 TEST(SaveFailure, UnwritableTargetsReturnTheReasonAndCreateNothing) {

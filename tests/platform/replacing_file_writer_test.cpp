@@ -12,14 +12,9 @@ namespace cw::platform {
 namespace {
 
 using cw::testing::ReadFileBytes;
+using cw::testing::EntriesIn;
 using cw::testing::TempDir;
 using cw::testing::WriteFileBytes;
-
-std::size_t EntriesIn(const std::filesystem::path& folder) {
-  std::size_t count = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
-  return count;
-}
 
 TEST(ReplacingFileWriter, WritesLinesWithCrLfAndLeavesNoTemporary) {
   TempDir dir;

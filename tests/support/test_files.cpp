@@ -41,6 +41,12 @@ CurrentDirectoryGuard::~CurrentDirectoryGuard() {
   std::filesystem::current_path(previous_, ignored);
 }
 
+std::size_t EntriesIn(const std::filesystem::path& folder) {
+  std::size_t count = 0;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
+  return count;
+}
+
 void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

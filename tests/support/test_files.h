@@ -34,6 +34,9 @@ class CurrentDirectoryGuard {
   std::filesystem::path previous_;
 };
 
+// How many entries a folder holds (to see that no temporary file was left behind).
+std::size_t EntriesIn(const std::filesystem::path& folder);
+
 void WriteFileBytes(const std::filesystem::path& path, std::string_view bytes);
 std::string ReadFileBytes(const std::filesystem::path& path);
 

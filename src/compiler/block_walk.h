@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "compiler/build_state.h"
+#include "compiler/map_output.h"
+#include "document/records.h"
+
+namespace cw::compiler {
+
+// The walk that the brush pass and the entity pass share: for each block record, in list order,
+// the comment line "// " and the record text, then, when the record parses, `writeBlock` with the
+// record and its template.
+template <typename WriteBlock>
+void ForEachBlock(MapOutput& out, BuildState& state, WriteBlock writeBlock) {
+  std::string comment;
+  for (const std::string& recordText : state.level.BlockList) {
+    comment = "// ";
+    comment += recordText;
+    out.WriteLine(comment);
+    const std::optional<document::BlockRecord> record = document::ParseBlockRecord(recordText);
+    if (!record) continue;
+    writeBlock(*record, state.templates.Get(record->name).blockTemplate);
+  }
+}
+
+}  // namespace cw::compiler
