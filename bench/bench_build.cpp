@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "compiler/build_driver.h"
+#include "compiler/build.h"
 #include "document/level.h"
 #include "document/level_file.h"
 
@@ -130,7 +130,7 @@ void BM_BuildStressLevel(benchmark::State& state) {
   StressFolder& folder = Folder();
   const std::string map = (folder.path / "stress.map").string();
   for (auto _ : state) {
-    const cw::compiler::BuildOutcome outcome = cw::compiler::BuildMapFile(folder.level, {}, map);
+    const cw::compiler::BuildOutcome outcome = cw::compiler::RunBuild(folder.level, {}, map);
     if (!outcome.result) state.SkipWithError(outcome.result.error.c_str());
   }
   const auto bytes = static_cast<std::int64_t>(fs::file_size(map));
@@ -147,7 +147,7 @@ BENCHMARK(BM_BuildStressLevel)->Unit(benchmark::kMillisecond)->UseRealTime()->Mi
 void BM_CopyFinishedMap(benchmark::State& state) {
   StressFolder& folder = Folder();
   const fs::path map = folder.path / "stress.map";
-  if (!fs::exists(map)) (void)cw::compiler::BuildMapFile(folder.level, {}, map.string());
+  if (!fs::exists(map)) (void)cw::compiler::RunBuild(folder.level, {}, map.string());
   for (auto _ : state) {
     fs::copy_file(map, folder.path / "copy.map", fs::copy_options::overwrite_existing);
   }
@@ -161,7 +161,7 @@ BENCHMARK(BM_CopyFinishedMap)->Unit(benchmark::kMillisecond)->UseRealTime()->Min
 void CopyBuffered(benchmark::State& state, bool synced) {
   StressFolder& folder = Folder();
   const fs::path map = folder.path / "stress.map";
-  if (!fs::exists(map)) (void)cw::compiler::BuildMapFile(folder.level, {}, map.string());
+  if (!fs::exists(map)) (void)cw::compiler::RunBuild(folder.level, {}, map.string());
   std::vector<char> buffer(1 << 20);
   for (auto _ : state) {
     std::FILE* in = std::fopen(map.c_str(), "rb");

@@ -22,16 +22,14 @@ using namespace cw::bench;
 
 // Each move takes the old rubber band off and draws the new one: long lines across the canvas.
 void BM_DragMouseMoves(benchmark::State& state) {
-  PictureFolder folder(16);
-  Editor editor(QuietServices());
-  auto windows = cw::forms::OpenWindows(editor);
-  if (!windows) {
+  BenchSession session(16);
+  if (!session.Started()) {
     state.SkipWithError("start-up failed");
     return;
   }
-  FillFloor(editor);
-  editor.RedrawFloor();
-  windows->toolBox->Links->setChecked(true);
+  session.LoadLevel(FullFloor());
+  session.windows().toolBox->Links->setChecked(true);
+  Editor& editor = session.editor();
   editor.FloorMouseDown(Qt::LeftButton, Qt::NoModifier, 20, 20);
   int i = 0;
   for (auto _ : state) {
@@ -44,20 +42,20 @@ BENCHMARK(BM_DragMouseMoves);
 
 // A floor change in link mode on a full floor with 500 links, some to other floors.
 void BM_FloorChangeWith500Links(benchmark::State& state) {
-  PictureFolder folder(16);
-  Editor editor(QuietServices());
-  auto windows = cw::forms::OpenWindows(editor);
-  if (!windows) {
+  BenchSession session(16);
+  if (!session.Started()) {
     state.SkipWithError("start-up failed");
     return;
   }
-  FillFloor(editor);
+  cw::document::Level level = FullFloor();
   for (int i = 0; i < 500; ++i) {
     const int endFloor = i % 5 == 0 ? 1 : 0;
-    editor.level.LinkList.push_back(cw::document::FormatLinkRecord(
+    level.LinkList.push_back(cw::document::FormatLinkRecord(
         {0, i % 32, (i / 32) % 32, endFloor, (i * 7) % 32, (i * 13) % 32}));
   }
-  windows->toolBox->Links->setChecked(true);
+  session.LoadLevel(level);
+  session.windows().toolBox->Links->setChecked(true);
+  Editor& editor = session.editor();
   for (auto _ : state) {
     editor.UpDown1Click();
     benchmark::DoNotOptimize(editor.FloorCanvas().constBits());

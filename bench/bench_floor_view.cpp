@@ -19,17 +19,15 @@ namespace {
 using namespace cw::bench;
 
 void BM_RedrawFullFloor(benchmark::State& state) {
-  PictureFolder folder(16);
-  Editor editor(QuietServices());
-  auto windows = cw::forms::OpenWindows(editor);
-  if (!windows) {
+  BenchSession session(16);
+  if (!session.Started()) {
     state.SkipWithError("start-up failed");
     return;
   }
-  FillFloor(editor);  // 1,024 blocks
+  session.LoadLevel(FullFloor());  // 1,024 blocks
   for (auto _ : state) {
-    editor.RedrawFloor();
-    benchmark::DoNotOptimize(editor.FloorSnapshot.constBits());
+    session.editor().RedrawFloor();
+    benchmark::DoNotOptimize(session.editor().State().FloorSnapshot.constBits());
   }
 }
 BENCHMARK(BM_RedrawFullFloor)->Unit(benchmark::kMillisecond);
@@ -37,7 +35,7 @@ BENCHMARK(BM_RedrawFullFloor)->Unit(benchmark::kMillisecond);
 void BM_StartUpWith200Pictures(benchmark::State& state) {
   PictureFolder folder(198);  // with "Empty" and "Unknown": 200 pictures
   for (auto _ : state) {
-    Editor editor(QuietServices());
+    Editor editor({});
     auto windows = cw::forms::OpenWindows(editor);
     if (!windows) {
       state.SkipWithError("start-up failed");

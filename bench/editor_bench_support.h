@@ -1,5 +1,5 @@
 // Shared set-up of the editor benchmarks: a folder of block pictures made the current directory,
-// services that never block, and a full floor.
+// the program's windows with services that never block, and levels loaded through Load.
 #pragma once
 
 #include <QDir>
@@ -8,9 +8,13 @@
 #include <cstdio>
 #include <optional>
 #include <string>
+#include <vector>
 
+#include "document/level.h"
+#include "document/level_file.h"
 #include "document/records.h"
 #include "editor/editor.h"
+#include "forms/start_up.h"
 
 namespace cw::bench {
 
@@ -27,12 +31,6 @@ inline void WritePicture(const QString& path, int seed) {
   picture.save(path, "BMP");
 }
 
-inline EditorServices QuietServices() {
-  return {[](const cw::editor::FileDialogRequest&) { return std::optional<QString>(); },
-          [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); },
-          [](const std::string&) { return false; }};
-}
-
 // A folder of pictures made the current directory for one benchmark.
 class PictureFolder {
  public:
@@ -44,19 +42,54 @@ class PictureFolder {
     QDir::setCurrent(folder_.path());
   }
   ~PictureFolder() { QDir::setCurrent(previous_); }
+  QString FilePath(const QString& name) const { return folder_.filePath(name); }
 
  private:
   QTemporaryDir folder_;
   QString previous_;
 };
 
+// The editor on the program's windows in a picture folder. Its file dialogs answer with the
+// level file that LoadLevel() writes; errors go to standard error; no post-build step runs.
+class BenchSession {
+ public:
+  explicit BenchSession(int blockCount = 16)
+      : folder_(blockCount), editor_(Services()), windows_(cw::forms::OpenWindows(editor_)) {}
+
+  bool Started() const { return windows_.has_value(); }
+  Editor& editor() { return editor_; }
+  cw::forms::EditorWindows& windows() { return *windows_; }
+
+  // Writes the level to a file and loads it through the Load command.
+  void LoadLevel(const cw::document::Level& level) {
+    answer_ = folder_.FilePath(QStringLiteral("bench.pwl"));
+    (void)cw::document::SaveLevelFile(answer_->toStdString(), level);
+    editor_.Button4Click();
+  }
+
+ private:
+  EditorServices Services() {
+    return {[this](const cw::editor::FileDialogRequest&) { return answer_; },
+            [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); },
+            [](const std::string&) { return false; },
+            [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }};
+  }
+
+  PictureFolder folder_;
+  std::optional<QString> answer_;
+  Editor editor_;
+  std::optional<cw::forms::EditorWindows> windows_;
+};
+
 // Every cell of the default 32 by 32 floor 0 holds a block, over 16 pictures and every orientation.
-inline void FillFloor(Editor& editor) {
+inline cw::document::Level FullFloor() {
+  cw::document::Level level;
   for (int column = 0; column < 32; ++column)
     for (int row = 0; row < 32; ++row)
-      editor.level.BlockList.push_back(
+      level.BlockList.push_back(
           cw::document::FormatBlockRecord({0, column, row, (column + row) % 8,
                                            "Block" + std::to_string((column * 32 + row) % 16)}));
+  return level;
 }
 
 }  // namespace cw::bench

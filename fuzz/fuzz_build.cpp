@@ -8,29 +8,29 @@
 #include <cstdint>
 #include <string>
 
-#include "app/settings.h"
 #include "compiler/map_compiler.h"
-#include "compiler/map_output.h"
 #include "compiler/template_library.h"
 #include "document/level.h"
 #include "document/level_file.h"
+#include "platform/line_sink.h"
+#include "settings/settings.h"
 #include "support/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using cw::fuzz::Require;
   const auto parts = cw::fuzz::SplitPackedInput(cw::fuzz::InputText(data, size), 4);
-  const cw::document::LevelRecords records = cw::document::ParseLevelFileText(parts[0]);
+  const cw::document::Level records = cw::document::ParseLevelFileText(parts[0]);
   cw::compiler::MemoryTemplateSource templates;
   templates.Add("A", std::string(parts[1]));
   templates.Add("B", std::string(parts[2]));
-  const cw::app::Settings settings = cw::app::ParseSettings(parts[3]);
+  const cw::settings::Settings settings = cw::settings::ParseSettings(parts[3]);
 
   cw::document::Level level;
   level.BlockList = records.BlockList;
   level.LinkList = records.LinkList;
-  cw::compiler::MapText first;
+  cw::platform::TextLineSink first;
   const auto warnings = cw::compiler::CompileMap(level, settings.block, templates, first);
-  cw::compiler::MapText second;
+  cw::platform::TextLineSink second;
   Require(cw::compiler::CompileMap(level, settings.block, templates, second) == warnings &&
               second.text() == first.text(),
           "compiling twice gives the same map and warnings");

@@ -21,6 +21,7 @@
 #include "document/level_file.h"
 #include "document/records.h"
 #include "document/scanner.h"
+#include "platform/line_sink.h"
 #include "platform/text_lines.h"
 #include "support/fuzz_support.h"
 
@@ -28,6 +29,13 @@ namespace {
 
 using cw::document::Scanner;
 using cw::fuzz::Require;
+
+// The bytes that Save writes.
+std::string LevelBytes(const cw::document::Level& level) {
+  cw::platform::TextLineSink out;
+  cw::document::WriteLevelFile(out, level);
+  return out.text();
+}
 
 void CheckIntReads(const std::string& text) {
   Scanner scanner(text);
@@ -114,7 +122,7 @@ void CheckRecordParsers(const std::string& text) {
   }
 }
 
-void CheckLevelEdits(cw::document::Level level, const cw::document::LevelRecords& records) {
+void CheckLevelEdits(cw::document::Level level, const cw::document::Level& records) {
   using namespace cw::document;
   // A block from the first record that parses, placed again: it ends the list, and replaces the
   // cell's first record if there was one.
@@ -150,7 +158,7 @@ void CheckLevelEdits(cw::document::Level level, const cw::document::LevelRecords
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace cw::document;
   const std::string_view bytes = cw::fuzz::InputText(data, size);
-  const LevelRecords records = ParseLevelFileText(bytes);
+  const Level records = ParseLevelFileText(bytes);
   Require(records.BlockList.size() + records.LinkList.size() ==
               cw::platform::SplitTextLines(bytes).size(),
           "every line of the file is a record");
@@ -158,11 +166,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Level level;
   level.BlockList = records.BlockList;
   level.LinkList = records.LinkList;
-  const std::string saved = LevelFileText(level);
-  const LevelRecords again = ParseLevelFileText(saved);
+  const std::string saved = LevelBytes(level);
+  const Level again = ParseLevelFileText(saved);
   Require(again.BlockList == records.BlockList && again.LinkList == records.LinkList,
           "save then load gives the same lists");
-  Require(LevelFileText(level) == saved, "saving is deterministic");
+  Require(LevelBytes(level) == saved, "saving is deterministic");
 
   // The scanners are expensive per line; the first lines are enough to explore them.
   std::size_t checked = 0;

@@ -4,14 +4,14 @@
 #include <cstdint>
 #include <string>
 
-#include "geometry/block_picture.h"
-#include "geometry/map_text.h"
-#include "geometry/polyhedron.h"
-#include "geometry/template_check.h"
+#include "kit/block_picture.h"
+#include "kit/map_text.h"
+#include "kit/polyhedron.h"
+#include "kit/template_check.h"
 #include "support/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace cw::geometry;
+  using namespace cw::kit;
   using cw::fuzz::Require;
   const std::string_view text = cw::fuzz::InputText(data, size);
   const ParsedMap map = ParseMapText(text);

@@ -5,12 +5,12 @@
 #include <cstdint>
 #include <string>
 
-#include "app/settings.h"
+#include "settings/settings.h"
 #include "support/fuzz_support.h"
 
 namespace {
 
-bool SameSettings(const cw::app::Settings& a, const cw::app::Settings& b) {
+bool SameSettings(const cw::settings::Settings& a, const cw::settings::Settings& b) {
   return a.block.Bx == b.block.Bx && a.block.By == b.block.By && a.block.Bz == b.block.Bz &&
          a.block.Ox == b.block.Ox && a.block.Oy == b.block.Oy && a.Ax == b.Ax && a.Ay == b.Ay;
 }
@@ -20,16 +20,17 @@ bool SameSettings(const cw::app::Settings& a, const cw::app::Settings& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using cw::fuzz::Require;
   const std::string text(cw::fuzz::InputText(data, size));
-  const cw::app::Settings settings = cw::app::ParseSettings(text);
-  Require(SameSettings(settings, cw::app::ParseSettings(text)), "reading is deterministic");
+  const cw::settings::Settings settings = cw::settings::ParseSettings(text);
+  Require(SameSettings(settings, cw::settings::ParseSettings(text)), "reading is deterministic");
 
-  const cw::app::Settings prefixed = cw::app::ParseSettings("[Block]\r\nBx=77\r\n" + text);
+  const cw::settings::Settings prefixed =
+      cw::settings::ParseSettings("[Block]\r\nBx=77\r\n" + text);
   Require(prefixed.block.Bx == 77, "the first Bx of the first Block section counts");
 
   // A text with a byte 26 ends there, so the added section would not be seen at all; either way
   // nothing may change. A last line without a line end is closed first.
-  const cw::app::Settings suffixed =
-      cw::app::ParseSettings(text + "\r\n[Other]\r\nBx=5\r\nAy=6\r\n[]\r\nBy=7\r\n");
+  const cw::settings::Settings suffixed =
+      cw::settings::ParseSettings(text + "\r\n[Other]\r\nBx=5\r\nAy=6\r\n[]\r\nBy=7\r\n");
   Require(SameSettings(settings, suffixed), "another section after the text changes nothing");
   return 0;
 }

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "compiler/map_compiler.h"
-#include "compiler/map_output.h"
 #include "compiler/template_library.h"
 #include "document/level.h"
 #include "document/records.h"
+#include "platform/line_sink.h"
 #include "support/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -30,10 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   cw::document::Level level;
   level.BlockList = {record};
   const cw::document::Level before = level;
-  const cw::compiler::PlacementSettings settings;
-  cw::compiler::MapText first;
+  const cw::settings::PlacementSettings settings;
+  cw::platform::TextLineSink first;
   const auto warnings = cw::compiler::CompileMap(level, settings, templates, first);
-  cw::compiler::MapText second;
+  cw::platform::TextLineSink second;
   Require(cw::compiler::CompileMap(level, settings, templates, second) == warnings &&
               second.text() == first.text(),
           "compiling twice gives the same map and warnings");

@@ -1,17 +1,14 @@
 // cryptwright-build: compiles a level file into a Quake map from the command line, exactly as the
 // editor's Build does after loading the level.
 
-#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "app/settings.h"
-#include "compiler/build_driver.h"
+#include "compiler/build.h"
 #include "compiler/post_build.h"
-#include "document/level_file.h"
-#include "platform/io_result.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -67,32 +64,16 @@ int main(int argc, char** argv) {
     }
   }
   if (files.size() != 2) return UsageError("expected a level file and an output file");
-  const std::string& levelPath = files[0];
-  const std::string& mapPath = files[1];
-
-  cw::document::LoadResult load = cw::document::LoadLevelFile(levelPath);
-  if (load.status == cw::document::LoadStatus::kNotFound) {
-    PrintError(cw::platform::ErrnoMessage(levelPath, ENOENT));
-    return 1;
-  }
-  if (load.status == cw::document::LoadStatus::kFailed) {
-    PrintError(load.error);
-    return 1;
-  }
-  cw::document::Level level;
-  level.BlockList = std::move(load.records.BlockList);
-  level.LinkList = std::move(load.records.LinkList);
-  level.DocumentName = cw::document::DocumentNameFromPath(levelPath);
-
-  const cw::app::Settings settings = cw::app::ReadSettingsFile(cw::app::kSettingsFileName);
+  cw::compiler::BuildServices services;
+  if (postBuild) services.startPostBuild = cw::compiler::RunPostBuild;
   const cw::compiler::BuildOutcome outcome =
-      cw::compiler::BuildMapFile(level, settings.block, mapPath);
+      cw::compiler::BuildLevelFile(files[0], files[1], cw::settings::kSettingsFileName, services);
   for (const std::string& warning : outcome.warnings) PrintError("warning: " + warning);
   if (!outcome.result) {
     PrintError(outcome.result.error);
     return 1;
   }
-  if (postBuild && !cw::compiler::RunPostBuild(mapPath)) {
+  if (postBuild && !outcome.postBuildStarted) {
     PrintError(std::string("warning: ") + cw::compiler::kPostBuildBatchName +
                " could not be found or started; no post-build step ran");
   }

@@ -6,21 +6,21 @@
 // any (the picture is written all the same), 2 when nothing could be written.
 #include <charconv>
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
-#include "geometry/block_picture.h"
-#include "geometry/indexed_picture.h"
-#include "geometry/map_text.h"
-#include "geometry/polyhedron.h"
-#include "geometry/template_check.h"
+#include "kit/block_picture.h"
+#include "kit/indexed_picture.h"
+#include "kit/map_text.h"
+#include "kit/polyhedron.h"
+#include "kit/template_check.h"
+#include "platform/file_reader.h"
+#include "platform/replacing_file_writer.h"
 
 namespace {
 
-using namespace cw::geometry;
+using namespace cw::kit;
 
 int Usage() {
   std::cerr << "usage: cryptwright-picture TEMPLATE.map OUT.bmp [CUT]\n"
@@ -30,14 +30,14 @@ int Usage() {
 }
 
 bool WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  out.close();
-  if (!out) {
-    std::cerr << path << ": cannot be written\n";
-    return false;
+  cw::platform::ReplacingFileWriter writer(path);
+  cw::platform::IoResult result = writer.Open();
+  if (result) {
+    writer.Write(bytes);
+    result = writer.Commit();
   }
-  return true;
+  if (!result) std::cerr << result.error << "\n";
+  return result.ok;
 }
 
 int CountProblems(const std::string& path, const std::string& text, const ParsedMap& map) {
@@ -82,14 +82,12 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  std::ifstream in(argv[1], std::ios::binary);
-  if (!in) {
-    std::cerr << argv[1] << ": cannot be read\n";
+  const cw::platform::ReadResult read = cw::platform::ReadWholeFile(argv[1]);
+  if (read.status != cw::platform::ReadStatus::kOk) {
+    std::cerr << "cannot be read: " << read.error << "\n";
     return 2;
   }
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  std::string text = buffer.str();
+  const std::string& text = read.bytes;
   ParsedMap map = ParseMapText(text);
   int problems = CountProblems(argv[1], text, map);
   if (!WriteFile(out, EncodeBmp8(RenderBlockPicture(map.entities, view)))) return 2;

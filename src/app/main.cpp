@@ -2,11 +2,12 @@
 #include <QApplication>
 
 #include "editor/editor.h"
+#include "forms/program_services.h"
 #include "forms/start_up.h"
 
 int main(int argc, char* argv[]) {
   // The level and the editor state exist before the application and any window.
-  cw::editor::Editor editor(cw::editor::ProgramServices());
+  cw::editor::Editor editor(cw::forms::ProgramServices());
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Cryptwright"));
   return cw::forms::RunProgram(editor);

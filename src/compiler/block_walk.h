@@ -4,8 +4,8 @@
 #include <string>
 
 #include "compiler/build_state.h"
-#include "compiler/map_output.h"
 #include "document/records.h"
+#include "platform/line_sink.h"
 
 namespace cw::compiler {
 
@@ -13,7 +13,7 @@ namespace cw::compiler {
 // the comment line "// " and the record text, then, when the record parses, `writeBlock` with the
 // record and its template.
 template <typename WriteBlock>
-void ForEachBlock(MapOutput& out, BuildState& state, WriteBlock writeBlock) {
+void ForEachBlock(platform::LineSink& out, BuildState& state, WriteBlock writeBlock) {
   std::string comment;
   for (const std::string& recordText : state.level.BlockList) {
     comment = "// ";

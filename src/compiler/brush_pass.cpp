@@ -7,7 +7,7 @@
 
 namespace cw::compiler {
 
-void WriteBrushPass(MapOutput& out, BuildState& state) {
+void WriteBrushPass(platform::LineSink& out, BuildState& state) {
   out.WriteLine("{");
   out.WriteLine("\"classname\" \"worldspawn\"");
   std::string line;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "compiler/link_usage.h"
-#include "compiler/placement_settings.h"
+#include "compiler/placement.h"
 #include "compiler/template_library.h"
 #include "document/level.h"
 

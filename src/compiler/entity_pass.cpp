@@ -8,7 +8,7 @@
 
 namespace cw::compiler {
 
-void WriteEntityPass(MapOutput& out, BuildState& state) {
+void WriteEntityPass(platform::LineSink& out, BuildState& state) {
   const LinkTaker takeLink = [&state](const document::Cell& start) {
     return state.links.TakeLinkFrom(start);
   };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "compiler/build_state.h"
-#include "compiler/map_output.h"
+#include "platform/line_sink.h"
 
 namespace cw::compiler {
 
@@ -9,6 +9,6 @@ namespace cw::compiler {
 // section of its template: faces placed as in the world entity, the keys origin, angle, distance,
 // target and targetname rewritten for the block's cell and orientation, every other line as it
 // is. k-targets take the level's links from the block's cell, in list order.
-void WriteEntityPass(MapOutput& out, BuildState& state);
+void WriteEntityPass(platform::LineSink& out, BuildState& state);
 
 }  // namespace cw::compiler

@@ -7,6 +7,7 @@
 #include "compiler/number_text.h"
 #include "compiler/placement.h"
 #include "compiler/texture_alignment.h"
+#include "platform/number_format.h"
 
 namespace cw::compiler {
 namespace {
@@ -50,11 +51,11 @@ void RewriteFaceLine(std::string& out, const PreparedFace& face, const Placement
   for (const Point3& point : placed) {
     *p++ = '(';
     *p++ = ' ';
-    p = WriteInteger(p, point.x);
+    p = platform::WriteDecimal(p, point.x);
     *p++ = ' ';
-    p = WriteInteger(p, point.y);
+    p = platform::WriteDecimal(p, point.y);
     *p++ = ' ';
-    p = WriteInteger(p, point.z);
+    p = platform::WriteDecimal(p, point.z);
     *p++ = ' ';
     *p++ = ')';
     *p++ = ' ';
@@ -71,21 +72,12 @@ void RewriteFaceLine(std::string& out, const PreparedFace& face, const Placement
   *p++ = ' ';
   p = WriteOffset(p, texture.yOffset);
   *p++ = ' ';
-  p = WriteInteger(p, texture.rotation);
+  p = platform::WriteDecimal(p, texture.rotation);
   *p++ = ' ';
   out.append(numbers, p);
   out += ScaleTextFor(texture.xScale, asRead.xScale, face.xScaleTexts);
   out += ' ';
   out += ScaleTextFor(texture.yScale, asRead.yScale, face.yScaleTexts);
-}
-
-std::string RewriteFaceLine(std::string_view line, const PlacementSettings& settings,
-                            const document::BlockRecord& record) {
-  std::optional<FaceFields> fields = ParseFaceLine(line);
-  if (!fields) return std::string(line);
-  std::string out;
-  RewriteFaceLine(out, PrepareFace(std::move(*fields)), settings, record);
-  return out;
 }
 
 }  // namespace cw::compiler

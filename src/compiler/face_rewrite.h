@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "compiler/face_line.h"
-#include "compiler/placement_settings.h"
+#include "compiler/placement.h"
 #include "document/records.h"
 
 namespace cw::compiler {
@@ -27,10 +27,5 @@ PreparedFace PrepareFace(FaceFields fields);
 // "( X1 Y1 Z1 ) ( X2 Y2 Z2 ) ( X3 Y3 Z3 ) name xoff yoff rot xscale yscale".
 void RewriteFaceLine(std::string& out, const PreparedFace& face, const PlacementSettings& settings,
                      const document::BlockRecord& record);
-
-// The output line for one template face line; a line that does not parse completely is returned
-// unchanged.
-std::string RewriteFaceLine(std::string_view line, const PlacementSettings& settings,
-                            const document::BlockRecord& record);
 
 }  // namespace cw::compiler

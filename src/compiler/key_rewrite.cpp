@@ -3,6 +3,7 @@
 #include "compiler/number_text.h"
 #include "compiler/placement.h"
 #include "document/scanner.h"
+#include "platform/number_format.h"
 
 namespace cw::compiler {
 namespace {
@@ -77,30 +78,31 @@ std::string RewriteKeyLine(const KeyLine& key, const PlacementSettings& settings
     case KeyKind::kOrigin: {
       const Point3 placed =
           PlacePoint(settings, record, key.numbers[0], key.numbers[1], key.numbers[2]);
-      AppendInteger(out, placed.x);
+      platform::AppendDecimal(out, placed.x);
       out += ' ';
-      AppendInteger(out, placed.y);
+      platform::AppendDecimal(out, placed.y);
       out += ' ';
-      AppendInteger(out, placed.z);
+      platform::AppendDecimal(out, placed.z);
       break;
     }
     case KeyKind::kAngle:
-      AppendInteger(out, OrientAngle(record.flags, key.numbers[0]));
+      platform::AppendDecimal(out, OrientAngle(record.flags, key.numbers[0]));
       break;
     case KeyKind::kDistance: {
       const std::int64_t distance = key.numbers[0];
-      AppendInteger(out, distance < 0 && IsMirroring(record.flags) ? -distance : distance);
+      platform::AppendDecimal(out,
+                              distance < 0 && IsMirroring(record.flags) ? -distance : distance);
       break;
     }
     case KeyKind::kTargetname:
       out += key.value;
-      AppendInteger(out, NumberOfCell(record.cell()));
+      platform::AppendDecimal(out, NumberOfCell(record.cell()));
       break;
     case KeyKind::kTarget:
       switch (KindOfTarget(key.value)) {
         case TargetKind::kLocal:
           out += key.value;
-          AppendInteger(out, NumberOfCell(record.cell()));
+          platform::AppendDecimal(out, NumberOfCell(record.cell()));
           break;
         case TargetKind::kUnchanged:
           out += key.value;
@@ -108,7 +110,7 @@ std::string RewriteKeyLine(const KeyLine& key, const PlacementSettings& settings
         case TargetKind::kLink:
           if (const std::optional<document::Cell> end = takeLink(record.cell())) {
             out += "t0";
-            AppendInteger(out, NumberOfCell(*end));
+            platform::AppendDecimal(out, NumberOfCell(*end));
           } else {
             out += key.value;
           }

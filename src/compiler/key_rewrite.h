@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "compiler/placement_settings.h"
+#include "compiler/placement.h"
 #include "document/records.h"
 
 namespace cw::compiler {

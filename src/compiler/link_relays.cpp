@@ -1,4 +1,5 @@
 #include "compiler/link_relays.h"
+#include "platform/number_format.h"
 
 #include <string>
 
@@ -7,7 +8,7 @@
 
 namespace cw::compiler {
 
-void WriteLinkRelays(MapOutput& out, BuildState& state) {
+void WriteLinkRelays(platform::LineSink& out, BuildState& state) {
   const PlacementSettings& s = state.settings;
   std::string line;
   for (std::size_t i = 0; i < state.links.size(); ++i) {
@@ -18,19 +19,19 @@ void WriteLinkRelays(MapOutput& out, BuildState& state) {
     out.WriteLine("{");
     out.WriteLine("\"classname\" \"trigger_relay\"");
     line = "\"origin\" \"";
-    AppendInteger(line, std::int64_t{s.Bx} * link->startColumn + s.Ox);
+    platform::AppendDecimal(line, std::int64_t{s.Bx} * link->startColumn + s.Ox);
     line += ' ';
-    AppendInteger(line, std::int64_t{s.Oy} - std::int64_t{s.By} * link->startRow);
+    platform::AppendDecimal(line, std::int64_t{s.Oy} - std::int64_t{s.By} * link->startRow);
     line += ' ';
-    AppendInteger(line, halfFloor + std::int64_t{s.Bz} * link->startFloor);
+    platform::AppendDecimal(line, halfFloor + std::int64_t{s.Bz} * link->startFloor);
     line += '"';
     out.WriteLine(line);
     line = "\"targetname\" \"t0";
-    AppendInteger(line, CellNumber(link->startFloor, link->startColumn, link->startRow));
+    platform::AppendDecimal(line, CellNumber(link->startFloor, link->startColumn, link->startRow));
     line += '"';
     out.WriteLine(line);
     line = "\"target\" \"t0";
-    AppendInteger(line, CellNumber(link->endFloor, link->endColumn, link->endRow));
+    platform::AppendDecimal(line, CellNumber(link->endFloor, link->endColumn, link->endRow));
     line += '"';
     out.WriteLine(line);
     out.WriteLine("}");

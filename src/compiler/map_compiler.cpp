@@ -7,6 +7,7 @@
 #include "compiler/entity_pass.h"
 #include "compiler/link_relays.h"
 #include "document/records.h"
+#include "platform/number_format.h"
 
 namespace cw::compiler {
 namespace {
@@ -22,7 +23,7 @@ std::vector<std::string> CheckLevel(BuildState& state) {
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     const auto record = document::ParseBlockRecord(blocks[i]);
     if (!record) {
-      warnings.push_back("block record " + std::to_string(i + 1) + " " + Quoted(blocks[i]) +
+      warnings.push_back("block record " + platform::DecimalText(i + 1) + " " + Quoted(blocks[i]) +
                          " does not parse; only its comment lines are written");
       continue;
     }
@@ -34,7 +35,7 @@ std::vector<std::string> CheckLevel(BuildState& state) {
   }
   for (std::size_t i = 0; i < state.links.size(); ++i) {
     if (!state.links.link(i)) {
-      warnings.push_back("link record " + std::to_string(i + 1) + " " +
+      warnings.push_back("link record " + platform::DecimalText(i + 1) + " " +
                          Quoted(state.level.LinkList[i]) + " does not parse; it gets no relay");
     }
   }
@@ -44,7 +45,7 @@ std::vector<std::string> CheckLevel(BuildState& state) {
 }  // namespace
 
 std::vector<std::string> CompileMap(const document::Level& level, const PlacementSettings& settings,
-                                    TemplateSource& templates, MapOutput& out) {
+                                    TemplateSource& templates, platform::LineSink& out) {
   TemplateLibrary library(templates);
   BuildState state(level, settings, library);
   std::vector<std::string> warnings = CheckLevel(state);

@@ -3,10 +3,10 @@
 #include <string>
 #include <vector>
 
-#include "compiler/map_output.h"
-#include "compiler/placement_settings.h"
+#include "compiler/placement.h"
 #include "compiler/template_library.h"
 #include "document/level.h"
+#include "platform/line_sink.h"
 
 namespace cw::compiler {
 
@@ -15,6 +15,6 @@ namespace cw::compiler {
 // that are missing (once per block name) and link records that do not parse. The level is only
 // read.
 std::vector<std::string> CompileMap(const document::Level& level, const PlacementSettings& settings,
-                                    TemplateSource& templates, MapOutput& out);
+                                    TemplateSource& templates, platform::LineSink& out);
 
 }  // namespace cw::compiler

@@ -1,20 +1,13 @@
 #include "compiler/number_text.h"
 
+#include "platform/number_format.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <system_error>
 
 namespace cw::compiler {
-
-char* WriteInteger(char* out, std::int64_t value) {
-  return std::to_chars(out, out + 20, value).ptr;
-}
-
-void AppendInteger(std::string& out, std::int64_t value) {
-  std::array<char, 20> buffer;
-  out.append(buffer.data(), WriteInteger(buffer.data(), value));
-}
 
 char* WriteScale(char* out, float value) {
   return std::to_chars(out, out + kMaxScaleText, static_cast<double>(value),
@@ -36,7 +29,8 @@ std::string ScaleText(float value) {
 char* WriteOffset(char* out, double value) {
   // Every double of less than 2^63 in magnitude converts exactly; -0.0 becomes 0.
   constexpr double kLimit = 9223372036854775808.0;  // 2^63
-  if (value > -kLimit && value < kLimit) return WriteInteger(out, static_cast<std::int64_t>(value));
+  if (value > -kLimit && value < kLimit)
+    return platform::WriteDecimal(out, static_cast<std::int64_t>(value));
   // A whole number beyond the 64-bit range: all its digits, as "%.0f" writes them.
   return std::to_chars(out, out + kMaxOffsetText, value, std::chars_format::fixed, 0).ptr;
 }

@@ -8,10 +8,7 @@ namespace cw::compiler {
 
 // Numbers as the map file writes them, without the locale.
 
-// Decimal, with a minus sign when negative and nothing else.
-void AppendInteger(std::string& out, std::int64_t value);
-// The same into a buffer with room for 20 characters; returns the end of what was written.
-char* WriteInteger(char* out, std::int64_t value);
+// Whole numbers are written by platform/number_format.h.
 
 // A texture scale as C's "%g" writes a float promoted to double: at most six significant digits,
 // no trailing zeros, exponent form for very small or large values ("1e-05", "1e+06"), "inf", "nan".

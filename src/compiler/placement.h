@@ -2,10 +2,13 @@
 
 #include <cstdint>
 
-#include "compiler/placement_settings.h"
 #include "document/records.h"
+#include "settings/placement_settings.h"
 
 namespace cw::compiler {
+
+// The compiler places blocks by the five "Block" settings read at start-up.
+using settings::PlacementSettings;
 
 // All placement arithmetic is done in 64 bits: every input is a 32-bit number, so no sum or
 // product below can overflow.

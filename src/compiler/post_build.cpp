@@ -2,10 +2,9 @@
 
 #include "compiler/post_build_arguments.h"
 #include "platform/detached_process.h"
+#include "platform/paths.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
+#ifndef _WIN32
 #include <filesystem>
 #include <system_error>
 #endif
@@ -13,7 +12,7 @@
 namespace cw::compiler {
 
 PostBuildArguments PostBuildArgumentsFor(std::string_view mapPath) {
-  const std::size_t separator = mapPath.find_last_of("/\\");
+  const std::size_t separator = mapPath.find_last_of(platform::kPathSeparators);
   std::string_view fileName = mapPath;
   std::string_view folder;
   if (separator != std::string_view::npos) {
@@ -45,16 +44,17 @@ bool RunPostBuild(const std::string& mapPath) {
 
 #else  // _WIN32
 
+std::string PostBuildCommandLine(const PostBuildArguments& arguments) {
+  // Each argument in double quotes, so that a folder with blanks or "&" reaches the batch whole
+  // and nothing else runs; a Windows path cannot hold a double quote itself.
+  return std::string(kPostBuildBatchName) + " \"" + arguments.name + "\" \"" + arguments.folder +
+         "\"";
+}
+
 bool RunPostBuild(const std::string& mapPath) {
-  char shortPath[120];
-  const DWORD length = ::GetShortPathNameA(mapPath.c_str(), shortPath, sizeof shortPath);
   // Without a short form (no such file, or too long for the buffer) the long path is passed.
-  const std::string path =
-      (length == 0 || length >= sizeof shortPath) ? mapPath : std::string(shortPath, length);
-  const PostBuildArguments arguments = PostBuildArgumentsFor(path);
-  const std::string commandLine =
-      std::string(kPostBuildBatchName) + " " + arguments.name + " " + arguments.folder;
-  return ::WinExec(commandLine.c_str(), SW_SHOWNORMAL) > 31;
+  const std::string path = platform::ShortPathName(mapPath).value_or(mapPath);
+  return platform::StartCommandLine(PostBuildCommandLine(PostBuildArgumentsFor(path)));
 }
 
 #endif

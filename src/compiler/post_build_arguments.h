@@ -7,7 +7,7 @@ namespace cw::compiler {
 
 // The two arguments of the post-build batch for a map path: the file's name without its
 // extension (cut before the last "."; a name without one is kept whole) and the folder that
-// holds it, without a trailing separator. Both "/" and "\" separate folders.
+// holds it, without a trailing separator. Folders are separated by "/", and on Windows by "\" too.
 struct PostBuildArguments {
   std::string name;
   std::string folder;
@@ -15,5 +15,10 @@ struct PostBuildArguments {
 };
 
 PostBuildArguments PostBuildArgumentsFor(std::string_view mapPath);
+
+#ifdef _WIN32
+// The command line that starts the batch: "PellPost.BAT \"NAME\" \"FOLDER\"".
+std::string PostBuildCommandLine(const PostBuildArguments& arguments);
+#endif
 
 }  // namespace cw::compiler

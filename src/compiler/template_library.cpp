@@ -2,10 +2,25 @@
 
 #include <cerrno>
 
+#include "platform/file_reader.h"
 #include "platform/io_result.h"
-#include "platform/text_lines.h"
 
 namespace cw::compiler {
+
+namespace {
+
+// A block name is the name of a file in the working folder. One that names a folder or a path
+// ("../x", "a/b", "..") would read a template from elsewhere, so it has none.
+bool NamesAPath(std::string_view blockName) {
+  if (blockName == "." || blockName == "..") return true;
+#ifdef _WIN32
+  // "C:x" is a path on the drive C, relative to that drive's folder.
+  if (blockName.find(':') != std::string_view::npos) return true;
+#endif
+  return blockName.find_first_of("/\\") != std::string_view::npos;
+}
+
+}  // namespace
 
 TemplateText FileTemplateSource::Read(const std::string& blockName) {
   const std::string path = blockName + kTemplateExtension;
@@ -16,6 +31,9 @@ TemplateText FileTemplateSource::Read(const std::string& blockName) {
       if (c == '\0') c = '?';
     }
     return {false, {}, platform::ErrnoMessage(shown, ENOENT)};
+  }
+  if (NamesAPath(blockName)) {
+    return {false, {}, path + ": a block name cannot name a folder or a path"};
   }
   platform::ReadResult read = platform::ReadWholeFile(path);
   if (read.status != platform::ReadStatus::kOk) return {false, {}, read.error};

@@ -12,19 +12,18 @@ TemplateSections SplitTemplateSections(std::vector<std::string> lines) {
   constexpr std::size_t kFirstBodyLine = 2;  // lines 1 and 2 open the world entity
   std::size_t index = kFirstBodyLine;
   int depth = 1;
-  bool closed = false;
   for (; index < lines.size(); ++index) {
     const std::string& line = lines[index];
     if (!line.empty() && line.front() == '}') --depth;
     if (!line.empty() && line.front() == '{') ++depth;
     if (depth == 0) {
-      closed = true;
+      sections.worldClosed = true;
       ++index;
       break;
     }
     sections.worldspawn.push_back(std::move(lines[index]));
   }
-  if (closed) {
+  if (sections.worldClosed) {
     sections.entities.assign(std::make_move_iterator(lines.begin() + index),
                              std::make_move_iterator(lines.end()));
   }

@@ -15,6 +15,8 @@ struct TemplateSections {
   std::vector<std::string> worldspawn;
   // Every line after that closing line, to the end of the file.
   std::vector<std::string> entities;
+  // Whether a line brought the depth to 0; without it the entity section is empty.
+  bool worldClosed = false;
 };
 
 // Splits a template's lines. Lines 1 and 2 are skipped without being looked at; from line 3 the

@@ -27,10 +27,12 @@ bool EraseCell(Level& level, const Cell& cell) {
   return true;
 }
 
-void PlaceBlock(Level& level, const BlockRecord& record) {
-  if (record.name == kUnknownBlockName) return;
+Placement PlaceBlock(Level& level, const BlockRecord& record) {
+  if (record.name == kUnknownBlockName) return Placement::kRefused;
   EraseCell(level, record.cell());
-  if (!record.name.empty()) level.BlockList.push_back(FormatBlockRecord(record));
+  if (record.name.empty()) return Placement::kErased;
+  level.BlockList.push_back(FormatBlockRecord(record));
+  return Placement::kPlaced;
 }
 
 LinkToggle ToggleLink(Level& level, const LinkRecord& link) {

@@ -21,9 +21,12 @@ std::optional<BlockRecord> FindBlockAt(const Level& level, const Cell& cell);
 // Deletes the first block record of the cell; returns whether there was one.
 bool EraseCell(Level& level, const Cell& cell);
 
+enum class Placement { kRefused, kPlaced, kErased };
+
 // Places a block: the cell's first record is deleted and the new record appended at the end.
-// The name "Unknown" changes nothing; the empty name (the empty palette item) only erases.
-void PlaceBlock(Level& level, const BlockRecord& record);
+// The name "Unknown" is never placed and changes nothing; the empty name (the empty palette item)
+// only erases.
+Placement PlaceBlock(Level& level, const BlockRecord& record);
 
 enum class LinkToggle { kRefused, kAdded, kRemoved };
 

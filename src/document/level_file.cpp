@@ -1,34 +1,29 @@
 #include "document/level_file.h"
 
+#include "platform/file_reader.h"
 #include "platform/replacing_file_writer.h"
 #include "platform/text_lines.h"
 
 namespace cw::document {
 
-std::string LevelFileText(const Level& level) {
-  std::string text;
-  for (const std::string& record : level.BlockList) {
-    text += record;
-    text += "\r\n";
-  }
+void WriteLevelFile(platform::LineSink& out, const Level& level) {
+  for (const std::string& record : level.BlockList) out.WriteLine(record);
   for (const std::string& record : level.LinkList) {
-    text += ':';
-    text += record;
-    text += "\r\n";
+    out.Write(":");
+    out.WriteLine(record);
   }
-  return text;
 }
 
-LevelRecords ParseLevelFileText(std::string_view bytes) {
-  LevelRecords records;
+Level ParseLevelFileText(std::string_view bytes) {
+  Level level;
   for (std::string& line : platform::SplitTextLines(bytes)) {
     if (!line.empty() && line.front() == ':') {
-      records.LinkList.push_back(line.substr(1));
+      level.LinkList.push_back(line.substr(1));
     } else {
-      records.BlockList.push_back(std::move(line));
+      level.BlockList.push_back(std::move(line));
     }
   }
-  return records;
+  return level;
 }
 
 LoadResult LoadLevelFile(const std::string& path) {
@@ -36,31 +31,31 @@ LoadResult LoadLevelFile(const std::string& path) {
   LoadResult result;
   switch (read.status) {
     case platform::ReadStatus::kOk:
-      result.records = ParseLevelFileText(read.bytes);
+      result.level = ParseLevelFileText(read.bytes);
       break;
     case platform::ReadStatus::kNotFound:
       result.status = LoadStatus::kNotFound;
       break;
+    case platform::ReadStatus::kNotRegular:
     case platform::ReadStatus::kFailed:
       result.status = LoadStatus::kFailed;
       result.error = std::move(read.error);
-      break;
+      return result;
   }
+  result.level.DocumentName = DocumentNameFromPath(path);
   return result;
 }
 
 platform::IoResult SaveLevelFile(const std::string& path, const Level& level) {
   platform::ReplacingFileWriter writer(path);
   if (auto opened = writer.Open(); !opened) return opened;
-  for (const std::string& record : level.BlockList) writer.WriteLine(record);
-  for (const std::string& record : level.LinkList) {
-    writer.Write(":");
-    writer.WriteLine(record);
-  }
+  WriteLevelFile(writer, level);
   return writer.Commit();
 }
 
 std::string DocumentNameFromPath(std::string_view path) {
+  // Both separators, whatever the platform: a level's name is taken the same way from a Windows
+  // path as from a POSIX one.
   const std::size_t separator = path.find_last_of("/\\");
   std::string_view name = separator == std::string_view::npos ? path : path.substr(separator + 1);
   const std::size_t dot = name.rfind('.');

@@ -2,27 +2,21 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "document/level.h"
 #include "platform/io_result.h"
+#include "platform/line_sink.h"
 
 namespace cw::document {
 
-// The records of a level file, in file order.
-struct LevelRecords {
-  std::vector<std::string> BlockList;
-  std::vector<std::string> LinkList;
-};
-
-// The bytes of a level file: each block record, then ":" and each link record, CR LF after
-// every line. An empty level gives no bytes at all.
-std::string LevelFileText(const Level& level);
+// The lines of a level file: each block record, then ":" and each link record. An empty level
+// writes no line at all.
+void WriteLevelFile(platform::LineSink& out, const Level& level);
 
 // Reads the bytes of a level file: lines as every text reader takes them (LF ends a line, CRs
 // dropped, Ctrl-Z ends the file), ":" lines are link records without the colon, every other line,
-// empty ones included, is a block record.
-LevelRecords ParseLevelFileText(std::string_view bytes);
+// empty ones included, is a block record. The level keeps the new level's name.
+Level ParseLevelFileText(std::string_view bytes);
 
 enum class LoadStatus {
   kLoaded,    // the records are those of the file
@@ -32,7 +26,7 @@ enum class LoadStatus {
 
 struct LoadResult {
   LoadStatus status = LoadStatus::kLoaded;
-  LevelRecords records;
+  Level level;        // kLoaded and kNotFound: named after the file (DocumentNameFromPath)
   std::string error;  // "path: reason" for kFailed
 };
 

@@ -1,26 +1,21 @@
 #include "document/records.h"
 
-#include <charconv>
-
 #include "document/scanner.h"
+#include "platform/number_format.h"
 
 namespace cw::document {
 
-std::string DecimalText(std::int64_t value) {
-  char digits[24];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  return std::string(digits, result.ptr);
-}
-
 std::string FormatBlockRecord(const BlockRecord& record) {
-  return DecimalText(record.floor) + ' ' + DecimalText(record.column) + ' ' +
-         DecimalText(record.row) + ' ' + DecimalText(record.flags) + ' ' + record.name;
+  return platform::DecimalText(record.floor) + ' ' + platform::DecimalText(record.column) + ' ' +
+         platform::DecimalText(record.row) + ' ' + platform::DecimalText(record.flags) + ' ' +
+         record.name;
 }
 
 std::string FormatLinkRecord(const LinkRecord& record) {
-  return DecimalText(record.startFloor) + ' ' + DecimalText(record.startColumn) + ' ' +
-         DecimalText(record.startRow) + ' ' + DecimalText(record.endFloor) + ' ' +
-         DecimalText(record.endColumn) + ' ' + DecimalText(record.endRow);
+  return platform::DecimalText(record.startFloor) + ' ' +
+         platform::DecimalText(record.startColumn) + ' ' + platform::DecimalText(record.startRow) +
+         ' ' + platform::DecimalText(record.endFloor) + ' ' +
+         platform::DecimalText(record.endColumn) + ' ' + platform::DecimalText(record.endRow);
 }
 
 std::optional<BlockRecord> ParseBlockRecord(std::string_view text) {

@@ -7,6 +7,9 @@
 
 namespace cw::document {
 
+// A cell is 32 by 32 pixels of the floor canvas.
+inline constexpr int kCellSize = 32;
+
 // A cell on a floor: the first three numbers of a block record.
 struct Cell {
   std::int32_t floor = 0;
@@ -26,7 +29,8 @@ struct BlockRecord {
   bool operator==(const BlockRecord&) const = default;
 };
 
-// The fields of a link record "%d %d %d %d %d %d": a directed link from a start cell to an end cell.
+// The fields of a link record "%d %d %d %d %d %d": a directed link from a start cell to an end
+// cell.
 struct LinkRecord {
   std::int32_t startFloor = 0;
   std::int32_t startColumn = 0;
@@ -53,8 +57,5 @@ std::optional<BlockRecord> ParseBlockRecord(std::string_view text);
 // The cell search "%d %d %d": the first three numbers of any record.
 std::optional<Cell> ParseCell(std::string_view text);
 std::optional<LinkRecord> ParseLinkRecord(std::string_view text);
-
-// Decimal text of a number, without the locale.
-std::string DecimalText(std::int64_t value);
 
 }  // namespace cw::document

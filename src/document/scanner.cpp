@@ -15,7 +15,9 @@
 namespace cw::document {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 #if defined(__GLIBC__) || defined(__APPLE__)
 // The "C" locale, so that a comma decimal separator of the user's locale never changes a number.
@@ -28,10 +30,8 @@ locale_t CLocale() {
 float StringToFloat(const char* text, char** end) {
 #if defined(__GLIBC__) || defined(__APPLE__)
   return strtof_l(text, end, CLocale());
-#elif defined(_WIN32)
-  static const _locale_t locale = _create_locale(LC_ALL, "C");
-  return _strtof_l(text, end, locale);
 #else
+  // Windows programs keep the "C" locale unless they change it, and this one never does.
   return std::strtof(text, end);
 #endif
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "platform/little_endian.h"
+
 namespace cw::editor {
 namespace {
 
@@ -13,33 +15,26 @@ constexpr std::uint32_t kRle4 = 2;
 // Two bytes of run-length data give at most 255 pixels; allow a little more for the skips.
 constexpr std::uint64_t kBestRunLengthPixelsPerByte = 256;
 
-std::uint32_t Little(std::string_view bytes, std::size_t at, int count) {
-  std::uint32_t value = 0;
-  for (int i = count - 1; i >= 0; --i) {
-    value = value << 8 | static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
-  }
-  return value;
-}
-
 }  // namespace
 
 bool BitmapFitsItsFile(std::string_view bytes) {
   if (bytes.size() < kFileHeaderSize + 4 || bytes[0] != 'B' || bytes[1] != 'M') return true;
-  const std::uint32_t pixelOffset = Little(bytes, 10, 4);
-  const std::uint32_t headerSize = Little(bytes, kFileHeaderSize, 4);
+  const std::uint32_t pixelOffset = platform::ReadLittleEndian(bytes, 10, 4);
+  const std::uint32_t headerSize = platform::ReadLittleEndian(bytes, kFileHeaderSize, 4);
   std::int64_t width = 0;
   std::int64_t height = 0;
   std::uint32_t bitsPerPixel = 0;
   std::uint32_t compression = 0;
   if (headerSize == kCoreHeaderSize && bytes.size() >= kFileHeaderSize + kCoreHeaderSize) {
-    width = Little(bytes, 18, 2);
-    height = Little(bytes, 20, 2);
-    bitsPerPixel = Little(bytes, 24, 2);
+    width = platform::ReadLittleEndian(bytes, 18, 2);
+    height = platform::ReadLittleEndian(bytes, 20, 2);
+    bitsPerPixel = platform::ReadLittleEndian(bytes, 24, 2);
   } else if (headerSize >= kInfoHeaderSize && bytes.size() >= kFileHeaderSize + kInfoHeaderSize) {
-    width = static_cast<std::int32_t>(Little(bytes, 18, 4));
-    height = static_cast<std::int32_t>(Little(bytes, 22, 4));  // negative: rows top-down
-    bitsPerPixel = Little(bytes, 28, 2);
-    compression = Little(bytes, 30, 4);
+    width = static_cast<std::int32_t>(platform::ReadLittleEndian(bytes, 18, 4));
+    height = static_cast<std::int32_t>(
+        platform::ReadLittleEndian(bytes, 22, 4));  // negative: rows top-down
+    bitsPerPixel = platform::ReadLittleEndian(bytes, 28, 2);
+    compression = platform::ReadLittleEndian(bytes, 30, 4);
   } else {
     return true;
   }

@@ -3,32 +3,14 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 
 #include "editor/bitmap_size_check.h"
+#include "platform/file_reader.h"
 
 namespace cw::editor {
 
 namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-// The whole file, or false when it cannot be opened or read (a folder, no permission...).
-bool ReadFileBytes(const std::string& fileName, std::string& bytes) {
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fileName.c_str(), "rb"));
-  if (!file) return false;
-  bytes.clear();
-  std::array<char, 8192> chunk;
-  for (;;) {
-    const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), file.get());
-    bytes.append(chunk.data(), got);
-    if (got < chunk.size()) return std::ferror(file.get()) == 0;
-  }
-}
 
 QImage DecodeBitmap(const std::string& bytes) {
   // A header that announces more pixels than the file can hold is refused before the decoder
@@ -59,9 +41,13 @@ std::string PictureFileName(const std::string& blockName) {
 }
 
 QImage PictureLoader::Load(const std::string& fileName) {
-  std::string bytes;
-  if (!ReadFileBytes(fileName, bytes))
+  platform::ReadResult read = platform::ReadWholeFile(fileName);
+  // A pipe is refused without waiting for a writer; any other failure is a file that cannot be
+  // opened, in the toolkit's own words.
+  if (read.status == platform::ReadStatus::kNotRegular) throw PictureError(read.error);
+  if (read.status != platform::ReadStatus::kOk)
     throw PictureError("Impossible d'ouvrir le fichier " + fileName + ".");
+  std::string& bytes = read.bytes;
   auto found = decoded_.find(fileName);
   if (found != decoded_.end() && found->second.bytes == bytes) return found->second.picture;
   QImage picture = DecodeBitmap(bytes);

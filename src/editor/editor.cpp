@@ -1,21 +1,34 @@
 #include "editor/editor.h"
 
-#include <QCheckBox>
-#include <QListWidget>
-#include <QSpinBox>
 #include <exception>
 #include <utility>
 
 #include "document/captions.h"
+#include "editor/marker.h"
 #include "editor/palette.h"
-#include "forms/floor_view_form.h"
-#include "forms/tool_box_form.h"
 
 namespace cw::editor {
 
+namespace {
+
+// Counts the handlers running, also when one ends by an exception.
+class HandlerDepth {
+ public:
+  explicit HandlerDepth(int& depth) : depth_(depth) { ++depth_; }
+  ~HandlerDepth() { --depth_; }
+  HandlerDepth(const HandlerDepth&) = delete;
+  HandlerDepth& operator=(const HandlerDepth&) = delete;
+  bool Outermost() const { return depth_ == 1; }
+
+ private:
+  int& depth_;
+};
+
+}  // namespace
+
 Editor::Editor(EditorServices services) : services_(std::move(services)) {}
 
-void Editor::AttachWindows(forms::TForm2& floorView, forms::TForm1& toolBox) {
+void Editor::AttachWindows(FloorViewWindow& floorView, ToolBoxWindow& toolBox) {
   floorView_ = &floorView;
   toolBox_ = &toolBox;
 }
@@ -23,14 +36,15 @@ void Editor::AttachWindows(forms::TForm2& floorView, forms::TForm1& toolBox) {
 void Editor::RunHandler(const std::function<void()>& handler) {
   // Events arrive one at a time; one raised inside a handler (a check box set from code) runs
   // inside the outer one and reports its own error, since nothing may be thrown through Qt.
-  ++handlerDepth_;
+  const HandlerDepth depth(handlerDepth_);
   try {
     handler();
   } catch (const std::exception& error) {
     ReportError(QString::fromStdString(error.what()));
+  } catch (...) {
+    ReportError(QStringLiteral("An unexpected error stopped the command."));
   }
-  --handlerDepth_;
-  if (handlerDepth_ == 0 && floorView_ != nullptr) floorView_->Image1->CanvasChanged();
+  if (depth.Outermost() && floorView_ != nullptr) floorView_->FloorCanvasChanged();
 }
 
 void Editor::ReportError(const QString& message) const {
@@ -38,33 +52,33 @@ void Editor::ReportError(const QString& message) const {
 }
 
 QImage& Editor::FloorCanvas() const {
-  return floorView_->Image1->Canvas();
+  return floorView_->FloorCanvas();
 }
 
 std::int32_t Editor::CurrentFloor() const {
   // The selector holds a 16-bit signed position.
-  return static_cast<std::int16_t>(toolBox_->UpDown1->value());
+  return static_cast<std::int16_t>(toolBox_->FloorSelectorPosition());
 }
 
 bool Editor::LinkModeOn() const {
-  return toolBox_->Links->isChecked();
-}
-
-QString Editor::PaletteItemText(int index) const {
-  const QListWidgetItem* item = toolBox_->ListBox1->item(index);
-  return item != nullptr ? item->text() : QString();
+  return toolBox_->LinkModeChecked();
 }
 
 QString Editor::SelectedItemText() const {
-  return PaletteItemText(toolBox_->ListBox1->currentRow());
+  return PaletteItemText(toolBox_->SelectedPaletteRow());
 }
 
 void Editor::SetFloorCaption() {
-  floorView_->setWindowTitle(FromBytes(document::FloorCaption(CurrentFloor(), level.DocumentName)));
+  floorView_->SetFloorCaption(
+      FromBytes(document::FloorCaption(CurrentFloor(), state_.level.DocumentName)));
 }
 
 void Editor::SetLinkCountCaption() {
-  toolBox_->Links->setText(FromBytes(document::LinkCountCaption(level.LinkList.size())));
+  toolBox_->SetLinksCaption(FromBytes(document::LinkCountCaption(state_.level.LinkList.size())));
+}
+
+void Editor::ToggleMarkerOnFloor() {
+  ToggleMarker(FloorCanvas(), state_.MarkerColumn, state_.MarkerRow);
 }
 
 }  // namespace cw::editor

@@ -7,24 +7,29 @@
 #include <functional>
 #include <string>
 
-#include "compiler/placement_settings.h"
 #include "document/level.h"
 #include "editor/block_picture.h"
 #include "editor/editor_services.h"
-
-class QCheckBox;
-
-namespace cw::forms {
-class TForm1;
-class TForm2;
-}  // namespace cw::forms
+#include "editor/editor_windows.h"
+#include "editor/link_drag.h"
+#include "settings/placement_settings.h"
 
 namespace cw::editor {
 
-// The editor: the level, the placement settings read at start-up, the cell marker, the link drag
-// and the floor snapshot, with the operations of the tool box that act on them. One Editor is
-// created before any window, lives until the program ends and is passed by reference to the
-// windows, which only forward their events here.
+// What the editor holds between events: created before any window, alive until the program ends.
+struct EditorState {
+  document::Level level;                  // BlockList, LinkList, DocumentName
+  settings::PlacementSettings placement;  // Bx, By, Bz, Ox, Oy, read at start-up for Build
+  std::int32_t MarkerColumn = 0;          // the cell the marker is drawn on
+  std::int32_t MarkerRow = 0;
+  LinkDrag drag;
+  QImage FloorSnapshot;  // the floor canvas with blocks only (no marker, links or rubber band)
+};
+
+// The editor: its state and the operations of the tool box that act on it. One Editor is created
+// before any window, lives until the program ends and is passed by reference to the windows,
+// which only forward their events here; it reaches the windows only through ToolBoxWindow and
+// FloorViewWindow.
 //
 // The current floor has no variable: it is the position of the floor selector, read through
 // CurrentFloor() whenever it is needed. Pictures are looked up in the current directory.
@@ -38,39 +43,26 @@ class Editor {
   Editor(const Editor&) = delete;
   Editor& operator=(const Editor&) = delete;
 
-  // ---- The editor state, created before any window -------------------------------------------
-  document::Level level;                  // BlockList, LinkList, DocumentName
-  compiler::PlacementSettings placement;  // Bx, By, Bz, Ox, Oy, for Build
-  std::int32_t MarkerColumn = 0;          // the cell the marker is drawn on
-  std::int32_t MarkerRow = 0;
-  bool LinkDragActive = false;  // a link drag runs from a press in link mode to the next release
-  std::int32_t LinkStartFloor = 0;  // the floor where the drag began
-  std::int32_t LinkStartX = 0;      // centre of the cell where the drag began, in canvas pixels
-  std::int32_t LinkStartY = 0;
-  std::int32_t LinkEndX = 0;  // free end of the rubber band: the last pointer position
-  std::int32_t LinkEndY = 0;
-  QImage FloorSnapshot;  // the floor canvas with blocks only (no marker, links or rubber band)
+  const EditorState& State() const { return state_; }
 
   // ---- Windows -------------------------------------------------------------------------------
   // Connects the editor to the floor view and the tool box; both outlive every later call.
-  void AttachWindows(forms::TForm2& floorView, forms::TForm1& toolBox);
-  forms::TForm1& ToolBox() const { return *toolBox_; }
-  forms::TForm2& FloorView() const { return *floorView_; }
+  void AttachWindows(FloorViewWindow& floorView, ToolBoxWindow& toolBox);
 
   // The tool box's construction: palette, preview, captions, settings, floor canvas size,
   // background, marker at (0, 0), "NoName". Throws PictureError when "Empty.bmp" is unusable.
   void ConstructToolBox();
 
-  // Runs one event of a window to its end. A PictureError (or any other exception) thrown by the
-  // handler is shown once through the error reporter and the program goes on; what the handler
-  // did before stands. The floor view is repainted afterwards.
+  // Runs one event of a window to its end. Whatever the handler throws is shown once through the
+  // error reporter and the program goes on; what the handler did before stands. The floor view
+  // is repainted when the outermost handler ends.
   void RunHandler(const std::function<void()>& handler);
   void ReportError(const QString& message) const;
 
   // ---- Floor canvas --------------------------------------------------------------------------
   // The drawing surface of the floor view (Format_RGB32), kept between redraws.
   QImage& FloorCanvas() const;
-  // The position of the floor selector.
+  // The position of the floor selector, a 16-bit signed value.
   std::int32_t CurrentFloor() const;
   bool LinkModeOn() const;
 
@@ -81,26 +73,15 @@ class Editor {
   // file is read anew at each redraw (once per redraw, however many blocks use it).
   void RedrawFloor();
 
-  // ---- Palette, orientation and preview ------------------------------------------------------
+  // ---- Palette and orientation ---------------------------------------------------------------
   // The user chose a palette item: label, plain preview, the three boxes cleared.
   void ListBox1Click();
   // A box changed state: the chosen picture previewed turned by the boxes.
   void CheckBoxClick();
-  // Sets a box from code; a change of state runs CheckBoxClick, as a click would.
-  void SetCheckBoxState(QCheckBox& box, bool checked);
   // 1 for X flip + 2 for Y flip + 4 for Rotate.
   std::int32_t CurrentOrientation() const;
   // The text of the selected palette item ("" for the empty item or no selection).
   QString SelectedItemText() const;
-  // Draws a picture on the tool box's preview at (0, 0), at its own size.
-  void DrawPreview(const QImage& picture);
-
-  // Loads a picture from the current directory; the file is read at every call.
-  QImage LoadPicture(const std::string& fileName) { return pictures_.Load(fileName); }
-
-  // ---- Captions ------------------------------------------------------------------------------
-  void SetFloorCaption();      // "  Floor 0    NoName"
-  void SetLinkCountCaption();  // "Links  total 0"
 
   // ---- Commands ------------------------------------------------------------------------------
   void Button4Click();  // Load
@@ -119,18 +100,47 @@ class Editor {
   void UpDown1Click();
   // The link mode box changed state.
   void LinksClick();
-  // Draws the link overlay of the current floor.
-  void DrawFloorLinks();
 
  private:
+  friend struct EditorTestAccess;  // lets the tests set up a state directly
+
+  // Loads a picture from the current directory; the file is read at every call.
+  QImage LoadPicture(const std::string& fileName) { return pictures_.Load(fileName); }
+  // Draws a picture on the tool box's preview at (0, 0), at its own size.
+  void DrawPreview(const QImage& picture);
+  // Sets a box from code; a change of state runs CheckBoxClick, as a click would.
+  void SetOrientationBox(OrientationBox box, bool checked);
+  QString PaletteItemText(int row) const { return toolBox_->PaletteItemText(row); }
+
+  void SetFloorCaption();      // "  Floor 0    NoName"
+  void SetLinkCountCaption();  // "Links  total 0"
+
+  // The mouse steps of a press (floor_mouse.cpp).
+  void PlaceOrErase(std::int32_t column, std::int32_t row);
+  void Pick(std::int32_t column, std::int32_t row);
+
+  // The link steps that the mouse handlers and the floor change share (link_mode.cpp).
+  void DrawFloorLinks();
+  void StartLinkDrag(std::int32_t x, std::int32_t y);
+  // Draws the drag's rubber band in invert mode, which puts it on or takes it off.
+  void InvertRubberBand();
+  // Copies FloorSnapshot back onto the floor canvas, which wipes the links, the rubber band and
+  // the marker. A snapshot of another size than the canvas (none taken yet) is not copied.
+  void RestoreFloorSnapshot();
+  // The cell's link view: only the links that start or end at the cell of the current floor,
+  // and their counts in the caption of the link mode box.
+  void ShowCellLinks(std::int32_t column, std::int32_t row);
+  // ToggleMarker at the marker's cell: puts the marker on or takes it off.
+  void ToggleMarkerOnFloor();
+
   FileDialogRequest LevelDialogRequest(FileDialogRequest::Kind kind) const;
   FileDialogRequest MapDialogRequest() const;
-  QString PaletteItemText(int index) const;
 
+  EditorState state_;
   EditorServices services_;
   PictureLoader pictures_;
-  forms::TForm2* floorView_ = nullptr;
-  forms::TForm1* toolBox_ = nullptr;
+  FloorViewWindow* floorView_ = nullptr;
+  ToolBoxWindow* toolBox_ = nullptr;
   int handlerDepth_ = 0;
 };
 

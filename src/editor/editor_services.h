@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "compiler/build.h"
+
 namespace cw::editor {
 
 // What a file dialog is asked to show. Every dialog of the tool box starts in the folder "works"
@@ -25,19 +27,16 @@ using FileChooser = std::function<std::optional<QString>(const FileDialogRequest
 // Shows one error to the user (a message box with the stop icon in the program).
 using ErrorReporter = std::function<void(const QString& message)>;
 
-// Starts the post-build step for a finished map file; whether a process was started.
-using PostBuildStarter = std::function<bool(const std::string& mapPath)>;
+// Tells whoever started the program of something it skipped (standard error in the program).
+using Warner = std::function<void(const std::string& message)>;
 
 // Everything modal or outside the process that the editor reaches goes through these, so that the
 // editing logic runs unchanged under tests with recorders in their place.
 struct EditorServices {
   FileChooser chooseFile;
   ErrorReporter reportError;
-  PostBuildStarter runPostBuild;
+  compiler::PostBuildStarter runPostBuild;
+  Warner warn;
 };
-
-// The services of the running program: Qt's file dialog, a critical message box, and the
-// post-build batch.
-EditorServices ProgramServices();
 
 }  // namespace cw::editor

@@ -1,6 +1,5 @@
 #include "editor/editor.h"
 
-#include <QListWidget>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -9,15 +8,10 @@
 #include "document/records.h"
 #include "editor/orient_picture.h"
 #include "editor/palette.h"
-#include "forms/tool_box_form.h"
 
 namespace cw::editor {
 
-namespace {
-
-constexpr int kCellSize = 32;
-
-}  // namespace
+using document::kCellSize;
 
 void Editor::FillBackground() {
   QImage& canvas = FloorCanvas();
@@ -39,14 +33,14 @@ void Editor::RedrawFloor() {
   // The palette's texts, compared exactly; the empty item stands for "Empty", which therefore
   // never matches a record and is drawn as Unknown.
   std::unordered_set<std::string> paletteNames;
-  for (int i = 0; i < toolBox_->ListBox1->count(); ++i)
+  for (int i = 0; i < toolBox_->PaletteItemCount(); ++i)
     paletteNames.insert(ToBytes(PaletteItemText(i)));
 
   // Each picture file is read once per redraw, whatever the number of its blocks, so a redraw
   // shows every picture as its file is now.
   std::unordered_map<std::string, QImage> readThisRedraw;
 
-  for (const std::string& text : level.BlockList) {
+  for (const std::string& text : state_.level.BlockList) {
     // A record that does not parse in full (an empty line of a level file) draws nothing.
     const std::optional<document::BlockRecord> record = document::ParseBlockRecord(text);
     if (!record || record->floor != floor) continue;
@@ -62,7 +56,7 @@ void Editor::RedrawFloor() {
     DrawPicture(canvas, picture, std::int64_t{kCellSize} * record->column,
                 std::int64_t{kCellSize} * record->row);
   }
-  FloorSnapshot = canvas.copy();
+  state_.FloorSnapshot = canvas.copy();
 }
 
 }  // namespace cw::editor

@@ -1,12 +1,10 @@
-#include "editor/editor.h"
-
+// Load and Save: the level file chosen in a dialog, read into the lists or written from them.
 #include <QDir>
 #include <utility>
 
 #include "document/level_file.h"
-#include "editor/marker.h"
+#include "editor/editor.h"
 #include "editor/palette.h"
-#include "forms/floor_view_form.h"
 
 namespace cw::editor {
 
@@ -21,36 +19,33 @@ QString WorksFolder() {
 
 FileDialogRequest Editor::LevelDialogRequest(FileDialogRequest::Kind kind) const {
   return {kind, QStringLiteral("pwl"), QStringLiteral("texte Pellowmar (*.pwl)"), WorksFolder(),
-          FromBytes(level.DocumentName)};
+          FromBytes(state_.level.DocumentName)};
 }
 
 FileDialogRequest Editor::MapDialogRequest() const {
   return {FileDialogRequest::Kind::kSave, QStringLiteral("map"),
           QStringLiteral("texte QuakeEd input (*.map)"), WorksFolder(),
-          FromBytes(level.DocumentName)};
+          FromBytes(state_.level.DocumentName)};
 }
 
 void Editor::Button4Click() {
   const std::optional<QString> chosen =
       services_.chooseFile(LevelDialogRequest(FileDialogRequest::Kind::kOpen));
   if (chosen) {
-    const std::string path = ToBytes(*chosen);
-    document::LoadResult loaded = document::LoadLevelFile(path);
+    document::LoadResult loaded = document::LoadLevelFile(ToBytes(*chosen));
     if (loaded.status == document::LoadStatus::kFailed) {
       // A file that exists but cannot be read changes nothing.
       ReportError(QString::fromStdString(loaded.error));
     } else {
       // A name that does not exist gives a new, empty level under that name.
-      level.DocumentName = document::DocumentNameFromPath(path);
+      state_.level.DocumentName = std::move(loaded.level.DocumentName);
       SetFloorCaption();
-      level.BlockList = std::move(loaded.records.BlockList);
-      level.LinkList = std::move(loaded.records.LinkList);
+      state_.level.BlockList = std::move(loaded.level.BlockList);
+      state_.level.LinkList = std::move(loaded.level.LinkList);
       RedrawFloor();
       if (LinkModeOn()) DrawFloorLinks();
-      ToggleMarker(FloorCanvas(), MarkerColumn, MarkerRow);
-      floorView_->show();
-      floorView_->raise();
-      floorView_->activateWindow();
+      ToggleMarkerOnFloor();
+      floorView_->BringToFront();
     }
   }
   SetLinkCountCaption();
@@ -61,13 +56,13 @@ void Editor::Button5Click() {
       services_.chooseFile(LevelDialogRequest(FileDialogRequest::Kind::kSave));
   if (!chosen) return;
   const std::string path = ToBytes(*chosen);
-  const platform::IoResult saved = document::SaveLevelFile(path, level);
+  const platform::IoResult saved = document::SaveLevelFile(path, state_.level);
   if (!saved) {
     // The level keeps its old name when the file could not be written.
     ReportError(QString::fromStdString(saved.error));
     return;
   }
-  level.DocumentName = document::DocumentNameFromPath(path);
+  state_.level.DocumentName = document::DocumentNameFromPath(path);
   SetFloorCaption();
 }
 

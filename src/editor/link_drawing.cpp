@@ -1,4 +1,5 @@
 #include "editor/link_drawing.h"
+#include "platform/number_format.h"
 
 #include "editor/canvas_pixels.h"
 #include "editor/link_geometry.h"
@@ -17,7 +18,7 @@ void DrawEndMark(QImage& canvas, const QFont& font, PixelPoint centre, std::int3
     DrawBox(canvas, {centre.x - kSquareReach, centre.y - kSquareReach},
             {centre.x + kSquareReach, centre.y + kSquareReach}, kLinkColour, kSquareFill);
   } else {
-    WriteText(canvas, font, centre, document::DecimalText(endFloor));
+    WriteText(canvas, font, centre, platform::DecimalText(endFloor));
   }
 }
 

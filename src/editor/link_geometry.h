@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <optional>
 
+#include "document/records.h"
+
 // Integer geometry of the floor canvas: cells, cell centres, the arrow head of a link and the
 // pixels of a line. Coordinates are 64-bit so that the far end of a link to a cell well outside
 // the grid (a hand-edited level) neither overflows nor slows the drawing.
 namespace cw::editor {
 
-inline constexpr int kCellSize = 32;
+using document::kCellSize;
 
 struct PixelPoint {
   std::int64_t x = 0;

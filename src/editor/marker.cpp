@@ -1,5 +1,7 @@
 #include "editor/marker.h"
 
+#include "document/records.h"
+
 #include <QColor>
 #include <QPainter>
 #include <QPen>
@@ -7,7 +9,8 @@
 namespace cw::editor {
 
 namespace {
-constexpr int kCellSize = 32;
+
+using document::kCellSize;
 constexpr int kReach = 6;                         // how far the ring reaches beyond the cell
 constexpr int kBoxSpan = kCellSize + 2 * kReach;  // 44 pixels across, edges included
 }  // namespace

@@ -20,24 +20,42 @@ bool EndsWithBmp(const std::string& name) {
          (tail[3] | 0x20) == 'p';
 }
 
+bool IsControlCharacter(char c) {
+  const auto byte = static_cast<unsigned char>(c);
+  return byte < 0x20 || byte == 0x7F;
+}
+
+bool HoldsControlCharacter(const std::string& name) {
+  return std::any_of(name.begin(), name.end(), IsControlCharacter);
+}
+
+std::string ShownWithoutControlCharacters(std::string name) {
+  std::replace_if(name.begin(), name.end(), IsControlCharacter, '?');
+  return name;
+}
+
 }  // namespace
 
-QStringList ScanPaletteItems(const std::string& folder) {
+PaletteScan ScanPaletteItems(const std::string& folder) {
   namespace fs = std::filesystem;
-  QStringList items;
+  PaletteScan scan;
   std::error_code error;
   fs::directory_iterator entries(folder, error);
-  if (error) return items;
+  if (error) return scan;
   for (const fs::directory_entry& entry : entries) {
     const std::string name = entry.path().filename().string();
     // Names starting with a dot are the hidden files of this platform.
     if (name.empty() || name[0] == '.' || !EndsWithBmp(name)) continue;
     std::error_code typeError;
     if (!entry.is_regular_file(typeError)) continue;
+    if (HoldsControlCharacter(name)) {
+      scan.refused.push_back(ShownWithoutControlCharacters(name));
+      continue;
+    }
     const std::string blockName = name.substr(0, name.size() - 4);
-    items.append(blockName == kEmptyBlockName ? QString() : FromBytes(blockName));
+    scan.items.append(blockName == kEmptyBlockName ? QString() : FromBytes(blockName));
   }
-  return items;
+  return scan;
 }
 
 void SortPaletteItems(QStringList& items) {

@@ -1,12 +1,8 @@
-#include "editor/editor.h"
-
-#include <QCheckBox>
-#include <QSignalBlocker>
-
+// The palette and the orientation boxes: the chosen block's label and its preview.
 #include "document/records.h"
+#include "editor/editor.h"
 #include "editor/orient_picture.h"
 #include "editor/palette.h"
-#include "forms/tool_box_form.h"
 
 namespace cw::editor {
 
@@ -15,9 +11,9 @@ void Editor::ListBox1Click() {
   toolBox_->SetLabel1Caption(text);
   DrawPreview(LoadPicture(ItemPictureFileName(text)));
   // Each box that was checked changes state and previews again with the boxes left checked.
-  SetCheckBoxState(*toolBox_->CheckBox1, false);
-  SetCheckBoxState(*toolBox_->CheckBox2, false);
-  SetCheckBoxState(*toolBox_->CheckBox3, false);
+  SetOrientationBox(OrientationBox::kXFlip, false);
+  SetOrientationBox(OrientationBox::kYFlip, false);
+  SetOrientationBox(OrientationBox::kRotate, false);
 }
 
 void Editor::CheckBoxClick() {
@@ -27,26 +23,23 @@ void Editor::CheckBoxClick() {
   DrawPreview(picture);
 }
 
-void Editor::SetCheckBoxState(QCheckBox& box, bool checked) {
-  if (box.isChecked() == checked) return;
-  {
-    // The click runs here directly rather than through the box's signal, so that an error in it
-    // stops the caller too.
-    const QSignalBlocker quiet(box);
-    box.setChecked(checked);
-  }
+void Editor::SetOrientationBox(OrientationBox box, bool checked) {
+  if (toolBox_->OrientationBoxChecked(box) == checked) return;
+  // The click runs here directly rather than through the box's own event, so that an error in it
+  // stops the caller too.
+  toolBox_->SetOrientationBoxChecked(box, checked);
   CheckBoxClick();
 }
 
 std::int32_t Editor::CurrentOrientation() const {
-  return (toolBox_->CheckBox1->isChecked() ? document::kFlipX : 0) +
-         (toolBox_->CheckBox2->isChecked() ? document::kFlipY : 0) +
-         (toolBox_->CheckBox3->isChecked() ? document::kRotate : 0);
+  return (toolBox_->OrientationBoxChecked(OrientationBox::kXFlip) ? document::kFlipX : 0) +
+         (toolBox_->OrientationBoxChecked(OrientationBox::kYFlip) ? document::kFlipY : 0) +
+         (toolBox_->OrientationBoxChecked(OrientationBox::kRotate) ? document::kRotate : 0);
 }
 
 void Editor::DrawPreview(const QImage& picture) {
-  DrawPicture(toolBox_->Image1->Canvas(), picture, 0, 0);
-  toolBox_->Image1->CanvasChanged();
+  DrawPicture(toolBox_->PreviewCanvas(), picture, 0, 0);
+  toolBox_->PreviewChanged();
 }
 
 }  // namespace cw::editor

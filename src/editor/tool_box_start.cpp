@@ -1,16 +1,11 @@
-#include "editor/editor.h"
-
-#include <QListWidget>
-#include <QSignalBlocker>
+// The tool box's construction at start-up.
 #include <filesystem>
 #include <system_error>
 
-#include "app/settings.h"
 #include "document/level.h"
-#include "editor/marker.h"
+#include "editor/editor.h"
 #include "editor/palette.h"
-#include "forms/floor_view_form.h"
-#include "forms/tool_box_form.h"
+#include "settings/settings.h"
 
 namespace cw::editor {
 
@@ -20,8 +15,8 @@ namespace {
 std::string SettingsPath() {
   std::error_code error;
   const std::filesystem::path folder = std::filesystem::current_path(error);
-  if (error) return app::kSettingsFileName;
-  return (folder / app::kSettingsFileName).string();
+  if (error) return settings::kSettingsFileName;
+  return (folder / settings::kSettingsFileName).string();
 }
 
 }  // namespace
@@ -29,30 +24,31 @@ std::string SettingsPath() {
 void Editor::ConstructToolBox() {
   // The palette: every picture of the current directory, sorted, the empty item selected. The
   // selection is the program's, not the user's, so the palette's click does not run.
-  QStringList items = ScanPaletteItems(".");
-  SortPaletteItems(items);
-  {
-    const QSignalBlocker quiet(toolBox_->ListBox1);
-    toolBox_->ListBox1->clear();
-    toolBox_->ListBox1->addItems(items);
-    toolBox_->ListBox1->setCurrentRow(0);
+  PaletteScan scan = ScanPaletteItems(".");
+  for (const std::string& refused : scan.refused) {
+    if (services_.warn) {
+      services_.warn("the picture \"" + refused +
+                     "\" is left out of the palette: its name holds a control character");
+    }
   }
+  SortPaletteItems(scan.items);
+  toolBox_->SetPaletteItems(scan.items);
   DrawPreview(LoadPicture(PictureFileName(kEmptyBlockName)));
 
-  LinkDragActive = false;
-  MarkerColumn = 0;
-  MarkerRow = 0;
+  state_.drag.LinkDragActive = false;
+  state_.MarkerColumn = 0;
+  state_.MarkerRow = 0;
   SetLinkCountCaption();
 
-  const app::Settings settings = app::ReadSettingsFile(SettingsPath());
-  placement = settings.block;
-  floorView_->Image1->SetSurfaceSize(settings.Ax, settings.Ay);
+  const settings::Settings settings = settings::ReadSettingsFile(SettingsPath());
+  state_.placement = settings.block;
+  floorView_->SetFloorCanvasSize(settings.Ax, settings.Ay);
 
   FillBackground();
-  ToggleMarker(FloorCanvas(), MarkerColumn, MarkerRow);
-  level.DocumentName = document::kNewDocumentName;
+  ToggleMarkerOnFloor();
+  state_.level.DocumentName = document::kNewDocumentName;
   SetFloorCaption();
-  floorView_->Image1->CanvasChanged();
+  floorView_->FloorCanvasChanged();
 }
 
 }  // namespace cw::editor

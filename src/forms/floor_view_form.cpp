@@ -79,6 +79,12 @@ TForm2::TForm2(editor::Editor& editor, QWidget* parent) : QWidget(parent), edito
   layout->addWidget(ScrollArea);
 }
 
+void TForm2::BringToFront() {
+  show();
+  raise();
+  activateWindow();
+}
+
 void TForm2::keyPressEvent(QKeyEvent* event) {
   ForwardKey(event);
 }

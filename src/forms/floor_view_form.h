@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "editor/editor_windows.h"
 #include "forms/canvas_image.h"
 
 class QScrollArea;
@@ -14,11 +15,19 @@ namespace cw::forms {
 
 // The floor view: the main window, showing the floor canvas (Image1) in a scroll area. It only
 // forwards the canvas's mouse events and the window's keys to the editor.
-class TForm2 : public QWidget {
+class TForm2 : public QWidget, public editor::FloorViewWindow {
   Q_OBJECT
 
  public:
   explicit TForm2(editor::Editor& editor, QWidget* parent = nullptr);
+
+  // What the editor reads and sets.
+  QImage& FloorCanvas() override { return Image1->Canvas(); }
+  void SetFloorCanvasSize(int width, int height) override { Image1->SetSurfaceSize(width, height); }
+  void FloorCanvasChanged() override { Image1->CanvasChanged(); }
+  QFont FloorCanvasFont() const override { return Image1->font(); }
+  void SetFloorCaption(const QString& caption) override { setWindowTitle(caption); }
+  void BringToFront() override;
 
   CanvasImage* Image1 = nullptr;
   QScrollArea* ScrollArea = nullptr;

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "editor/editor.h"
@@ -74,6 +75,71 @@ TForm1::TForm1(editor::Editor& editor, QWidget* floorView)
   UpDown1->setAlignment(Qt::AlignCenter);
 
   ConnectEvents(editor);
+}
+
+int TForm1::FloorSelectorPosition() const {
+  return UpDown1->value();
+}
+
+void TForm1::SetFloorSelectorPosition(int position) {
+  const QSignalBlocker quiet(UpDown1);
+  UpDown1->setValue(position);
+}
+
+bool TForm1::LinkModeChecked() const {
+  return Links->isChecked();
+}
+
+void TForm1::SetLinksCaption(const QString& caption) {
+  Links->setText(caption);
+}
+
+QCheckBox* TForm1::Box(editor::OrientationBox box) const {
+  switch (box) {
+    case editor::OrientationBox::kXFlip:
+      return CheckBox1;
+    case editor::OrientationBox::kYFlip:
+      return CheckBox2;
+    case editor::OrientationBox::kRotate:
+      break;
+  }
+  return CheckBox3;
+}
+
+bool TForm1::OrientationBoxChecked(editor::OrientationBox box) const {
+  return Box(box)->isChecked();
+}
+
+void TForm1::SetOrientationBoxChecked(editor::OrientationBox box, bool checked) {
+  QCheckBox* control = Box(box);
+  const QSignalBlocker quiet(control);
+  control->setChecked(checked);
+}
+
+void TForm1::SetPaletteItems(const QStringList& items) {
+  const QSignalBlocker quiet(ListBox1);
+  ListBox1->clear();
+  ListBox1->addItems(items);
+  ListBox1->setCurrentRow(0);
+}
+
+int TForm1::PaletteItemCount() const {
+  return ListBox1->count();
+}
+
+QString TForm1::PaletteItemText(int row) const {
+  const QListWidgetItem* item = ListBox1->item(row);
+  return item != nullptr ? item->text() : QString();
+}
+
+int TForm1::SelectedPaletteRow() const {
+  return ListBox1->currentRow();
+}
+
+void TForm1::SelectPaletteRow(int row) {
+  const QSignalBlocker quiet(ListBox1);
+  ListBox1->setCurrentRow(row);
+  if (row < 0) ListBox1->clearSelection();
 }
 
 void TForm1::SetLabel1Caption(const QString& text) {

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "platform/io_result.h"
+#include "platform/line_sink.h"
 
 namespace cw::platform {
 
@@ -16,17 +17,15 @@ namespace cw::platform {
 //
 // Writes are buffered; the first failure is kept and returned by Commit(). Destroying a writer
 // that was not committed removes its temporary file and leaves the target untouched.
-class ReplacingFileWriter {
+class ReplacingFileWriter final : public LineSink {
  public:
   explicit ReplacingFileWriter(std::string targetPath);
-  ~ReplacingFileWriter();
+  ~ReplacingFileWriter() override;
   ReplacingFileWriter(const ReplacingFileWriter&) = delete;
   ReplacingFileWriter& operator=(const ReplacingFileWriter&) = delete;
 
   IoResult Open();
-  void Write(std::string_view bytes);
-  // The line and CR LF: every text file of the program ends its lines this way on every platform.
-  void WriteLine(std::string_view line);
+  void Write(std::string_view bytes) override;
   IoResult Commit();
 
   // Makes every write after the first `bytes` bytes fail with ENOSPC, as on a full disk.
@@ -38,7 +37,7 @@ class ReplacingFileWriter {
 
   std::string target_;
   std::string temporary_;
-  int fd_ = -1;
+  int file_ = -1;
   bool inPlace_ = false;
   int errno_ = 0;
   std::string buffer_;

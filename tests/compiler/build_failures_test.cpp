@@ -4,7 +4,8 @@
 
 #include <filesystem>
 
-#include "compiler/build_driver.h"
+#include "compiler/build.h"
+#include "compiler/post_build.h"
 #include "support/file_size_limit.h"
 #include "support/test_files.h"
 
@@ -12,9 +13,9 @@ namespace cw::compiler {
 namespace {
 
 using cw::testing::CurrentDirectoryGuard;
+using cw::testing::EntriesIn;
 using cw::testing::FileSizeLimit;
 using cw::testing::ReadFileBytes;
-using cw::testing::EntriesIn;
 using cw::testing::TempDir;
 using cw::testing::WriteFileBytes;
 
@@ -43,19 +44,21 @@ TEST_F(BuildFailure, DiskFillingUpHalfWayKeepsTheOldMap) {
   BuildOutcome outcome;
   {
     FileSizeLimit limit(100 * 1024);
-    outcome = Build(LargeLevel(), PlacementSettings{}, "level.map");
+    outcome =
+        RunBuild(LargeLevel(), PlacementSettings{}, "level.map", {.startPostBuild = RunPostBuild});
   }
   EXPECT_EQ(outcome.result.error, "level.map: File too large");
   EXPECT_FALSE(outcome.postBuildStarted);
   EXPECT_EQ(ReadFileBytes("level.map"), "old map\r\n");
   EXPECT_EQ(EntriesIn(dir_.path()), 2u) << "only the template and the old map remain";
 
-  ASSERT_TRUE(BuildMapFile(LargeLevel(), PlacementSettings{}, "level.map").result);
+  ASSERT_TRUE(RunBuild(LargeLevel(), PlacementSettings{}, "level.map").result);
   EXPECT_GT(ReadFileBytes("level.map").size(), 100u * 1024);
 }
 
 TEST_F(BuildFailure, AFullDeviceIsReportedAndStartsNothing) {
-  const BuildOutcome outcome = Build(LargeLevel(), PlacementSettings{}, "/dev/full");
+  const BuildOutcome outcome =
+      RunBuild(LargeLevel(), PlacementSettings{}, "/dev/full", {.startPostBuild = RunPostBuild});
   EXPECT_EQ(outcome.result.error, "/dev/full: No space left on device");
   EXPECT_FALSE(outcome.postBuildStarted);
 }
@@ -64,7 +67,8 @@ TEST_F(BuildFailure, AReadOnlyMapIsKept) {
   if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the super-user";
   WriteFileBytes("level.map", "old map\r\n");
   std::filesystem::permissions("level.map", std::filesystem::perms::owner_read);
-  const BuildOutcome outcome = Build(LargeLevel(), PlacementSettings{}, "level.map");
+  const BuildOutcome outcome =
+      RunBuild(LargeLevel(), PlacementSettings{}, "level.map", {.startPostBuild = RunPostBuild});
   EXPECT_EQ(outcome.result.error, "level.map: Permission denied");
   EXPECT_FALSE(outcome.postBuildStarted);
   EXPECT_EQ(ReadFileBytes("level.map"), "old map\r\n");

@@ -9,6 +9,16 @@ namespace {
 
 using document::BlockRecord;
 
+// A template face line as the passes write it: placed when it parses, copied when it does not.
+std::string RewriteFaceLine(std::string_view line, const PlacementSettings& settings,
+                            const BlockRecord& record) {
+  std::optional<FaceFields> fields = ParseFaceLine(line);
+  if (!fields) return std::string(line);
+  std::string out;
+  RewriteFaceLine(out, PrepareFace(std::move(*fields)), settings, record);
+  return out;
+}
+
 TEST(FaceRewriteTest, WholeFaceLines) {
   const char* floor = "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 16 16 0 1 1";
   const char* bare = "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 0 1 1";

@@ -6,11 +6,12 @@
 
 #include <algorithm>
 
-#include "app/settings.h"
-#include "compiler/build_driver.h"
+#include "compiler/build.h"
 #include "document/level_file.h"
 #include "platform/text_lines.h"
+#include "settings/settings.h"
 #include "support/hostile_inputs.h"
+#include "support/level_bytes.h"
 #include "support/test_files.h"
 
 namespace cw::compiler {
@@ -35,10 +36,10 @@ document::Level LevelOf(std::vector<std::string> blocks, std::vector<std::string
 std::string BuildTwice(const document::Level& level, const PlacementSettings& settings,
                        const std::string& name) {
   const document::Level before = level;
-  const BuildOutcome first = BuildMapFile(level, settings, "out.map");
+  const BuildOutcome first = RunBuild(level, settings, "out.map");
   EXPECT_TRUE(first.result) << name << ": " << first.result.error;
   const std::string map = ReadFileBytes("out.map");
-  const BuildOutcome second = BuildMapFile(level, settings, "out.map");
+  const BuildOutcome second = RunBuild(level, settings, "out.map");
   EXPECT_TRUE(second.result) << name;
   EXPECT_EQ(ReadFileBytes("out.map"), map) << name << ": the same map on every build";
   EXPECT_EQ(second.warnings, first.warnings) << name;
@@ -65,7 +66,7 @@ TEST_F(HostileTemplateBuild, EveryTemplateBuildsTheSameMapEveryTimeLineForLine) 
       EXPECT_TRUE(map.starts_with(kWorld)) << input.name;
       // The two opening lines and a closing line are never written; every other template line
       // gives exactly one map line, besides the world's three lines and two comment lines.
-      const std::size_t templateLines = platform::SplitTextLines(input.bytes).size();
+      const std::size_t templateLines = input.lines;
       EXPECT_LE(LineCount(map), 5 + templateLines) << input.name;
       EXPECT_GE(LineCount(map) + 3, 5 + templateLines) << input.name;
     }
@@ -154,7 +155,7 @@ TEST_F(HostileTemplateBuild, HostileLevelsBuildWithRealTemplates) {
       "B.map",
       "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n\"origin\" \"0 0 24\"\n}\n");
   for (const HostileInput& input : cw::testing::HostileLevelFiles()) {
-    const document::LevelRecords records = document::ParseLevelFileText(input.bytes);
+    const document::Level records = document::ParseLevelFileText(input.bytes);
     const std::string map =
         BuildTwice(LevelOf(records.BlockList, records.LinkList), PlacementSettings{}, input.name);
     EXPECT_TRUE(map.starts_with(kWorld)) << input.name;
@@ -164,10 +165,10 @@ TEST_F(HostileTemplateBuild, HostileLevelsBuildWithRealTemplates) {
 }
 
 TEST(HostileSettings, EveryValueThatIsNotA32BitNumberKeepsItsDefault) {
-  std::vector<app::Settings> read;
+  std::vector<settings::Settings> read;
   for (const HostileInput& input : cw::testing::HostileSettingsFiles()) {
-    const app::Settings settings = app::ParseSettings(input.bytes);
-    const app::Settings again = app::ParseSettings(input.bytes);
+    const settings::Settings settings = settings::ParseSettings(input.bytes);
+    const settings::Settings again = settings::ParseSettings(input.bytes);
     EXPECT_EQ(settings.block.Bx, again.block.Bx) << input.name;
     EXPECT_EQ(settings.Ax, again.Ax) << input.name;
     read.push_back(settings);

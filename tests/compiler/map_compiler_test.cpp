@@ -36,7 +36,7 @@ struct Compiled {
 
 Compiled Compile(const Level& level, MemoryTemplateSource& templates,
                  const PlacementSettings& settings = {}) {
-  MapText out;
+  platform::TextLineSink out;
   std::vector<std::string> warnings = CompileMap(level, settings, templates, out);
   return {out.text(), std::move(warnings)};
 }
@@ -376,11 +376,11 @@ TEST(MapCompilerTest, EachTemplateIsReadOncePerBuild) {
   memory.Add("B", Crlf(kTemplateB));
   CountingSource counting(memory);
   const Level level = MakeLevel({"0 0 0 0 B", "0 1 0 5 B", "0 2 0 7 B", "0 0 0 0 Gone"});
-  MapText out;
+  platform::TextLineSink out;
   (void)CompileMap(level, {}, counting, out);
   EXPECT_EQ(counting.reads, 2);
   // The same level compiled again gives the same map.
-  MapText again;
+  platform::TextLineSink again;
   (void)CompileMap(level, {}, counting, again);
   EXPECT_EQ(again.text(), out.text());
 }

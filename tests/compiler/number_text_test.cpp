@@ -1,4 +1,5 @@
 #include "compiler/number_text.h"
+#include "platform/number_format.h"
 
 #include <gtest/gtest.h>
 
@@ -59,7 +60,7 @@ TEST(NumberTextTest, IntegersAreDecimalWithMinusOnly) {
                {std::numeric_limits<std::int64_t>::min(), "-9223372036854775808"}};
   for (const Case& c : cases) {
     std::string out = "x";
-    AppendInteger(out, c.value);
+    platform::AppendDecimal(out, c.value);
     EXPECT_EQ(out, std::string("x") + c.text);
   }
 }

@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "compiler/build_driver.h"
+#include "compiler/build.h"
 #include "compiler/post_build.h"
 #include "support/test_files.h"
 
@@ -65,7 +65,8 @@ TEST_F(PostBuildHostileNames, TheBatchReceivesExactlyTheNameAndTheFolder) {
   };
   for (const Case& c : cases) {
     fs::remove(record_);
-    const BuildOutcome outcome = Build(document::Level{}, PlacementSettings{}, c.map.string());
+    const BuildOutcome outcome = RunBuild(document::Level{}, PlacementSettings{}, c.map.string(),
+                                          {.startPostBuild = RunPostBuild});
     ASSERT_TRUE(outcome.result) << c.map << ": " << outcome.result.error;
     EXPECT_TRUE(outcome.postBuildStarted) << c.map;
     EXPECT_EQ(ReadFileBytes(c.map), "{\r\n\"classname\" \"worldspawn\"\r\n}\r\n");
@@ -87,7 +88,8 @@ TEST_F(PostBuildHostileNames, AFailedBuildStartsNoBatch) {
       work_.path().string(),
   };
   for (const std::string& map : unwritable) {
-    const BuildOutcome outcome = Build(document::Level{}, PlacementSettings{}, map);
+    const BuildOutcome outcome =
+        RunBuild(document::Level{}, PlacementSettings{}, map, {.startPostBuild = RunPostBuild});
     EXPECT_FALSE(outcome.result) << map;
     EXPECT_EQ(outcome.result.error.rfind(map + ": ", 0), 0u) << outcome.result.error;
     EXPECT_FALSE(outcome.postBuildStarted) << map;

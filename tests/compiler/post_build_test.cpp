@@ -56,12 +56,18 @@ TEST(PostBuildTest, ArgumentsAreTheNameWithoutExtensionAndTheFolder) {
     PostBuildArguments expected;
   } cases[] = {
       {"/games/works/level1.map", {"level1", "/games/works"}},
-      {"C:\\GAMES\\WORKS\\LEVEL1.MAP", {"LEVEL1", "C:\\GAMES\\WORKS"}},
       {"/a.b/c.d.map", {"c.d", "/a.b"}},
       {"/games/noext", {"noext", "/games"}},
       {"/top.map", {"top", "/"}},
-      {"mixed/folder\\x.map", {"x", "mixed/folder"}},
       {"plain.map", {"plain", ""}},
+#ifdef _WIN32
+      {"C:\\GAMES\\WORKS\\LEVEL1.MAP", {"LEVEL1", "C:\\GAMES\\WORKS"}},
+      {"mixed/folder\\x.map", {"x", "mixed/folder"}},
+#else
+      // A "\" is a character of a POSIX file name, not a separator.
+      {"/games/back\\slash.map", {"back\\slash", "/games"}},
+      {"mixed/folder\\x.map", {"folder\\x", "mixed"}},
+#endif
   };
   for (const auto& c : cases) EXPECT_EQ(PostBuildArgumentsFor(c.path), c.expected) << c.path;
 }

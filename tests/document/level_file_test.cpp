@@ -1,4 +1,5 @@
 #include "document/level_file.h"
+#include "support/level_bytes.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,6 +9,8 @@
 
 namespace cw::document {
 namespace {
+
+using cw::testing::LevelBytes;
 
 using cw::testing::CrLfLines;
 using cw::testing::ReadFileBytes;
@@ -23,28 +26,29 @@ Level MakeLevel(Lines blocks, Lines links) {
 }
 
 TEST(LevelFileText, BlocksThenColonLinksEachWithCrLf) {
-  EXPECT_EQ(LevelFileText(MakeLevel({"0 3 4 0 B", "0 4 4 2 C"}, {"0 3 4 1 3 4"})),
+  EXPECT_EQ(LevelBytes(MakeLevel({"0 3 4 0 B", "0 4 4 2 C"}, {"0 3 4 1 3 4"})),
             "0 3 4 0 B\r\n0 4 4 2 C\r\n:0 3 4 1 3 4\r\n");
-  EXPECT_EQ(LevelFileText(MakeLevel({}, {"1 2 3 1 4 5"})), ":1 2 3 1 4 5\r\n");
-  EXPECT_EQ(LevelFileText(Level{}), "");
+  EXPECT_EQ(LevelBytes(MakeLevel({}, {"1 2 3 1 4 5"})), ":1 2 3 1 4 5\r\n");
+  EXPECT_EQ(LevelBytes(Level{}), "");
 }
 
 TEST(ParseLevelFileText, LinesSortedIntoTheTwoListsInFileOrder) {
-  const LevelRecords records =
-      ParseLevelFileText(":1 2 3 1 4 5\n0 0 0 0 B\n\n:0 0 0 0 1 1\r\n0 1 1 1 C");
+  const Level records = ParseLevelFileText(":1 2 3 1 4 5\n0 0 0 0 B\n\n:0 0 0 0 1 1\r\n0 1 1 1 C");
   EXPECT_EQ(records.BlockList, (Lines{"0 0 0 0 B", "", "0 1 1 1 C"}));
   EXPECT_EQ(records.LinkList, (Lines{"1 2 3 1 4 5", "0 0 0 0 1 1"}));
 }
 
 TEST(ParseLevelFileText, CarriageReturnsDroppedAndCtrlZEndsTheFile) {
-  const LevelRecords crlf = ParseLevelFileText("0 0 0 0 B\r\n:0 0 0 0 1 1\r\n");
-  const LevelRecords lf = ParseLevelFileText("0 0 0 0 B\n:0 0 0 0 1 1\n");
+  const Level crlf = ParseLevelFileText("0 0 0 0 B\r\n:0 0 0 0 1 1\r\n");
+  const Level lf = ParseLevelFileText("0 0 0 0 B\n:0 0 0 0 1 1\n");
   EXPECT_EQ(crlf.BlockList, lf.BlockList);
   EXPECT_EQ(crlf.LinkList, lf.LinkList);
   EXPECT_EQ(ParseLevelFileText("0 0\r0 0 B\r\r\n").BlockList, (Lines{"0 00 0 B"}));
   EXPECT_EQ(ParseLevelFileText("0 0 0 0 B\n1 1 1 1 C\x1a\n2 2 2 2 D\n").BlockList,
             (Lines{"0 0 0 0 B", "1 1 1 1 C"}));
-  EXPECT_TRUE(ParseLevelFileText("\x1a" "0 0 0 0 B\n").BlockList.empty());
+  EXPECT_TRUE(ParseLevelFileText("\x1a"
+                                 "0 0 0 0 B\n")
+                  .BlockList.empty());
   EXPECT_TRUE(ParseLevelFileText("").BlockList.empty());
   EXPECT_EQ(ParseLevelFileText("\n").BlockList, (Lines{""}));
   EXPECT_EQ(ParseLevelFileText(":\n").LinkList, (Lines{""}));
@@ -53,7 +57,7 @@ TEST(ParseLevelFileText, CarriageReturnsDroppedAndCtrlZEndsTheFile) {
 TEST(ParseLevelFileText, LinesOfAnyLengthAreReadWhole) {
   for (std::size_t length : {118u, 119u, 120u, 5000u}) {
     const std::string name(length, 'n');
-    const LevelRecords withEnd = ParseLevelFileText("0 0 0 0 A\n" + name + "\n0 1 1 0 B\n");
+    const Level withEnd = ParseLevelFileText("0 0 0 0 A\n" + name + "\n0 1 1 0 B\n");
     EXPECT_EQ(withEnd.BlockList, (Lines{"0 0 0 0 A", name, "0 1 1 0 B"})) << length;
     EXPECT_EQ(ParseLevelFileText("0 0 0 0 A\n" + name).BlockList, (Lines{"0 0 0 0 A", name}))
         << length;
@@ -67,14 +71,14 @@ TEST(LevelFile, SaveThenLoadGivesBackTheSameBytesAndLists) {
   const std::string path = dir.File("a.pwl");
   ASSERT_TRUE(SaveLevelFile(path, level));
   const std::string bytes = ReadFileBytes(path);
-  EXPECT_EQ(bytes, LevelFileText(level));
+  EXPECT_EQ(bytes, LevelBytes(level));
 
   const LoadResult loaded = LoadLevelFile(path);
   ASSERT_EQ(loaded.status, LoadStatus::kLoaded);
-  EXPECT_EQ(loaded.records.BlockList, level.BlockList);
-  EXPECT_EQ(loaded.records.LinkList, level.LinkList);
+  EXPECT_EQ(loaded.level.BlockList, level.BlockList);
+  EXPECT_EQ(loaded.level.LinkList, level.LinkList);
 
-  Level again = MakeLevel(loaded.records.BlockList, loaded.records.LinkList);
+  Level again = MakeLevel(loaded.level.BlockList, loaded.level.LinkList);
   ASSERT_TRUE(SaveLevelFile(path, again));
   EXPECT_EQ(ReadFileBytes(path), bytes);
 }
@@ -85,8 +89,8 @@ TEST(LevelFile, EmptyLevelSavesZeroBytesAndLoadsEmpty) {
   EXPECT_EQ(ReadFileBytes(dir.File("e.pwl")), "");
   const LoadResult loaded = LoadLevelFile(dir.File("e.pwl"));
   EXPECT_EQ(loaded.status, LoadStatus::kLoaded);
-  EXPECT_TRUE(loaded.records.BlockList.empty());
-  EXPECT_TRUE(loaded.records.LinkList.empty());
+  EXPECT_TRUE(loaded.level.BlockList.empty());
+  EXPECT_TRUE(loaded.level.LinkList.empty());
 }
 
 TEST(LevelFile, MissingFileIsANewLevelAndUnreadableFileAFailure) {
@@ -124,9 +128,12 @@ TEST(LevelFile, FailedSaveKeepsTheOldFileWhole) {
 
 TEST(DocumentNameFromPath, LastComponentCutBeforeItsLastDot) {
   const std::pair<const char*, const char*> cases[] = {
-      {"C:\\GAMES\\works\\a.b.pwl", "a.b"}, {"/home/u/works/level1.pwl", "level1"},
-      {"works/mixed\\name.pwl", "name"},     {"/tmp/noext", "noext"},
-      {"/tmp/dir.d/noext", "noext"},         {"plain.pwl", "plain"},
+      {"C:\\GAMES\\works\\a.b.pwl", "a.b"},
+      {"/home/u/works/level1.pwl", "level1"},
+      {"works/mixed\\name.pwl", "name"},
+      {"/tmp/noext", "noext"},
+      {"/tmp/dir.d/noext", "noext"},
+      {"plain.pwl", "plain"},
       {"/tmp/.pwl", ""},
   };
   for (const auto& [path, name] : cases) EXPECT_EQ(DocumentNameFromPath(path), name) << path;

@@ -8,14 +8,17 @@
 
 #include "document/level_file.h"
 #include "support/file_size_limit.h"
+#include "support/level_bytes.h"
 #include "support/test_files.h"
 
 namespace cw::document {
 namespace {
 
+using cw::testing::LevelBytes;
+
+using cw::testing::EntriesIn;
 using cw::testing::FileSizeLimit;
 using cw::testing::ReadFileBytes;
-using cw::testing::EntriesIn;
 using cw::testing::TempDir;
 using cw::testing::WriteFileBytes;
 
@@ -82,7 +85,7 @@ TEST(SaveFailure, DiskFillingUpHalfWayKeepsTheOldFile) {
 
   // With room again the same level saves whole.
   ASSERT_TRUE(SaveLevelFile(path, level));
-  EXPECT_EQ(ReadFileBytes(path), LevelFileText(level));
+  EXPECT_EQ(ReadFileBytes(path), LevelBytes(level));
 }
 
 TEST(SaveFailure, NamesUpToTheFileSystemLimitSave) {
@@ -91,7 +94,7 @@ TEST(SaveFailure, NamesUpToTheFileSystemLimitSave) {
     const std::string path = dir.File(std::string(length - 4, 'n') + ".pwl");
     const platform::IoResult result = SaveLevelFile(path, LevelOfSize(2));
     EXPECT_TRUE(result) << length << ": " << result.error;
-    EXPECT_EQ(ReadFileBytes(path), LevelFileText(LevelOfSize(2))) << length;
+    EXPECT_EQ(ReadFileBytes(path), LevelBytes(LevelOfSize(2))) << length;
   }
 }
 
@@ -102,13 +105,13 @@ TEST(LoadFailure, AFileThatVanishesOrChangesBeforeItIsReadIsNotLoaded) {
   std::filesystem::remove(path);  // deleted after the dialog returned its name
   const LoadResult vanished = LoadLevelFile(path);
   EXPECT_EQ(vanished.status, LoadStatus::kNotFound);
-  EXPECT_TRUE(vanished.records.BlockList.empty() && vanished.records.LinkList.empty());
+  EXPECT_TRUE(vanished.level.BlockList.empty() && vanished.level.LinkList.empty());
 
   std::filesystem::create_directory(path);  // and something else put in its place
   const LoadResult folder = LoadLevelFile(path);
   EXPECT_EQ(folder.status, LoadStatus::kFailed);
   EXPECT_EQ(folder.error, path + ": Is a directory");
-  EXPECT_TRUE(folder.records.BlockList.empty() && folder.records.LinkList.empty());
+  EXPECT_TRUE(folder.level.BlockList.empty() && folder.level.LinkList.empty());
 
   if (::geteuid() != 0) {
     const std::string locked = dir.File("locked.pwl");

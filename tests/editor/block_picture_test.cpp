@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "gui_support/editor_fixture.h"
+#include "gui_support/picture_checks.h"
 #include "support/bmp_writer.h"
 #include "support/test_files.h"
 

@@ -1,15 +1,9 @@
 // Moving between floors with the selector and with Page Up / Page Down on the floor view.
 #include <gtest/gtest.h>
 
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QSpinBox>
-
 #include "editor/link_drawing.h"
 #include "editor/marker.h"
-#include "editor_session.h"
-#include "forms/floor_view_form.h"
-#include "forms/tool_box_form.h"
+#include "gui_support/editor_harness.h"
 
 namespace cw::testing {
 namespace {
@@ -24,7 +18,7 @@ bool HasScribble(const QImage& canvas) {
 }
 
 TEST(FloorNavigation, PageUpAndDownStepTheFloorAndDrawIt) {
-  EditorSession session;
+  EditorHarness session(kStandardBlocks);
   session.BlockList() = {"1 2 2 0 B", "0 3 3 0 C", "-1 4 4 6 B"};
   struct Step {
     Qt::Key key;
@@ -46,17 +40,17 @@ TEST(FloorNavigation, PageUpAndDownStepTheFloorAndDrawIt) {
     const QImage canvas = session.CanvasWithoutMarker();
     for (int column = 2; column <= 4; ++column) {
       const bool shown = column == step.shownColumn;
-      EXPECT_EQ(EditorSession::CellShows(canvas, column, column,
-                                         EditorSession::OrientedTestPicture(
-                                             shown ? step.block : "Empty", shown ? step.flags : 0)),
-                true)
+      EXPECT_EQ(
+          CellShows(canvas, column, column,
+                    OrientedTestPicture(shown ? step.block : "Empty", shown ? step.flags : 0)),
+          true)
           << step.floor << " column " << column;
     }
   }
 }
 
 TEST(FloorNavigation, KeysAtTheBoundsStillRedrawEverything) {
-  EditorSession session;
+  EditorHarness session(kStandardBlocks);
   for (int i = 0; i < 9; ++i) session.Key(Qt::Key_PageUp);
   ASSERT_EQ(session.Floor(), 7);
   session.LinkList() = {"7 0 0 7 2 0"};
@@ -80,28 +74,13 @@ TEST(FloorNavigation, KeysAtTheBoundsStillRedrawEverything) {
   EXPECT_EQ(session.FloorCaption(), "  Floor -8    NoName");
 }
 
-TEST(FloorNavigation, SelectorArrowsRedrawOnlyOnARealChange) {
-  EditorSession session;
-  QSpinBox& selector = *session.ToolBox().UpDown1;
-  selector.stepBy(1);
-  EXPECT_EQ(session.FloorCaption(), "  Floor 1    NoName");
-  selector.setValue(7);
-  Scribble(session.Canvas());
-  selector.stepBy(1);  // the up arrow at the top does nothing at all
-  EXPECT_EQ(selector.value(), 7);
-  EXPECT_TRUE(HasScribble(session.Canvas()));
-  selector.stepBy(-1);
-  EXPECT_FALSE(HasScribble(session.Canvas()));
-  EXPECT_EQ(session.FloorCaption(), "  Floor 6    NoName");
-}
-
 TEST(FloorNavigation, FloorChangeKeepsTheMarkerAndDrawsItOnce) {
-  EditorSession session;
+  EditorHarness session(kStandardBlocks);
   session.ChooseItem("Unknown");
   session.Click(Qt::LeftButton, {100, 70});
   session.BlockList() = {"1 3 2 0 B"};
   session.Key(Qt::Key_PageUp);
-  QImage expected = session.Editor().FloorSnapshot.copy();
+  QImage expected = session.State().FloorSnapshot.copy();
   editor::ToggleMarker(expected, 3, 2);
   EXPECT_EQ(session.Canvas(), expected);
   // With link mode off no link is drawn, but the count is brought up to date.
@@ -109,26 +88,9 @@ TEST(FloorNavigation, FloorChangeKeepsTheMarkerAndDrawsItOnce) {
   session.Key(Qt::Key_PageDown);
   session.Key(Qt::Key_PageUp);
   EXPECT_EQ(session.LinksCaption(), "Links  total 1");
-  QImage blocksOnly = session.Editor().FloorSnapshot.copy();
+  QImage blocksOnly = session.State().FloorSnapshot.copy();
   editor::ToggleMarker(blocksOnly, 3, 2);
   EXPECT_EQ(session.Canvas(), blocksOnly);
-}
-
-TEST(FloorNavigation, OtherKeysDoNothingAndTheScrollAreaKeepsItsPlace) {
-  EditorSession session({"Empty"}, 1024, 1024);
-  session.FloorView().resize(200, 200);
-  QScrollBar& vertical = *session.FloorView().ScrollArea->verticalScrollBar();
-  vertical.setValue(300);
-  for (const Qt::Key key : {Qt::Key_Up, Qt::Key_A, Qt::Key_Home}) {
-    Scribble(session.Canvas());
-    session.Key(key);
-    EXPECT_EQ(session.Floor(), 0);
-    EXPECT_TRUE(HasScribble(session.Canvas()));
-  }
-  vertical.setValue(300);
-  session.Key(Qt::Key_PageDown);
-  EXPECT_EQ(session.Floor(), -1);
-  EXPECT_EQ(vertical.value(), 300);
 }
 
 }  // namespace

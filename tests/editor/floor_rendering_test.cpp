@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QSpinBox>
 #include <filesystem>
 
 #include "editor/marker.h"
-#include "forms/tool_box_form.h"
-#include "gui_support/editor_fixture.h"
+#include "gui_support/editor_test.h"
 
 namespace cw::editor {
 namespace {
@@ -16,11 +14,11 @@ class RedrawFloorTest : public EditorTest {
  protected:
   void SetUp() override {
     WriteStandardPictures();
-    Start();
+    ASSERT_TRUE(Start());
   }
   void Redraw(std::vector<std::string> blocks) {
-    editor.level.BlockList = std::move(blocks);
-    editor.RedrawFloor();
+    State().level.BlockList = std::move(blocks);
+    Editor().RedrawFloor();
   }
 };
 
@@ -28,18 +26,18 @@ TEST_F(RedrawFloorTest, AFloorWithoutBlocksShowsTilesAndTheSnapshotHoldsNoMarker
   Redraw({"1 0 0 0 A", "-1 2 2 0 B"});
   for (int y = 0; y < 1024; y += 3)
     for (int x = 0; x < 1024; x += 3) ASSERT_EQ(Canvas().pixel(x, y), CanvasColour(1));
-  EXPECT_EQ(editor.FloorSnapshot, Canvas());
+  EXPECT_EQ(State().FloorSnapshot, Canvas());
 }
 
 TEST_F(RedrawFloorTest, DrawsTheBlocksOfTheCurrentFloorTurnedByTheirFlags) {
-  ToolBox().UpDown1->setValue(3);
+  SetFloor(3);
   Redraw({"3 0 0 0 A", "3 2 1 4 A", "3 5 5 7 A", "0 1 0 0 B", "2 1 0 0 B", "3 31 31 3 A"});
   EXPECT_TRUE(ShowsPicture(Canvas(), 0, 0, blockA));
   EXPECT_TRUE(ShowsPicture(Canvas(), 64, 32, OrientedByTable(blockA, 4)));
   EXPECT_TRUE(ShowsPicture(Canvas(), 160, 160, OrientedByTable(blockA, 7)));
   EXPECT_TRUE(ShowsPicture(Canvas(), 992, 992, OrientedByTable(blockA, 3)));
   EXPECT_TRUE(ShowsPicture(Canvas(), 32, 0, empty));  // B stands on other floors only
-  EXPECT_EQ(editor.FloorSnapshot, Canvas());
+  EXPECT_EQ(State().FloorSnapshot, Canvas());
 }
 
 TEST_F(RedrawFloorTest, NamesWithoutAPaletteItemShowTheUnknownPicture) {
@@ -51,7 +49,7 @@ TEST_F(RedrawFloorTest, NamesWithoutAPaletteItemShowTheUnknownPicture) {
   }
   const IndexedPicture numbered = NumberedPicture(32, 32);
   WritePicture("Unknown", numbered);
-  editor.RedrawFloor();
+  Editor().RedrawFloor();
   EXPECT_TRUE(ShowsPicture(Canvas(), 128, 0, OrientedByTable(numbered, 6)));
 }
 
@@ -67,8 +65,7 @@ TEST_F(RedrawFloorTest, PicturesOfOtherSizesOverlapOrLeaveTheTileVisible) {
   const IndexedPicture small = SolidPicture(10, 20, 8);
   WritePicture("Big", big);
   WritePicture("Small", small);
-  windows.reset();
-  Start();  // the palette is read at start-up
+  ASSERT_TRUE(Start());  // the palette is read at start-up
   Redraw({"0 0 0 0 Big", "0 1 1 0 Small", "0 3 0 0 Small", "0 31 31 0 Big"});
   EXPECT_TRUE(ShowsPicture(Canvas(), 0, 0, SolidPicture(32, 32, 9)));
   EXPECT_EQ(Canvas().pixel(39, 31), CanvasColour(9));  // over the next cell to the right
@@ -96,20 +93,20 @@ TEST_F(RedrawFloorTest, APictureChangedOnDiskShowsAtTheNextRedraw) {
   Redraw({"0 0 0 0 B"});
   EXPECT_TRUE(ShowsPicture(Canvas(), 0, 0, blockB));
   WritePicture("B", SolidPicture(32, 32, 4));
-  editor.RedrawFloor();
+  Editor().RedrawFloor();
   EXPECT_TRUE(ShowsPicture(Canvas(), 0, 0, SolidPicture(32, 32, 4)));
   WritePicture("Empty", SolidPicture(32, 32, 5));
-  editor.RedrawFloor();
+  Editor().RedrawFloor();
   EXPECT_EQ(Canvas().pixel(40, 40), CanvasColour(5));
 }
 
 TEST_F(RedrawFloorTest, AMissingPictureStopsTheRedrawAtThatRecord) {
   Redraw({"0 0 0 0 A"});
-  const QImage snapshot = editor.FloorSnapshot;
-  std::filesystem::remove(folder.path() / "B.bmp");
-  editor.level.BlockList = {"0 1 0 0 A", "0 2 0 0 B", "0 3 0 0 A"};
+  const QImage snapshot = State().FloorSnapshot;
+  std::filesystem::remove(Folder() / "B.bmp");
+  State().level.BlockList = {"0 1 0 0 A", "0 2 0 0 B", "0 3 0 0 A"};
   try {
-    editor.RedrawFloor();
+    Editor().RedrawFloor();
     ADD_FAILURE() << "no error";
   } catch (const PictureError& error) {
     EXPECT_STREQ(error.what(), "Impossible d'ouvrir le fichier B.bmp.");
@@ -117,23 +114,23 @@ TEST_F(RedrawFloorTest, AMissingPictureStopsTheRedrawAtThatRecord) {
   EXPECT_TRUE(ShowsPicture(Canvas(), 0, 0, empty));  // the background was drawn again
   EXPECT_TRUE(ShowsPicture(Canvas(), 32, 0, blockA));
   EXPECT_TRUE(ShowsPicture(Canvas(), 96, 0, empty));  // records after it are not drawn
-  EXPECT_EQ(editor.FloorSnapshot, snapshot);          // and the snapshot is not taken
+  EXPECT_EQ(State().FloorSnapshot, snapshot);         // and the snapshot is not taken
 }
 
 TEST_F(RedrawFloorTest, AnErrorInAHandlerIsReportedOnceAndTheProgramGoesOn) {
-  editor.level.BlockList = {"0 0 0 0 Gone"};
-  std::filesystem::remove(folder.path() / "Unknown.bmp");
-  editor.RunHandler([&] { editor.RedrawFloor(); });
-  editor.RunHandler([&] {});
-  EXPECT_EQ(recorded.errors, QStringList({"Impossible d'ouvrir le fichier Unknown.bmp."}));
+  State().level.BlockList = {"0 0 0 0 Gone"};
+  std::filesystem::remove(Folder() / "Unknown.bmp");
+  Editor().RunHandler([&] { Editor().RedrawFloor(); });
+  Editor().RunHandler([&] {});
+  EXPECT_EQ(Errors(), QStringList({"Impossible d'ouvrir le fichier Unknown.bmp."}));
 }
 
 TEST_F(RedrawFloorTest, FillBackgroundLeavesTheMarkerAndSnapshotAlone) {
   ToggleMarker(Canvas(), 3, 3);
-  const QImage snapshot = editor.FloorSnapshot;
-  editor.FillBackground();
+  const QImage snapshot = State().FloorSnapshot;
+  Editor().FillBackground();
   EXPECT_EQ(Canvas().pixel(112, 112 - 22), CanvasColour(1));
-  EXPECT_EQ(editor.FloorSnapshot, snapshot);
+  EXPECT_EQ(State().FloorSnapshot, snapshot);
 }
 
 }  // namespace

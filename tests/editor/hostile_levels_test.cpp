@@ -3,11 +3,8 @@
 // same level always draws the same floor.
 #include <gtest/gtest.h>
 
-#include <QSpinBox>
-
 #include "document/level_file.h"
-#include "forms/tool_box_form.h"
-#include "gui_support/editor_fixture.h"
+#include "gui_support/editor_test.h"
 #include "support/hostile_inputs.h"
 
 namespace cw::editor {
@@ -19,40 +16,40 @@ class HostileLevelsTest : public EditorTest {
  protected:
   void SetUp() override {
     WriteStandardPictures();
-    Start();
+    ASSERT_TRUE(Start());
   }
 };
 
 TEST_F(HostileLevelsTest, EveryHostileLevelDrawsTheSameFloorEveryTimeWithoutAnError) {
   for (const HostileInput& input : HostileLevelFiles()) {
     SCOPED_TRACE(input.name);
-    const document::LevelRecords records = document::ParseLevelFileText(input.bytes);
-    editor.level.BlockList = records.BlockList;
-    editor.level.LinkList = records.LinkList;
+    const document::Level records = document::ParseLevelFileText(input.bytes);
+    State().level.BlockList = records.BlockList;
+    State().level.LinkList = records.LinkList;
     for (int floor : {-8, 0, 7}) {
-      ToolBox().UpDown1->setValue(floor);
-      editor.RunHandler([&] { editor.RedrawFloor(); });
+      SetFloor(floor);
+      Editor().RunHandler([&] { Editor().RedrawFloor(); });
       const QImage first = Canvas().copy();
-      editor.RunHandler([&] { editor.RedrawFloor(); });
+      Editor().RunHandler([&] { Editor().RedrawFloor(); });
       EXPECT_EQ(Canvas(), first) << floor;
-      EXPECT_EQ(editor.FloorSnapshot, Canvas()) << floor;
+      EXPECT_EQ(State().FloorSnapshot, Canvas()) << floor;
     }
-    EXPECT_TRUE(recorded.errors.isEmpty()) << recorded.errors.join("\n").toStdString();
-    EXPECT_EQ(editor.level.BlockList, records.BlockList) << "drawing changes no record";
+    EXPECT_TRUE(Errors().isEmpty()) << Errors().join("\n").toStdString();
+    EXPECT_EQ(State().level.BlockList, records.BlockList) << "drawing changes no record";
   }
 }
 
 TEST_F(HostileLevelsTest, RecordsAtTheLimitsOfTheirNumbersDrawNothingOutsideTheCanvas) {
-  editor.level.BlockList = {"0 -2147483648 -2147483648 7 A",
-                            "0 2147483647 2147483647 5 A",
-                            "0 -1 0 0 A",
-                            "0 0 -1 0 A",
-                            "0 32 0 0 A",
-                            "0 0 32 0 A",
-                            "0 67108864 0 0 A",
-                            "0 -67108864 0 0 A"};
-  editor.RunHandler([&] { editor.RedrawFloor(); });
-  EXPECT_TRUE(recorded.errors.isEmpty());
+  State().level.BlockList = {"0 -2147483648 -2147483648 7 A",
+                             "0 2147483647 2147483647 5 A",
+                             "0 -1 0 0 A",
+                             "0 0 -1 0 A",
+                             "0 32 0 0 A",
+                             "0 0 32 0 A",
+                             "0 67108864 0 0 A",
+                             "0 -67108864 0 0 A"};
+  Editor().RunHandler([&] { Editor().RedrawFloor(); });
+  EXPECT_TRUE(Errors().isEmpty());
   for (int y = 0; y < 1024; y += 31)
     for (int x = 0; x < 1024; x += 31)
       ASSERT_EQ(Canvas().pixel(x, y), CanvasColour(1)) << x << "," << y;

@@ -9,16 +9,15 @@
 #include <cstring>
 
 #include "editor/bitmap_size_check.h"
-#include "gui_support/editor_fixture.h"
+#include "gui_support/editor_test.h"
+#include "platform/little_endian.h"
 
 namespace cw::editor {
 namespace {
 
 using namespace cw::testing;
 
-void PutLittle(std::string& bytes, std::uint32_t value, int count) {
-  for (int i = 0; i < count; ++i) bytes.push_back(static_cast<char>(value >> (8 * i) & 0xff));
-}
+using platform::AppendLittleEndian;
 
 // A BMP with a 40-byte info header, a palette of paletteSize grey entries and the given pixel
 // data exactly as it is to be stored.
@@ -26,23 +25,23 @@ std::string BmpBytes(std::int32_t width, std::int32_t height, int bits, int pale
                      const std::string& pixelData, std::uint32_t compression = 0) {
   const std::uint32_t offset = 14 + 40 + 4 * static_cast<std::uint32_t>(paletteSize);
   std::string bytes = "BM";
-  PutLittle(bytes, offset + static_cast<std::uint32_t>(pixelData.size()), 4);
-  PutLittle(bytes, 0, 4);
-  PutLittle(bytes, offset, 4);
-  PutLittle(bytes, 40, 4);
-  PutLittle(bytes, static_cast<std::uint32_t>(width), 4);
-  PutLittle(bytes, static_cast<std::uint32_t>(height), 4);
-  PutLittle(bytes, 1, 2);
-  PutLittle(bytes, static_cast<std::uint32_t>(bits), 2);
-  PutLittle(bytes, compression, 4);
-  PutLittle(bytes, static_cast<std::uint32_t>(pixelData.size()), 4);
-  PutLittle(bytes, 2835, 4);
-  PutLittle(bytes, 2835, 4);
-  PutLittle(bytes, static_cast<std::uint32_t>(paletteSize), 4);
-  PutLittle(bytes, 0, 4);
+  AppendLittleEndian(bytes, offset + static_cast<std::uint32_t>(pixelData.size()), 4);
+  AppendLittleEndian(bytes, 0, 4);
+  AppendLittleEndian(bytes, offset, 4);
+  AppendLittleEndian(bytes, 40, 4);
+  AppendLittleEndian(bytes, static_cast<std::uint32_t>(width), 4);
+  AppendLittleEndian(bytes, static_cast<std::uint32_t>(height), 4);
+  AppendLittleEndian(bytes, 1, 2);
+  AppendLittleEndian(bytes, static_cast<std::uint32_t>(bits), 2);
+  AppendLittleEndian(bytes, compression, 4);
+  AppendLittleEndian(bytes, static_cast<std::uint32_t>(pixelData.size()), 4);
+  AppendLittleEndian(bytes, 2835, 4);
+  AppendLittleEndian(bytes, 2835, 4);
+  AppendLittleEndian(bytes, static_cast<std::uint32_t>(paletteSize), 4);
+  AppendLittleEndian(bytes, 0, 4);
   for (int i = 0; i < paletteSize; ++i) {
     const auto grey = static_cast<std::uint32_t>(paletteSize == 2 ? i * 255 : i);
-    PutLittle(bytes, grey | grey << 8 | grey << 16, 4);
+    AppendLittleEndian(bytes, grey | grey << 8 | grey << 16, 4);
   }
   return bytes + pixelData;
 }
@@ -120,25 +119,24 @@ class HostilePicturesTest : public EditorTest {
  protected:
   void SetUp() override {
     WriteStandardPictures();
-    for (const auto& [name, bytes] : pictures_)
-      WriteFileBytes(folder.path() / (name + ".bmp"), bytes);
-    Start();
-    ASSERT_TRUE(recorded.errors.isEmpty());
+    for (const auto& [name, bytes] : pictures_) WriteFileBytes(Folder() / (name + ".bmp"), bytes);
+    ASSERT_TRUE(Start());
+    ASSERT_TRUE(Errors().isEmpty());
   }
 
   // Draws a level of one block of that name at cell (1, 1), as an event of the floor view.
   void DrawBlock(const std::string& name, int flags) {
-    recorded.errors.clear();
-    editor.level.BlockList = {"0 1 1 " + std::to_string(flags) + " " + name};
-    editor.RunHandler([&] { editor.RedrawFloor(); });
+    Errors().clear();
+    State().level.BlockList = {"0 1 1 " + std::to_string(flags) + " " + name};
+    Editor().RunHandler([&] { Editor().RedrawFloor(); });
   }
 
   // The editor still works: a good block draws where it should, with no error.
   void ExpectTheEditorGoesOn() {
-    recorded.errors.clear();
-    editor.level.BlockList = {"0 2 2 0 A"};
-    editor.RunHandler([&] { editor.RedrawFloor(); });
-    EXPECT_TRUE(recorded.errors.isEmpty());
+    Errors().clear();
+    State().level.BlockList = {"0 2 2 0 A"};
+    Editor().RunHandler([&] { Editor().RedrawFloor(); });
+    EXPECT_TRUE(Errors().isEmpty());
     EXPECT_TRUE(ShowsPicture(Canvas(), 64, 64, blockA));
   }
 
@@ -169,7 +167,7 @@ TEST_F(HostilePicturesTest, PicturesThatCannotBeReadGiveOneClearErrorAndTheEdito
     for (int flags : {0, 5}) {
       DrawBlock(name, flags);
       EXPECT_EQ(
-          recorded.errors,
+          Errors(),
           QStringList({QString("Le fichier %1.bmp n'est pas une image bitmap valide.").arg(name)}));
     }
     ExpectTheEditorGoesOn();
@@ -178,35 +176,34 @@ TEST_F(HostilePicturesTest, PicturesThatCannotBeReadGiveOneClearErrorAndTheEdito
 
 TEST_F(HostilePicturesTest, OtherDepthsAreDrawn) {
   DrawBlock("OneBit", 0);
-  EXPECT_TRUE(recorded.errors.isEmpty());
+  EXPECT_TRUE(Errors().isEmpty());
   EXPECT_EQ(Canvas().pixel(32, 40), qRgb(255, 255, 255));  // even column: index 1
   EXPECT_EQ(Canvas().pixel(33, 40), qRgb(0, 0, 0));
 
   DrawBlock("Deep", 0);
-  EXPECT_TRUE(recorded.errors.isEmpty());
+  EXPECT_TRUE(Errors().isEmpty());
   EXPECT_EQ(Canvas().pixel(32 + 5, 32 + 3), qRgb(5, 3, 7));
   DrawBlock("Deep", 4);  // a quarter turn: (x, y) goes to (y, 31 - x)
-  EXPECT_TRUE(recorded.errors.isEmpty());
+  EXPECT_TRUE(Errors().isEmpty());
   EXPECT_EQ(Canvas().pixel(32 + 3, 32 + 31 - 5), qRgb(5, 3, 7));
   ExpectTheEditorGoesOn();
 }
 
 TEST_F(HostilePicturesTest, AHugePictureIsDrawnCutAtTheCanvasEdge) {
   DrawBlock("Big", 0);
-  EXPECT_TRUE(recorded.errors.isEmpty());
+  EXPECT_TRUE(Errors().isEmpty());
   EXPECT_EQ(Canvas().pixel(32, 32), CanvasColour(4));
   EXPECT_EQ(Canvas().pixel(1023, 1023), CanvasColour(9));
   DrawBlock("Big", 3);  // a half turn brings the far corner to the cell
-  EXPECT_TRUE(recorded.errors.isEmpty());
+  EXPECT_TRUE(Errors().isEmpty());
   EXPECT_EQ(Canvas().pixel(32, 32), CanvasColour(5));
   ExpectTheEditorGoesOn();
 }
 
 TEST_F(HostilePicturesTest, AnEmptyPictureThatBecomesEmptyStopsTheRedrawOnly) {
-  WriteFileBytes(folder.path() / "Empty.bmp", "");
+  WriteFileBytes(Folder() / "Empty.bmp", "");
   DrawBlock("A", 0);
-  EXPECT_EQ(recorded.errors,
-            QStringList({"Le fichier Empty.bmp n'est pas une image bitmap valide."}));
+  EXPECT_EQ(Errors(), QStringList({"Le fichier Empty.bmp n'est pas une image bitmap valide."}));
   WriteStandardPictures();
   ExpectTheEditorGoesOn();
 }

@@ -1,14 +1,10 @@
 // Drawing, removing and showing links with the mouse on the real widgets.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-
 #include "editor/canvas_pixels.h"
 #include "editor/link_drawing.h"
 #include "editor/marker.h"
-#include "editor_session.h"
-#include "forms/floor_view_form.h"
-#include "forms/tool_box_form.h"
+#include "gui_support/editor_harness.h"
 
 namespace cw::testing {
 namespace {
@@ -18,11 +14,10 @@ constexpr QRgb kRed = 0xffff0000u;
 
 // What the floor view shows with link mode on and no drag: the blocks, every link of the floor
 // and the marker.
-QImage OverlaidView(EditorSession& session) {
-  QImage view = session.Editor().FloorSnapshot.copy();
-  editor::DrawLinkOverlay(view, session.FloorView().Image1->font(), session.LinkList(),
-                          session.Floor());
-  editor::ToggleMarker(view, session.Editor().MarkerColumn, session.Editor().MarkerRow);
+QImage OverlaidView(EditorHarness& session) {
+  QImage view = session.State().FloorSnapshot.copy();
+  editor::DrawLinkOverlay(view, session.CanvasFont(), session.LinkList(), session.Floor());
+  editor::ToggleMarker(view, session.State().MarkerColumn, session.State().MarkerRow);
   return view;
 }
 
@@ -51,7 +46,7 @@ bool AnyRed(const QImage& canvas) {
   return false;
 }
 
-void Drag(EditorSession& session, QPoint from, QPoint to) {
+void Drag(EditorHarness& session, QPoint from, QPoint to) {
   session.Press(Qt::LeftButton, from);
   session.Move((from + to) / 2);
   session.Move(to);
@@ -66,7 +61,7 @@ class LinkEditing : public ::testing::Test {
     session.Key(Qt::Key_PageDown);  // floor 0 drawn with its blocks
     session.SetLinkMode(true);
   }
-  EditorSession session;
+  EditorHarness session{kStandardBlocks};
 };
 
 TEST_F(LinkEditing, DragToTheSameCellOfTheSameFloorAddsNothing) {
@@ -121,7 +116,7 @@ TEST_F(LinkEditing, PageUpWhileTheButtonIsHeldLinksTwoFloors) {
   session.Move({150, 60});
   session.Key(Qt::Key_PageUp);
   EXPECT_EQ(session.Floor(), 1);
-  EXPECT_TRUE(session.Editor().LinkDragActive);
+  EXPECT_TRUE(session.State().drag.LinkDragActive);
   // The floor was drawn again with the band from the start cell's centre to the pointer.
   QImage withoutBand = session.Canvas().copy();
   editor::InvertLine(withoutBand, {48, 48}, {150, 60});
@@ -157,8 +152,8 @@ TEST_F(LinkEditing, RightPressShowsTheCellsOwnLinksAndCounts) {
   session.Click(Qt::RightButton, {40, 40});
   EXPECT_EQ(session.LinksCaption(), "Links  out 2 in 1");
   EXPECT_EQ(session.SelectedItem(), "B");  // the pick ran too
-  QImage expected = session.Editor().FloorSnapshot.copy();
-  editor::DrawCellLinks(expected, session.FloorView().Image1->font(), session.LinkList(), 0, 1, 1);
+  QImage expected = session.State().FloorSnapshot.copy();
+  editor::DrawCellLinks(expected, session.CanvasFont(), session.LinkList(), 0, 1, 1);
   editor::ToggleMarker(expected, 1, 1);
   EXPECT_TRUE(SameImage(session.Canvas(), expected));
   // A release without a drag changes nothing; the next finished drag shows every link again.
@@ -203,12 +198,11 @@ TEST_F(LinkEditing, SwitchingLinkModeOffAndOn) {
   session.LinkList().push_back("0 6 3 0 0 0");
   session.SetLinkMode(true);
   EXPECT_EQ(session.LinksCaption(), "Links  total 2");  // left as it was
-  EXPECT_TRUE(EditorSession::CellShows(session.Editor().FloorSnapshot, 6, 3,
-                                       EditorSession::OrientedTestPicture("C", 0)));
+  EXPECT_TRUE(CellShows(session.State().FloorSnapshot, 6, 3, OrientedTestPicture("C", 0)));
   EXPECT_TRUE(SameImage(session.Canvas(), OverlaidView(session)));
   session.SetLinkMode(false);
   EXPECT_EQ(session.LinksCaption(), "Links  total 3");
-  QImage blocksOnly = session.Editor().FloorSnapshot.copy();
+  QImage blocksOnly = session.State().FloorSnapshot.copy();
   editor::ToggleMarker(blocksOnly, 6, 3);
   EXPECT_TRUE(SameImage(session.Canvas(), blocksOnly));
 }

@@ -1,14 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QTest>
 #include <filesystem>
 #include <vector>
 
-#include "forms/tool_box_form.h"
-#include "gui_support/editor_fixture.h"
+#include "gui_support/editor_test.h"
+#include "gui_support/fake_windows.h"
 
 namespace cw::editor {
 namespace {
@@ -20,18 +16,11 @@ class PaletteHandlersTest : public EditorTest {
   void SetUp() override {
     WriteStandardPictures();
     WritePicture("Wide", wide);
-    Start();
-    QObject::connect(ToolBox().Image1, &forms::CanvasImage::changed,
-                     [this] { previews.push_back(Preview().copy()); });
+    ASSERT_TRUE(Start());
   }
 
-  // The user's choice of a palette item, with the mouse.
-  void ClickItem(const QString& text) {
-    const QList<QListWidgetItem*> found = ToolBox().ListBox1->findItems(text, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1);
-    const QRect place = ToolBox().ListBox1->visualItemRect(found.front());
-    QTest::mouseClick(ToolBox().ListBox1->viewport(), Qt::LeftButton, {}, place.center());
-  }
+  // Every preview shown so far.
+  std::vector<QImage>& previews() { return Fake()->PreviewsShown(); }
 
   // What the preview would show after drawing these pictures in turn over the previous one.
   QImage PreviewAfter(std::vector<IndexedPicture> pictures) {
@@ -44,72 +33,72 @@ class PaletteHandlersTest : public EditorTest {
   }
 
   IndexedPicture wide = NumberedPicture(20, 10);
-  std::vector<QImage> previews;
 };
 
 TEST_F(PaletteHandlersTest, ChoosingAnItemShowsItsNameAndPlainPicture) {
-  ClickItem("A");
-  EXPECT_EQ(ToolBox().Label1->text(), "A");
+  ChooseItem("A");
+  EXPECT_EQ(Label(), "A");
   EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, blockA));
-  QTest::keyClick(ToolBox().ListBox1, Qt::Key_Down);  // the keyboard chooses too
-  EXPECT_EQ(ToolBox().Label1->text(), "B");
+  ChooseItem("B");
+  EXPECT_EQ(Label(), "B");
   EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, blockB));
-  QTest::keyClick(ToolBox().ListBox1, Qt::Key_Home);
-  EXPECT_EQ(ToolBox().Label1->text(), "");
+  ChooseItem("");
+  EXPECT_EQ(Label(), "");
   EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, empty));
-  EXPECT_TRUE(recorded.errors.isEmpty());
+  EXPECT_TRUE(Errors().isEmpty());
 }
 
 TEST_F(PaletteHandlersTest, ChoosingAnItemClearsTheBoxesPreviewingEachChange) {
-  ClickItem("B");
-  ToolBox().CheckBox1->setChecked(true);
-  ToolBox().CheckBox3->setChecked(true);
+  ChooseItem("B");
+  SetBox(OrientationBox::kXFlip, true);
+  SetBox(OrientationBox::kRotate, true);
   EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, OrientedByTable(blockB, 5)));
-  previews.clear();
-  ClickItem("A");
+  previews().clear();
+  ChooseItem("A");
   // Plain, then turned by Rotate alone once X flip is cleared, then plain once Rotate is
   // cleared; clearing the unchecked Y flip draws nothing.
-  ASSERT_EQ(previews.size(), 3u);
-  EXPECT_TRUE(ShowsPicture(previews[0], 0, 0, blockA));
-  EXPECT_TRUE(ShowsPicture(previews[1], 0, 0, OrientedByTable(blockA, 4)));
-  EXPECT_TRUE(ShowsPicture(previews[2], 0, 0, blockA));
-  for (QCheckBox* box : {ToolBox().CheckBox1, ToolBox().CheckBox2, ToolBox().CheckBox3})
-    EXPECT_FALSE(box->isChecked());
+  ASSERT_EQ(previews().size(), 3u);
+  EXPECT_TRUE(ShowsPicture(previews()[0], 0, 0, blockA));
+  EXPECT_TRUE(ShowsPicture(previews()[1], 0, 0, OrientedByTable(blockA, 4)));
+  EXPECT_TRUE(ShowsPicture(previews()[2], 0, 0, blockA));
+  for (OrientationBox box :
+       {OrientationBox::kXFlip, OrientationBox::kYFlip, OrientationBox::kRotate})
+    EXPECT_FALSE(BoxChecked(box));
 }
 
 TEST_F(PaletteHandlersTest, EveryChangeOfABoxPreviewsThePictureTurnedByAllBoxes) {
-  ClickItem("A");
+  ChooseItem("A");
   struct Step {
-    QCheckBox* box;
+    OrientationBox box;
     bool checked;
     int flags;
   } steps[] = {
-      {ToolBox().CheckBox3, true, 4},  {ToolBox().CheckBox1, true, 5},
-      {ToolBox().CheckBox2, true, 7},  {ToolBox().CheckBox3, false, 3},
-      {ToolBox().CheckBox1, false, 2},
+      {OrientationBox::kRotate, true, 4}, {OrientationBox::kXFlip, true, 5},
+      {OrientationBox::kYFlip, true, 7},  {OrientationBox::kRotate, false, 3},
+      {OrientationBox::kXFlip, false, 2},
   };
   for (const Step& step : steps) {
     SCOPED_TRACE(step.flags);
-    previews.clear();
-    step.box->setChecked(step.checked);
-    EXPECT_EQ(editor.CurrentOrientation(), step.flags);
-    ASSERT_EQ(previews.size(), 1u);
+    previews().clear();
+    SetBox(step.box, step.checked);
+    EXPECT_EQ(Orientation(), step.flags);
+    ASSERT_EQ(previews().size(), 1u);
     EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, OrientedByTable(blockA, step.flags)));
   }
-  previews.clear();
-  ToolBox().CheckBox2->setChecked(true);  // no change of state, no preview
-  EXPECT_TRUE(previews.empty());
-  EXPECT_EQ(ToolBox().Label1->text(), "A");
+  previews().clear();
+  SetBox(OrientationBox::kYFlip, true);  // no change of state, no preview
+  EXPECT_TRUE(previews().empty());
+  EXPECT_EQ(Label(), "A");
 }
 
 TEST_F(PaletteHandlersTest, APictureThatIsNotSquareIgnoresRotateAndKeepsThePreviewAroundIt) {
-  ClickItem("A");
+  ChooseItem("A");
   const QImage before = Preview().copy();
-  ClickItem("Wide");
+  ChooseItem("Wide");
   EXPECT_EQ(Preview(), PreviewAfter({wide}));  // A stays visible below the smaller picture
-  ToolBox().CheckBox3->setChecked(true);
+  SetBox(OrientationBox::kRotate, true);
   EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, wide));
-  ToolBox().CheckBox1->setChecked(true);
+  SetBox(OrientationBox::kXFlip, true);
   EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, OrientedByTable(wide, 1)));
   EXPECT_EQ(Preview().pixel(5, 15), before.pixel(5, 15));
   EXPECT_EQ(Preview().pixel(25, 5), before.pixel(25, 5));
@@ -118,28 +107,28 @@ TEST_F(PaletteHandlersTest, APictureThatIsNotSquareIgnoresRotateAndKeepsThePrevi
 TEST_F(PaletteHandlersTest, TheEmptyItemPreviewsTheEmptyPictureTurned) {
   const IndexedPicture numberedEmpty = NumberedPicture(32, 32);
   WritePicture("Empty", numberedEmpty);
-  ToolBox().CheckBox3->setChecked(true);
-  EXPECT_EQ(editor.SelectedItemText(), "");
+  SetBox(OrientationBox::kRotate, true);
+  EXPECT_EQ(Editor().SelectedItemText(), "");
   EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, OrientedByTable(numberedEmpty, 4)));
 }
 
 TEST_F(PaletteHandlersTest, AMissingPictureStopsTheHandlerAfterWhatItAlreadyDid) {
-  ClickItem("A");
-  ToolBox().CheckBox1->setChecked(true);
+  ChooseItem("A");
+  SetBox(OrientationBox::kXFlip, true);
   const QImage shown = Preview().copy();
-  std::filesystem::remove(folder.path() / "B.bmp");
-  ClickItem("B");
+  std::filesystem::remove(Folder() / "B.bmp");
+  ChooseItem("B");
   // The label shows the new name; the preview and the boxes stay as they were.
-  EXPECT_EQ(ToolBox().Label1->text(), "B");
+  EXPECT_EQ(Label(), "B");
   EXPECT_EQ(Preview(), shown);
-  EXPECT_TRUE(ToolBox().CheckBox1->isChecked());
-  EXPECT_EQ(recorded.errors, QStringList({"Impossible d'ouvrir le fichier B.bmp."}));
+  EXPECT_TRUE(BoxChecked(OrientationBox::kXFlip));
+  EXPECT_EQ(Errors(), QStringList({"Impossible d'ouvrir le fichier B.bmp."}));
 
   // A box changes state even when its preview fails.
-  ToolBox().CheckBox2->setChecked(true);
-  EXPECT_TRUE(ToolBox().CheckBox2->isChecked());
+  SetBox(OrientationBox::kYFlip, true);
+  EXPECT_TRUE(BoxChecked(OrientationBox::kYFlip));
   EXPECT_EQ(Preview(), shown);
-  EXPECT_EQ(recorded.errors.size(), 2);
+  EXPECT_EQ(Errors().size(), 2);
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ using cw::testing::WriteFileBytes;
 QStringList SortedItemsOf(std::initializer_list<const char*> files) {
   TempDir folder;
   for (const char* file : files) WriteFileBytes(folder.path() / file, "x");
-  QStringList items = ScanPaletteItems(folder.path().string());
+  QStringList items = ScanPaletteItems(folder.path().string()).items;
   SortPaletteItems(items);
   return items;
 }
@@ -51,7 +51,7 @@ TEST(Palette, FoldersAndBrokenLinksAreNotPictures) {
   std::filesystem::create_symlink(folder.path() / "missing", folder.path() / "Gone.bmp");
   WriteFileBytes(folder.path() / "Wall.bmp", "x");
   std::filesystem::create_symlink(folder.path() / "Wall.bmp", folder.path() / "Door.bmp");
-  QStringList items = ScanPaletteItems(folder.path().string());
+  QStringList items = ScanPaletteItems(folder.path().string()).items;
   SortPaletteItems(items);
   EXPECT_EQ(items, QStringList({"Door", "Wall"}));
 }

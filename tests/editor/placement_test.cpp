@@ -1,16 +1,8 @@
-// Placing, erasing and picking blocks with the mouse on the real widgets.
+// Placing, erasing and picking blocks with the mouse.
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QScrollArea>
-#include <QScrollBar>
-
 #include "editor/marker.h"
-#include "editor_session.h"
-#include "forms/floor_view_form.h"
-#include "forms/tool_box_form.h"
+#include "gui_support/editor_harness.h"
 
 namespace cw::testing {
 namespace {
@@ -18,7 +10,7 @@ namespace {
 using Strings = std::vector<std::string>;
 
 TEST(Placement, LeftPressPlacesTheTurnedBlockAndMovesTheMarker) {
-  EditorSession session;
+  EditorHarness session(kStandardBlocks);
   session.ChooseItem("B");
   session.SetBoxes(true, false, true);
   QImage expected = session.Canvas().copy();
@@ -28,13 +20,13 @@ TEST(Placement, LeftPressPlacesTheTurnedBlockAndMovesTheMarker) {
 
   EXPECT_EQ(session.BlockList(), Strings{"0 2 1 5 B"});
   // B turned by 5 with its top-left at (64, 32), and the ring from (58, 26) to (102, 70).
-  const QImage turned = EditorSession::OrientedTestPicture("B", 5);
+  const QImage turned = OrientedTestPicture("B", 5);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) expected.setPixel(64 + x, 32 + y, turned.pixel(x, y));
   editor::ToggleMarker(expected, 2, 1);
   EXPECT_EQ(session.Canvas(), expected);
-  EXPECT_EQ(session.Editor().MarkerColumn, 2);
-  EXPECT_EQ(session.Editor().MarkerRow, 1);
+  EXPECT_EQ(session.State().MarkerColumn, 2);
+  EXPECT_EQ(session.State().MarkerRow, 1);
   EXPECT_TRUE(session.Errors().empty());
 }
 
@@ -54,7 +46,7 @@ TEST(Placement, ReplacingACellMovesItsRecordToTheEndAndLeavesOtherFloors) {
        {"0  2  1 1 C", "-1 2 1 0 C", "0 2 1 0 B"}},
   };
   for (const Case& c : cases) {
-    EditorSession session;
+    EditorHarness session(kStandardBlocks);
     session.BlockList() = c.before;
     session.ChooseItem("B");
     session.Click(Qt::LeftButton, {64, 63});
@@ -63,7 +55,7 @@ TEST(Placement, ReplacingACellMovesItsRecordToTheEndAndLeavesOtherFloors) {
 }
 
 TEST(Placement, TheEmptyItemErasesTheCellAndPaintsTheTurnedBackground) {
-  EditorSession session;
+  EditorHarness session(kStandardBlocks);
   session.ChooseItem("C");
   session.Click(Qt::LeftButton, {100, 100});
   session.BlockList().push_back("1 3 3 0 B");
@@ -71,8 +63,7 @@ TEST(Placement, TheEmptyItemErasesTheCellAndPaintsTheTurnedBackground) {
   session.SetBoxes(false, true, false);
   session.Click(Qt::LeftButton, {100, 100});
   EXPECT_EQ(session.BlockList(), Strings{"1 3 3 0 B"});
-  EXPECT_TRUE(EditorSession::CellShows(session.CanvasWithoutMarker(), 3, 3,
-                                       EditorSession::OrientedTestPicture("Empty", 2)));
+  EXPECT_TRUE(CellShows(session.CanvasWithoutMarker(), 3, 3, OrientedTestPicture("Empty", 2)));
   // Erasing the empty cell again changes nothing in the level.
   session.Click(Qt::LeftButton, {100, 100});
   EXPECT_EQ(session.BlockList(), Strings{"1 3 3 0 B"});
@@ -80,7 +71,7 @@ TEST(Placement, TheEmptyItemErasesTheCellAndPaintsTheTurnedBackground) {
 
 TEST(Placement, UnknownItemAndMiddleButtonOnlyMoveTheMarker) {
   for (const bool middle : {false, true}) {
-    EditorSession session;
+    EditorHarness session(kStandardBlocks);
     session.BlockList() = {"0 1 1 0 C"};
     session.ChooseItem(middle ? "B" : "Unknown");
     QImage expected = session.Canvas().copy();
@@ -94,7 +85,7 @@ TEST(Placement, UnknownItemAndMiddleButtonOnlyMoveTheMarker) {
 }
 
 TEST(Placement, PressOnTheMarkedCellLeavesTheMarkerDrawnOnce) {
-  EditorSession session;
+  EditorHarness session(kStandardBlocks);
   session.ChooseItem("Unknown");
   const QImage before = session.Canvas().copy();
   session.Click(Qt::LeftButton, {5, 5});
@@ -103,7 +94,7 @@ TEST(Placement, PressOnTheMarkedCellLeavesTheMarkerDrawnOnce) {
 }
 
 TEST(Placement, NoSelectedItemIsRefusedWithOneErrorAndChangesNothing) {
-  EditorSession session({"Empty", "B"});  // no Unknown picture
+  EditorHarness session({"Empty", "B"});  // no Unknown picture
   session.BlockList() = {"0 2 2 0 Gone"};
   session.Click(Qt::RightButton, {70, 70});  // the pick finds neither the name nor "Unknown"
   ASSERT_EQ(session.SelectedItem(), "<none>");
@@ -112,11 +103,11 @@ TEST(Placement, NoSelectedItemIsRefusedWithOneErrorAndChangesNothing) {
   ASSERT_EQ(session.Errors().size(), 1u);
   EXPECT_EQ(session.BlockList(), Strings{"0 2 2 0 Gone"});
   EXPECT_EQ(session.Canvas(), before);
-  EXPECT_EQ(session.Editor().MarkerColumn, 2);
+  EXPECT_EQ(session.State().MarkerColumn, 2);
 }
 
 TEST(Placement, PictureThatCannotBeLoadedStopsThePressAfterTheRecordIsMade) {
-  EditorSession session;
+  EditorHarness session(kStandardBlocks);
   session.ChooseItem("B");
   std::filesystem::remove(session.Folder() / "B.bmp");
   const QImage before = session.Canvas().copy();
@@ -131,15 +122,15 @@ TEST(Placement, PictureThatCannotBeLoadedStopsThePressAfterTheRecordIsMade) {
 }
 
 TEST(Pick, CopiesTheCellsBlockIntoTheToolBoxWithoutAPaletteClick) {
-  EditorSession session;
+  EditorHarness session(kStandardBlocks);
   session.BlockList() = {"1 2 1 0 C", "0 2 1 5 B", "0 2 1 2 C"};
   session.ChooseItem("C");
   session.Click(Qt::RightButton, {70, 40});
   EXPECT_EQ(session.SelectedItem(), "B");
-  EXPECT_EQ(session.ToolBox().Label1->text(), "B");
+  EXPECT_EQ(session.Label(), "B");
   // The boxes keep the record's flags: the selection from code did not clear them.
   EXPECT_EQ(session.Orientation(), 5);
-  EXPECT_EQ(session.Preview(), EditorSession::OrientedTestPicture("B", 5));
+  EXPECT_EQ(session.Preview(), OrientedTestPicture("B", 5));
   EXPECT_EQ(session.BlockList(), (Strings{"1 2 1 0 C", "0 2 1 5 B", "0 2 1 2 C"}));
 }
 
@@ -160,34 +151,23 @@ TEST(Pick, EmptyCellUnknownNameAndNameWithABlank) {
       {"a name differing in case", {"0 1 1 1 b"}, "b", "Unknown", 1, "Unknown"},
   };
   for (const Case& c : cases) {
-    EditorSession session({"Empty", "B", "C", "Unknown", "My Block"});
+    EditorHarness session({"Empty", "B", "C", "Unknown", "My Block"});
     session.BlockList() = c.blocks;
     session.ChooseItem("C");
     session.SetBoxes(true, true, true);
     session.Click(Qt::RightButton, {40, 40});
-    EXPECT_EQ(session.ToolBox().Label1->text(), c.label) << c.what;
+    EXPECT_EQ(session.Label(), c.label) << c.what;
     EXPECT_EQ(session.SelectedItem(), c.item) << c.what;
     EXPECT_EQ(session.Orientation(), c.flags) << c.what;
-    EXPECT_EQ(session.Preview(), EditorSession::OrientedTestPicture(c.previewed, c.flags))
-        << c.what;
+    EXPECT_EQ(session.Preview(), OrientedTestPicture(c.previewed, c.flags)) << c.what;
   }
 }
 
 TEST(Pick, NameWithABlankIsPlacedWhole) {
-  EditorSession session({"Empty", "My Block"});
+  EditorHarness session({"Empty", "My Block"});
   session.ChooseItem("My Block");
   session.Click(Qt::LeftButton, {40, 40});
   EXPECT_EQ(session.BlockList(), Strings{"0 1 1 0 My Block"});
-}
-
-TEST(Placement, PositionsAreCanvasPixelsWhateverTheScroll) {
-  EditorSession session({"Empty", "B"}, 1024, 1024);
-  session.FloorView().resize(200, 200);
-  session.FloorView().ScrollArea->horizontalScrollBar()->setValue(600);
-  session.FloorView().ScrollArea->verticalScrollBar()->setValue(700);
-  session.ChooseItem("B");
-  session.Click(Qt::LeftButton, {650, 730});
-  EXPECT_EQ(session.BlockList(), Strings{"0 20 22 0 B"});
 }
 
 }  // namespace

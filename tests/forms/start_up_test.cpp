@@ -11,7 +11,8 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include "gui_support/editor_fixture.h"
+#include "gui_support/editor_test.h"
+#include "real_windows.h"
 #include "support/test_files.h"
 
 namespace cw::forms {
@@ -28,17 +29,24 @@ QRect ChangedBox(const QImage& canvas, QRgb background) {
   return box;
 }
 
-class StartUpTest : public EditorTest {};
+class StartUpTest : public EditorTest {
+ protected:
+  StartUpTest() : EditorTest(MakeRealWindows()) {}
+  TForm1& ToolBox() { return Real().Form1(); }
+  TForm2& FloorView() { return Real().Form2(); }
+  TForm3* About() { return Real().Form3(); }
+  RealWindows& Real() { return static_cast<RealWindows&>(Windows()); }
+};
 
 TEST_F(StartUpTest, StartsWithTheInitialStateOfAnEmptyLevel) {
   WriteStandardPictures();
-  Start();
+  ASSERT_TRUE(Start());
   EXPECT_EQ(FloorView().windowTitle(), "  Floor 0    NoName");
   EXPECT_EQ(ToolBox().Links->text(), "Links  total 0");
   EXPECT_FALSE(ToolBox().Links->isChecked());
-  EXPECT_EQ(editor.level.DocumentName, "NoName");
-  EXPECT_TRUE(editor.level.BlockList.empty());
-  EXPECT_TRUE(editor.level.LinkList.empty());
+  EXPECT_EQ(State().level.DocumentName, "NoName");
+  EXPECT_TRUE(State().level.BlockList.empty());
+  EXPECT_TRUE(State().level.LinkList.empty());
   EXPECT_EQ(PaletteItems(), QStringList({"", "A", "B", "Unknown"}));
   EXPECT_EQ(ToolBox().ListBox1->currentRow(), 0);
   EXPECT_EQ(ToolBox().Label1->text(), "");
@@ -46,18 +54,18 @@ TEST_F(StartUpTest, StartsWithTheInitialStateOfAnEmptyLevel) {
   for (QCheckBox* box : {ToolBox().CheckBox1, ToolBox().CheckBox2, ToolBox().CheckBox3})
     EXPECT_FALSE(box->isChecked());
   EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, empty));
-  EXPECT_EQ(editor.MarkerColumn, 0);
-  EXPECT_EQ(editor.MarkerRow, 0);
-  EXPECT_FALSE(editor.LinkDragActive);
-  EXPECT_TRUE(editor.FloorSnapshot.isNull());
-  EXPECT_TRUE(recorded.errors.isEmpty());
-  ASSERT_TRUE(windows->about);
-  EXPECT_EQ(windows->about->Memo1->toPlainText().split('\n').size(), 11);
+  EXPECT_EQ(State().MarkerColumn, 0);
+  EXPECT_EQ(State().MarkerRow, 0);
+  EXPECT_FALSE(State().drag.LinkDragActive);
+  EXPECT_TRUE(State().FloorSnapshot.isNull());
+  EXPECT_TRUE(Errors().isEmpty());
+  ASSERT_TRUE(About());
+  EXPECT_EQ(About()->Memo1->toPlainText().split('\n').size(), 11);
 }
 
 TEST_F(StartUpTest, CoversTheCanvasWithTilesAndDrawsTheMarkerOnCellZero) {
   WriteStandardPictures();
-  Start();
+  ASSERT_TRUE(Start());
   const QImage& canvas = Canvas();
   ASSERT_EQ(canvas.size(), QSize(1024, 1024));
   EXPECT_EQ(canvas.format(), QImage::Format_RGB32);
@@ -71,7 +79,7 @@ TEST_F(StartUpTest, CoversTheCanvasWithTilesAndDrawsTheMarkerOnCellZero) {
 TEST_F(StartUpTest, SettingsSizeTheCanvasAndKeepTheBlockValuesForBuild) {
   struct Case {
     const char* ini;
-    compiler::PlacementSettings block;
+    settings::PlacementSettings block;
     QSize canvas;
   } cases[] = {
       {nullptr, {128, 128, 128, 0, 0}, {1024, 1024}},
@@ -82,23 +90,22 @@ TEST_F(StartUpTest, SettingsSizeTheCanvasAndKeepTheBlockValuesForBuild) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.ini ? c.ini : "no settings file");
-    windows.reset();
-    if (c.ini) WriteFileBytes(folder.path() / "PellEd.ini", c.ini);
+    if (c.ini) WriteFileBytes(Folder() / "PellEd.ini", c.ini);
     WriteStandardPictures();
-    Start();
-    EXPECT_EQ(editor.placement.Bx, c.block.Bx);
-    EXPECT_EQ(editor.placement.By, c.block.By);
-    EXPECT_EQ(editor.placement.Bz, c.block.Bz);
-    EXPECT_EQ(editor.placement.Ox, c.block.Ox);
-    EXPECT_EQ(editor.placement.Oy, c.block.Oy);
+    ASSERT_TRUE(Start());
+    EXPECT_EQ(State().placement.Bx, c.block.Bx);
+    EXPECT_EQ(State().placement.By, c.block.By);
+    EXPECT_EQ(State().placement.Bz, c.block.Bz);
+    EXPECT_EQ(State().placement.Ox, c.block.Ox);
+    EXPECT_EQ(State().placement.Oy, c.block.Oy);
     EXPECT_EQ(Canvas().size(), c.canvas);
   }
 }
 
 TEST_F(StartUpTest, AStripNarrowerThanACellIsNotCovered) {
-  WriteFileBytes(folder.path() / "PellEd.ini", "[Area]\nAx=100\nAy=70\n");
+  WriteFileBytes(Folder() / "PellEd.ini", "[Area]\nAx=100\nAy=70\n");
   WriteStandardPictures();
-  Start();
+  ASSERT_TRUE(Start());
   const QImage& canvas = Canvas();
   const QRgb white = QColor(Qt::white).rgb();
   EXPECT_EQ(canvas.pixel(95, 40), CanvasColour(1));  // the third column is whole
@@ -110,21 +117,19 @@ TEST_F(StartUpTest, AStripNarrowerThanACellIsNotCovered) {
 
 TEST_F(StartUpTest, WithoutTheEmptyPictureShowsOneErrorAndOpensNoAboutBox) {
   WritePicture("A", blockA);
-  windows = OpenWindows(editor);
-  EXPECT_FALSE(windows.has_value());
-  EXPECT_EQ(recorded.errors, QStringList({"Impossible d'ouvrir le fichier Empty.bmp."}));
+  EXPECT_FALSE(Start());
+  EXPECT_EQ(Errors(), QStringList({"Impossible d'ouvrir le fichier Empty.bmp."}));
   for (QWidget* widget : QApplication::topLevelWidgets())
     EXPECT_EQ(qobject_cast<TForm3*>(widget), nullptr);
-  recorded.errors.clear();
-  EXPECT_EQ(RunProgram(editor), 0);
-  EXPECT_EQ(recorded.errors.size(), 1);
+  Errors().clear();
+  EXPECT_EQ(RunProgram(Editor()), 0);
+  EXPECT_EQ(Errors().size(), 1);
 }
 
 TEST_F(StartUpTest, AnUnreadableEmptyPictureStopsStartUpToo) {
-  WriteFileBytes(folder.path() / "Empty.bmp", "garbage");
-  EXPECT_EQ(RunProgram(editor), 0);
-  EXPECT_EQ(recorded.errors,
-            QStringList({"Le fichier Empty.bmp n'est pas une image bitmap valide."}));
+  WriteFileBytes(Folder() / "Empty.bmp", "garbage");
+  EXPECT_EQ(RunProgram(Editor()), 0);
+  EXPECT_EQ(Errors(), QStringList({"Le fichier Empty.bmp n'est pas une image bitmap valide."}));
 }
 
 TEST_F(StartUpTest, ClosingTheFloorViewEndsTheProgram) {
@@ -147,14 +152,14 @@ TEST_F(StartUpTest, ClosingTheFloorViewEndsTheProgram) {
     QApplication::quit();
   });
   guard.start(10000);
-  EXPECT_EQ(RunProgram(editor), 0);
+  EXPECT_EQ(RunProgram(Editor()), 0);
   EXPECT_TRUE(sawWindows);
   EXPECT_FALSE(timedOut);
 }
 
 TEST_F(StartUpTest, WindowsAndControlsSitAtTheirLayoutPlaces) {
   WriteStandardPictures();
-  Start();
+  ASSERT_TRUE(Start());
   TForm1& box = ToolBox();
   EXPECT_EQ(box.windowTitle(), " Tool Box");
   EXPECT_TRUE(box.windowFlags() & Qt::WindowStaysOnTopHint);
@@ -183,11 +188,11 @@ TEST_F(StartUpTest, WindowsAndControlsSitAtTheirLayoutPlaces) {
   EXPECT_EQ(box.UpDown1->maximum(), 7);
   EXPECT_FALSE(box.UpDown1->wrapping());
   EXPECT_EQ(box.Label1->pos(), QPoint(4, 305));
-  EXPECT_EQ(windows->about->Memo1->geometry(), QRect(8, 8, 345, 145));
-  EXPECT_EQ(windows->about->size(), QSize(362, 163));
+  EXPECT_EQ(About()->Memo1->geometry(), QRect(8, 8, 345, 145));
+  EXPECT_EQ(About()->size(), QSize(362, 163));
   EXPECT_TRUE(FloorView().isVisible());
   EXPECT_TRUE(box.isVisible());
-  EXPECT_TRUE(windows->about->isVisible());
+  EXPECT_TRUE(About()->isVisible());
 }
 
 }  // namespace

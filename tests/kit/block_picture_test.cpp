@@ -1,13 +1,13 @@
-#include "geometry/block_picture.h"
+#include "kit/block_picture.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "geometry/map_text.h"
+#include "kit/map_text.h"
 
-namespace cw::geometry {
+namespace cw::kit {
 namespace {
 
 std::string Box(int x1, int x2, int y1, int y2, int z1, int z2, const std::string& texture) {
@@ -103,4 +103,4 @@ TEST(BlockPictureTest, EmptyAndUnknownAreDistinctSquareTiles) {
 }
 
 }  // namespace
-}  // namespace cw::geometry
+}  // namespace cw::kit

@@ -3,10 +3,10 @@
 
 #include <string>
 
-#include "geometry/map_text.h"
-#include "geometry/polyhedron.h"
+#include "kit/map_text.h"
+#include "kit/polyhedron.h"
 
-namespace cw::geometry {
+namespace cw::kit {
 namespace {
 
 // A brush from face lines, one per line.
@@ -129,4 +129,4 @@ TEST(BrushSolidTest, VerticalColumnGivesTheSpanAndTheCappingFace) {
 }
 
 }  // namespace
-}  // namespace cw::geometry
+}  // namespace cw::kit

@@ -10,10 +10,11 @@
 
 #include "document/level_file.h"
 #include "document/records.h"
-#include "geometry/map_text.h"
-#include "geometry/polyhedron.h"
-#include "geometry/seal_check.h"
 #include "kit/kit_fixture.h"
+#include "kit/map_text.h"
+#include "kit/polyhedron.h"
+#include "kit/seal_check.h"
+#include "support/level_bytes.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
@@ -22,7 +23,7 @@ namespace {
 const char* kDemo = "works/Demo.pwl";
 
 document::Level DemoLevel() {
-  document::LevelRecords records = document::ParseLevelFileText(ReadKitFile(kDemo));
+  document::Level records = document::ParseLevelFileText(ReadKitFile(kDemo));
   document::Level level;
   level.BlockList = records.BlockList;
   level.LinkList = records.LinkList;
@@ -30,14 +31,14 @@ document::Level DemoLevel() {
 }
 
 // The entities of the built map by classname, in map order.
-std::multimap<std::string, geometry::MapEntity> ByClass(const geometry::ParsedMap& map) {
-  std::multimap<std::string, geometry::MapEntity> entities;
+std::multimap<std::string, kit::MapEntity> ByClass(const kit::ParsedMap& map) {
+  std::multimap<std::string, kit::MapEntity> entities;
   for (const auto& entity : map.entities) entities.emplace(entity.ClassName(), entity);
   return entities;
 }
 
-geometry::Vec3 Origin(const geometry::MapEntity& entity) {
-  geometry::Vec3 p;
+kit::Vec3 Origin(const kit::MapEntity& entity) {
+  kit::Vec3 p;
   EXPECT_EQ(
       std::sscanf(entity.Value("origin").value_or("").c_str(), "%lf %lf %lf", &p.x, &p.y, &p.z), 3);
   return p;
@@ -46,7 +47,7 @@ geometry::Vec3 Origin(const geometry::MapEntity& entity) {
 TEST(DemoLevelTest, TheFileIsALevelFileThatUsesEveryBlockOnTwoFloors) {
   std::string bytes = ReadKitFile(kDemo);
   document::Level level = DemoLevel();
-  EXPECT_EQ(document::LevelFileText(level), bytes) << "not byte for byte as Save writes it";
+  EXPECT_EQ(LevelBytes(level), bytes) << "not byte for byte as Save writes it";
   std::set<std::string> used;
   std::set<int> floors;
   std::set<std::pair<int, std::pair<int, int>>> cells;
@@ -70,12 +71,12 @@ TEST(DemoLevelTest, TheFileIsALevelFileThatUsesEveryBlockOnTwoFloors) {
 }
 
 TEST(DemoLevelTest, ItBuildsIntoClosedConvexBrushes) {
-  geometry::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel()));
+  kit::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel()));
   std::size_t brushes = 0;
   for (const auto& entity : map.entities) {
     for (const auto& brush : entity.brushes) {
       ++brushes;
-      EXPECT_THAT(geometry::CheckBrush(brush).problems, ::testing::IsEmpty())
+      EXPECT_THAT(kit::CheckBrush(brush).problems, ::testing::IsEmpty())
           << "brush at line " << brush.line;
     }
   }
@@ -83,16 +84,16 @@ TEST(DemoLevelTest, ItBuildsIntoClosedConvexBrushes) {
 }
 
 TEST(DemoLevelTest, ItIsSealedAndEveryRoomIsReachableFromTheStart) {
-  geometry::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel()));
+  kit::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel()));
   auto entities = ByClass(map);
   ASSERT_EQ(entities.count("info_player_start"), 1u);
-  geometry::Vec3 start = Origin(entities.find("info_player_start")->second);
-  geometry::WorldSolids world = geometry::CollectWorldSolids(map.entities);
+  kit::Vec3 start = Origin(entities.find("info_player_start")->second);
+  kit::WorldSolids world = kit::CollectWorldSolids(map.entities);
   EXPECT_EQ(world.skipped, 0u);
-  geometry::SealFlood flood(world.solids, 8);
-  geometry::SealFlood::Result result = flood.Flood(start);
+  kit::SealFlood flood(world.solids, 8);
+  kit::SealFlood::Result result = flood.Flood(start);
   EXPECT_FALSE(result.startInSolid);
-  geometry::Vec3 leak = result.leak.value_or(geometry::Vec3{});
+  kit::Vec3 leak = result.leak.value_or(kit::Vec3{});
   EXPECT_TRUE(result.sealed) << "leak near " << leak.x << " " << leak.y << " " << leak.z;
   // Up the stairs to the teleporter's room on floor 1, and the stub beyond its doorway.
   EXPECT_TRUE(flood.Reached({13 * 128, -1 * 128, 128 + 40}));
@@ -106,10 +107,10 @@ TEST(DemoLevelTest, WithoutOneOfItsWallsItLeaks) {
   auto wall = std::find(level.BlockList.begin(), level.BlockList.end(), "0 1 3 2 Wall");
   ASSERT_NE(wall, level.BlockList.end());
   level.BlockList.erase(wall);
-  geometry::ParsedMap map = ParseOrFail(CompileWithKit(level));
-  geometry::WorldSolids world = geometry::CollectWorldSolids(map.entities);
-  geometry::Vec3 start = Origin(ByClass(map).find("info_player_start")->second);
-  EXPECT_FALSE(geometry::SealFlood(world.solids, 8).Flood(start).sealed);
+  kit::ParsedMap map = ParseOrFail(CompileWithKit(level));
+  kit::WorldSolids world = kit::CollectWorldSolids(map.entities);
+  kit::Vec3 start = Origin(ByClass(map).find("info_player_start")->second);
+  EXPECT_FALSE(kit::SealFlood(world.solids, 8).Flood(start).sealed);
 }
 
 TEST(DemoLevelTest, ButtonTriggerAndTeleporterReachTheirTargets) {
@@ -128,7 +129,7 @@ TEST(DemoLevelTest, ButtonTriggerAndTeleporterReachTheirTargets) {
   // The trigger in cell (0, 7, 1) fires its own name, which the one relay passes to the door of
   // cell (0, 9, 1).
   EXPECT_EQ(only("trigger_multiple").Value("target"), "t0500701");
-  geometry::MapEntity relay = only("trigger_relay");
+  kit::MapEntity relay = only("trigger_relay");
   EXPECT_EQ(relay.Value("targetname"), "t0500701");
   EXPECT_EQ(relay.Value("target"), "t0500901");
   EXPECT_TRUE(doors.count("t0500901"));

@@ -1,10 +1,10 @@
-#include "geometry/indexed_picture.h"
+#include "kit/indexed_picture.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 
-namespace cw::geometry {
+namespace cw::kit {
 namespace {
 
 std::uint32_t Little(const std::string& bytes, std::size_t at, int count) {
@@ -72,4 +72,4 @@ TEST(IndexedPictureTest, RefusesWhatIsNotAnUncompressed8BitBmp) {
 }
 
 }  // namespace
-}  // namespace cw::geometry
+}  // namespace cw::kit

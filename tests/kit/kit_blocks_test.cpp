@@ -5,17 +5,17 @@
 
 #include <string>
 
-#include "geometry/block_picture.h"
-#include "geometry/indexed_picture.h"
-#include "geometry/map_text.h"
-#include "geometry/polyhedron.h"
-#include "geometry/template_check.h"
+#include "kit/block_picture.h"
+#include "kit/indexed_picture.h"
 #include "kit/kit_fixture.h"
+#include "kit/map_text.h"
+#include "kit/polyhedron.h"
+#include "kit/template_check.h"
 
 namespace cw::testing {
 namespace {
 
-using geometry::MapEntity;
+using kit::MapEntity;
 
 // The cell every block is built in: floor 1, column 1, row 1; its footprint and height.
 constexpr double kCentreX = 128, kCentreY = -128, kFloorZ = 128;
@@ -61,8 +61,8 @@ TEST(KitBlocksTest, EveryTemplateFollowsTheAuthoringRules) {
   bool someOffset = false;
   for (const std::string& name : KitBlockNames()) {
     std::string text = ReadKitFile(name + ".map");
-    EXPECT_THAT(geometry::CheckTemplateText(text), ::testing::IsEmpty()) << name;
-    geometry::ParsedMap map = ParseOrFail(text);
+    EXPECT_THAT(kit::CheckTemplateText(text), ::testing::IsEmpty()) << name;
+    kit::ParsedMap map = ParseOrFail(text);
     ASSERT_FALSE(map.entities.empty()) << name;
     EXPECT_EQ(map.entities.front().ClassName(), "worldspawn") << name;
     for (const MapEntity& entity : map.entities) {
@@ -83,15 +83,15 @@ TEST(KitBlocksTest, EveryBlockIsSoundAndInsideItsCellInAllEightOrientations) {
   for (const std::string& name : KitBlockNames()) {
     for (int flags = 0; flags < 8; ++flags) {
       SCOPED_TRACE(name + " flags " + std::to_string(flags));
-      geometry::ParsedMap map = ParseOrFail(CompileWithKit(OneBlockLevel(Record(flags, name))));
+      kit::ParsedMap map = ParseOrFail(CompileWithKit(OneBlockLevel(Record(flags, name))));
       std::size_t brushes = 0;
       for (const MapEntity& entity : map.entities) {
         for (const auto& brush : entity.brushes) {
           ++brushes;
-          geometry::BrushReport report = geometry::CheckBrush(brush);
+          kit::BrushReport report = kit::CheckBrush(brush);
           EXPECT_THAT(report.problems, ::testing::IsEmpty()) << "brush at line " << brush.line;
           if (!report.solid) continue;
-          const geometry::Box& box = report.solid->bounds;
+          const kit::Box& box = report.solid->bounds;
           EXPECT_GE(box.min.x, kCentreX - 64 - kTolerance) << "line " << brush.line;
           EXPECT_LE(box.max.x, kCentreX + 64 + kTolerance) << "line " << brush.line;
           EXPECT_GE(box.min.y, kCentreY - 64 - kTolerance) << "line " << brush.line;
@@ -138,17 +138,17 @@ std::pair<int, int> TurnedPixel(int flags, int x, int y) {
 }
 
 TEST(KitBlocksTest, EachPictureTurnsExactlyAsItsBuiltBlock) {
-  geometry::PictureView view;
+  kit::PictureView view;
   view.centreX = kCentreX;
   view.centreY = kCentreY;
   view.floorZ = kFloorZ;
   for (const std::string& name : KitBlockNames()) {
-    auto picture = geometry::DecodeBmp8(ReadKitFile(name + ".bmp"));
+    auto picture = kit::DecodeBmp8(ReadKitFile(name + ".bmp"));
     ASSERT_TRUE(picture) << name;
     for (int flags = 1; flags < 8; ++flags) {
-      geometry::ParsedMap map = ParseOrFail(CompileWithKit(OneBlockLevel(Record(flags, name))));
-      geometry::IndexedPicture built = geometry::RenderBlockPicture(map.entities, view);
-      geometry::IndexedPicture turned = *picture;
+      kit::ParsedMap map = ParseOrFail(CompileWithKit(OneBlockLevel(Record(flags, name))));
+      kit::IndexedPicture built = kit::RenderBlockPicture(map.entities, view);
+      kit::IndexedPicture turned = *picture;
       for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
           auto [tx, ty] = TurnedPixel(flags, x, y);

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/settings.h"
 #include "kit/kit_fixture.h"
+#include "settings/settings.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
@@ -40,8 +40,8 @@ TEST(KitFilesTest, PellEdIniWritesOutTheSevenDefaultsEachAfterItsComment) {
     ASSERT_NE(at, lines.begin());
     EXPECT_TRUE((at - 1)->starts_with(std::string("; ") + key + ":")) << *(at - 1);
   }
-  app::Settings read = app::ParseSettings(ReadKitFile("PellEd.ini"));
-  app::Settings defaults;
+  settings::Settings read = settings::ParseSettings(ReadKitFile("PellEd.ini"));
+  settings::Settings defaults;
   EXPECT_EQ(read.block.Bx, defaults.block.Bx);
   EXPECT_EQ(read.block.Oy, defaults.block.Oy);
   EXPECT_EQ(read.Ay, defaults.Ay);

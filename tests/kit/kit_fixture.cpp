@@ -9,8 +9,8 @@
 #include <filesystem>
 
 #include "compiler/map_compiler.h"
-#include "compiler/map_output.h"
 #include "compiler/template_library.h"
+#include "platform/line_sink.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
@@ -37,7 +37,7 @@ std::vector<std::string> KitBlockNames() {
 std::string CompileWithKit(const document::Level& level) {
   compiler::MemoryTemplateSource templates;
   for (const std::string& name : KitBlockNames()) templates.Add(name, ReadKitFile(name + ".map"));
-  compiler::MapText out;
+  platform::TextLineSink out;
   std::vector<std::string> warnings = compiler::CompileMap(level, {}, templates, out);
   EXPECT_TRUE(warnings.empty()) << warnings.front();
   return out.text();
@@ -66,8 +66,8 @@ std::string Quoted(const std::string& text) {
   return quoted + "'";
 }
 
-geometry::ParsedMap ParseOrFail(const std::string& text) {
-  geometry::ParsedMap map = geometry::ParseMapText(text);
+kit::ParsedMap ParseOrFail(const std::string& text) {
+  kit::ParsedMap map = kit::ParseMapText(text);
   for (const std::string& error : map.errors) ADD_FAILURE() << error;
   return map;
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "document/level.h"
-#include "geometry/map_text.h"
+#include "kit/map_text.h"
 
 namespace cw::testing {
 
@@ -32,6 +32,6 @@ ShellRun Shell(const std::string& command);
 std::string Quoted(const std::string& text);
 
 // Parses map text and fails the current test on any parse error.
-geometry::ParsedMap ParseOrFail(const std::string& text);
+kit::ParsedMap ParseOrFail(const std::string& text);
 
 }  // namespace cw::testing

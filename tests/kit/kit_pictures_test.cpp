@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "geometry/block_picture.h"
-#include "geometry/indexed_picture.h"
+#include "kit/block_picture.h"
+#include "kit/indexed_picture.h"
 #include "kit/kit_fixture.h"
 #include "support/test_files.h"
 
@@ -29,16 +29,16 @@ TEST(KitPicturesTest, EveryBlockHasAPictureAndEveryPictureABlock) {
 TEST(KitPicturesTest, EachPictureIsWhatTheLibraryDrawsFromItsTemplate) {
   for (const std::string& name : KitBlockNames()) {
     std::string bytes = ReadKitFile(name + ".bmp");
-    auto picture = geometry::DecodeBmp8(bytes);
+    auto picture = kit::DecodeBmp8(bytes);
     ASSERT_TRUE(picture) << name;
     EXPECT_EQ(picture->width, 32) << name;
     EXPECT_EQ(picture->height, 32) << name;
-    geometry::IndexedPicture drawn =
-        geometry::RenderBlockPicture(ParseOrFail(ReadKitFile(name + ".map")).entities, {});
-    EXPECT_EQ(geometry::EncodeBmp8(drawn), bytes) << name;
+    kit::IndexedPicture drawn =
+        kit::RenderBlockPicture(ParseOrFail(ReadKitFile(name + ".map")).entities, {});
+    EXPECT_EQ(kit::EncodeBmp8(drawn), bytes) << name;
   }
-  EXPECT_EQ(geometry::EncodeBmp8(geometry::EmptyPicture()), ReadKitFile("Empty.bmp"));
-  EXPECT_EQ(geometry::EncodeBmp8(geometry::UnknownPicture()), ReadKitFile("Unknown.bmp"));
+  EXPECT_EQ(kit::EncodeBmp8(kit::EmptyPicture()), ReadKitFile("Empty.bmp"));
+  EXPECT_EQ(kit::EncodeBmp8(kit::UnknownPicture()), ReadKitFile("Unknown.bmp"));
 }
 
 TEST(KitPicturesTest, TheToolWritesEachKitPictureByteForByte) {
@@ -68,7 +68,7 @@ TEST(KitPicturesTest, TheToolReportsTemplateProblemsAndStillDraws) {
   EXPECT_EQ(run.status, 1);
   EXPECT_THAT(run.output, ::testing::HasSubstr("line 4: indented"));
   EXPECT_THAT(run.output, ::testing::HasSubstr("has collinear points"));
-  EXPECT_TRUE(geometry::DecodeBmp8(ReadFileBytes(dir.File("Bad.bmp"))));
+  EXPECT_TRUE(kit::DecodeBmp8(ReadFileBytes(dir.File("Bad.bmp"))));
 
   ShellRun missing = Shell(Quoted(kTool) + " " + Quoted(dir.File("None.map")) + " " +
                            Quoted(dir.File("None.bmp")));

@@ -1,8 +1,8 @@
-#include "geometry/map_text.h"
+#include "kit/map_text.h"
 
 #include <gtest/gtest.h>
 
-namespace cw::geometry {
+namespace cw::kit {
 namespace {
 
 TEST(MapTextTest, ReadsEntitiesKeysBrushesAndFaceFields) {
@@ -56,4 +56,4 @@ TEST(MapTextTest, ReportsEachMalformedLineWithItsNumber) {
 }
 
 }  // namespace
-}  // namespace cw::geometry
+}  // namespace cw::kit

@@ -1,10 +1,10 @@
-#include "geometry/seal_check.h"
+#include "kit/seal_check.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace cw::geometry {
+namespace cw::kit {
 namespace {
 
 std::string Box(int x1, int x2, int y1, int y2, int z1, int z2) {
@@ -67,4 +67,4 @@ TEST(SealCheckTest, AStartInsideASolidOrOutsideEverythingIsNotSealed) {
 }
 
 }  // namespace
-}  // namespace cw::geometry
+}  // namespace cw::kit

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/file_reader.h"
 #include "platform/text_lines.h"
 #include "support/hostile_inputs.h"
 #include "support/test_files.h"
@@ -63,7 +64,7 @@ TEST(HostileFiles, SpecialFilesAreReadToTheirEndOrRefusedWithAReason) {
   // A pipe is refused at once instead of waiting for a writer.
   ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
   const ReadResult pipe = ReadWholeFile(dir.File("pipe"));
-  EXPECT_EQ(pipe.status, ReadStatus::kFailed);
+  EXPECT_EQ(pipe.status, ReadStatus::kNotRegular);
   EXPECT_EQ(pipe.error, dir.File("pipe") + ": not a regular file");
 
   // A name cut at a NUL byte would be another file: it is none.

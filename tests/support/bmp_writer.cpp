@@ -1,16 +1,11 @@
 #include "support/bmp_writer.h"
 
+#include "platform/little_endian.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
 
-namespace {
-
-void PutLittleEndian(std::string& bytes, std::uint32_t value, int size) {
-  for (int i = 0; i < size; ++i) bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-}  // namespace
+using platform::AppendLittleEndian;
 
 std::uint32_t TestColour(std::uint8_t index) {
   return (std::uint32_t{index} << 16) | (std::uint32_t((index * 7) & 0xFF) << 8) |
@@ -38,22 +33,22 @@ std::string Bmp8Bytes(const IndexedPicture& picture) {
   const std::uint32_t pixelBytes = rowSize * static_cast<std::uint32_t>(picture.height);
   const std::uint32_t offset = 14 + 40 + 256 * 4;
   std::string bytes = "BM";
-  PutLittleEndian(bytes, offset + pixelBytes, 4);
-  PutLittleEndian(bytes, 0, 4);
-  PutLittleEndian(bytes, offset, 4);
-  PutLittleEndian(bytes, 40, 4);
-  PutLittleEndian(bytes, static_cast<std::uint32_t>(picture.width), 4);
-  PutLittleEndian(bytes, static_cast<std::uint32_t>(picture.height), 4);
-  PutLittleEndian(bytes, 1, 2);  // planes
-  PutLittleEndian(bytes, 8, 2);  // bits per pixel
-  PutLittleEndian(bytes, 0, 4);  // no compression
-  PutLittleEndian(bytes, pixelBytes, 4);
-  PutLittleEndian(bytes, 2835, 4);
-  PutLittleEndian(bytes, 2835, 4);
-  PutLittleEndian(bytes, 256, 4);
-  PutLittleEndian(bytes, 0, 4);
+  AppendLittleEndian(bytes, offset + pixelBytes, 4);
+  AppendLittleEndian(bytes, 0, 4);
+  AppendLittleEndian(bytes, offset, 4);
+  AppendLittleEndian(bytes, 40, 4);
+  AppendLittleEndian(bytes, static_cast<std::uint32_t>(picture.width), 4);
+  AppendLittleEndian(bytes, static_cast<std::uint32_t>(picture.height), 4);
+  AppendLittleEndian(bytes, 1, 2);  // planes
+  AppendLittleEndian(bytes, 8, 2);  // bits per pixel
+  AppendLittleEndian(bytes, 0, 4);  // no compression
+  AppendLittleEndian(bytes, pixelBytes, 4);
+  AppendLittleEndian(bytes, 2835, 4);
+  AppendLittleEndian(bytes, 2835, 4);
+  AppendLittleEndian(bytes, 256, 4);
+  AppendLittleEndian(bytes, 0, 4);
   for (std::uint32_t colour : picture.palette) {
-    PutLittleEndian(bytes, colour & 0xFFFFFFu, 3);  // blue, green, red
+    AppendLittleEndian(bytes, colour & 0xFFFFFFu, 3);  // blue, green, red
     bytes.push_back('\0');
   }
   for (int y = picture.height - 1; y >= 0; --y) {

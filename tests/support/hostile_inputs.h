@@ -12,6 +12,7 @@ namespace cw::testing {
 struct HostileInput {
   std::string name;
   std::string bytes;
+  std::size_t lines = 0;  // the lines a text reader takes from a level file or a template
 };
 
 // Bytes of every value from a fixed seed, so every run sees the same garbage.

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cmath>
+
+namespace cw::kit {
+
+struct Vec3 {
+  double x = 0;
+  double y = 0;
+  double z = 0;
+  bool operator==(const Vec3&) const = default;
+};
+
+inline Vec3 operator+(Vec3 a, Vec3 b) {
+  return {a.x + b.x, a.y + b.y, a.z + b.z};
+}
+inline Vec3 operator-(Vec3 a, Vec3 b) {
+  return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+inline Vec3 operator*(Vec3 a, double s) {
+  return {a.x * s, a.y * s, a.z * s};
+}
+inline double Dot(Vec3 a, Vec3 b) {
+  return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+inline Vec3 Cross(Vec3 a, Vec3 b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+inline double Length(Vec3 a) {
+  return std::sqrt(Dot(a, a));
+}
+
+// A plane n·p = d; the solid side is behind it, where n·p <= d.
+struct Plane {
+  Vec3 normal;
+  double distance = 0;
+  double Side(Vec3 p) const { return Dot(normal, p) - distance; }
+};
+
+// An axis-aligned box.
+struct Box {
+  Vec3 min;
+  Vec3 max;
+};
+
+}  // namespace cw::kit

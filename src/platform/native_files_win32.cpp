@@ -1,0 +1,127 @@
+#include "platform/native_files.h"
+
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#include <windows.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace cw::platform::native {
+namespace {
+
+// Every file is opened in binary mode: the program writes its own CR LF line ends.
+constexpr int kBinary = _O_BINARY | _O_NOINHERIT;
+
+FileHandle OpenChecked(const std::string& path, int flags, int mode, int& error) {
+  const int fd = ::_open(path.c_str(), flags | kBinary, mode);
+  if (fd < 0) error = errno;
+  return fd;
+}
+
+FileKind KindOfMode(unsigned short mode) {
+  if ((mode & _S_IFMT) == _S_IFREG) return FileKind::kRegular;
+  if ((mode & _S_IFMT) == _S_IFDIR) return FileKind::kDirectory;
+  if ((mode & _S_IFMT) == _S_IFIFO) return FileKind::kStream;
+  return FileKind::kOther;
+}
+
+}  // namespace
+
+FileHandle OpenToRead(const std::string& path, int& error) {
+  return OpenChecked(path, _O_RDONLY, 0, error);
+}
+
+FileHandle OpenToOverwrite(const std::string& path, int& error) {
+  return OpenChecked(path, _O_WRONLY | _O_TRUNC, 0, error);
+}
+
+FileHandle CreateNew(const std::string& path, int& error) {
+  return OpenChecked(path, _O_WRONLY | _O_CREAT | _O_EXCL, _S_IREAD | _S_IWRITE, error);
+}
+
+FileKind KindOf(FileHandle file) {
+  const HANDLE handle = reinterpret_cast<HANDLE>(::_get_osfhandle(file));
+  if (handle == INVALID_HANDLE_VALUE) return FileKind::kOther;
+  switch (::GetFileType(handle)) {
+    case FILE_TYPE_DISK:
+      return FileKind::kRegular;
+    case FILE_TYPE_PIPE:
+      return FileKind::kStream;
+    default:
+      return FileKind::kOther;
+  }
+}
+
+std::optional<std::uint64_t> SizeOf(FileHandle file) {
+  struct _stat64 info {};
+  if (::_fstat64(file, &info) != 0 || KindOfMode(info.st_mode) != FileKind::kRegular) {
+    return std::nullopt;
+  }
+  return static_cast<std::uint64_t>(info.st_size);
+}
+
+std::int64_t ReadSome(FileHandle file, char* buffer, std::size_t size, int& error) {
+  const unsigned chunk = size > (1u << 30) ? (1u << 30) : static_cast<unsigned>(size);
+  const int count = ::_read(file, buffer, chunk);
+  if (count < 0) error = errno;
+  return count;
+}
+
+std::int64_t WriteSome(FileHandle file, const char* bytes, std::size_t size, int& error) {
+  const unsigned chunk = size > (1u << 30) ? (1u << 30) : static_cast<unsigned>(size);
+  const int count = ::_write(file, bytes, chunk);
+  if (count < 0) error = errno;
+  return count;
+}
+
+bool Sync(FileHandle file, int& error) {
+  if (::_commit(file) == 0) return true;
+  error = errno;
+  return false;
+}
+
+bool SetPermissions(FileHandle, std::uint32_t, int&) {
+  // Windows files carry no permission bits beyond read-only, which a replaced file starts without.
+  return true;
+}
+
+bool Close(FileHandle file, int& error) {
+  if (::_close(file) == 0) return true;
+  error = errno;
+  return false;
+}
+
+PathInfo Inspect(const std::string& path) {
+  struct _stat64 info {};
+  if (::_stat64(path.c_str(), &info) != 0) return {};
+  return {true, KindOfMode(info.st_mode), static_cast<std::uint32_t>(info.st_mode & 0777)};
+}
+
+int WriteAccessError(const std::string& path) {
+  return ::_access(path.c_str(), 2) == 0 ? 0 : errno;
+}
+
+std::string FollowSymbolicLink(const std::string& path) {
+  return path;
+}
+
+bool ReplaceFile(const std::string& from, const std::string& to, int& error) {
+  if (::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  error = ::GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+  return false;
+}
+
+void RemoveFile(const std::string& path) {
+  ::_unlink(path.c_str());
+}
+
+std::string ErrorText(int error) {
+  const char* reason = std::strerror(error);
+  return reason ? reason : "Unknown error";
+}
+
+}  // namespace cw::platform::native

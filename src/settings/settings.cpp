@@ -1,0 +1,147 @@
+#include "settings/settings.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/file_reader.h"
+#include "platform/text_lines.h"
+
+namespace cw::settings {
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+std::string_view TrimBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool EqualIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+  }
+  return true;
+}
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  c = LowerAscii(c);
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// A settings value: decimal with an optional minus sign, or hexadecimal after "0x", "0X" or "$".
+// The result must lie in the 32-bit signed range; anything else is not a number.
+std::optional<std::int32_t> ParseSettingsNumber(std::string_view text) {
+  constexpr std::int64_t kMax = INT32_MAX;
+  bool hex = false;
+  if (text.size() > 1 && text[0] == '$') {
+    hex = true;
+    text.remove_prefix(1);
+  } else if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    hex = true;
+    text.remove_prefix(2);
+  }
+  if (hex) {
+    std::int64_t value = 0;
+    for (char c : text) {
+      const int digit = HexDigitValue(c);
+      if (digit < 0) return std::nullopt;
+      value = value * 16 + digit;
+      if (value > kMax) return std::nullopt;
+    }
+    return static_cast<std::int32_t>(value);
+  }
+  bool negative = false;
+  if (!text.empty() && text[0] == '-') {
+    negative = true;
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+    if (value > kMax + 1) return std::nullopt;
+  }
+  if (negative) value = -value;
+  if (value > kMax) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+// The lines of an INI text, read once, and the values of its keys.
+class IniText {
+ public:
+  explicit IniText(std::string_view bytes) : lines_(platform::SplitTextLines(bytes)) {}
+
+  // The raw value text of a key in the first section of that name, or nothing when either is
+  // missing. Where a key appears twice in its section, the first one counts.
+  std::optional<std::string_view> Value(std::string_view section, std::string_view key) const {
+    bool inside = false;
+    for (const std::string& rawLine : lines_) {
+      const std::string_view line = TrimBlanks(rawLine);
+      if (line.empty() || line.front() == ';') continue;
+      if (line.front() == '[') {
+        // Only the first section of the name counts: the search ends where it ends.
+        if (inside) return std::nullopt;
+        std::string_view name = line.substr(1);
+        name = name.substr(0, name.find(']'));
+        inside = EqualIgnoringCase(TrimBlanks(name), section);
+        continue;
+      }
+      if (!inside) continue;
+      const std::size_t equals = line.find('=');
+      if (equals == std::string_view::npos) continue;
+      if (EqualIgnoringCase(TrimBlanks(line.substr(0, equals)), key)) {
+        return TrimBlanks(line.substr(equals + 1));
+      }
+    }
+    return std::nullopt;
+  }
+
+  std::int32_t Integer(std::string_view section, std::string_view key,
+                       std::int32_t fallback) const {
+    const std::optional<std::string_view> text = Value(section, key);
+    if (!text) return fallback;
+    return ParseSettingsNumber(*text).value_or(fallback);
+  }
+
+ private:
+  std::vector<std::string> lines_;
+};
+
+}  // namespace
+
+Settings ParseSettings(std::string_view iniText) {
+  const IniText ini(iniText);
+  Settings settings;
+  PlacementSettings& block = settings.block;
+  block.Bx = ini.Integer("Block", "Bx", block.Bx);
+  block.By = ini.Integer("Block", "By", block.By);
+  block.Bz = ini.Integer("Block", "Bz", block.Bz);
+  block.Ox = ini.Integer("Block", "Ox", block.Ox);
+  block.Oy = ini.Integer("Block", "Oy", block.Oy);
+  settings.Ax = ini.Integer("Area", "Ax", settings.Ax);
+  settings.Ay = ini.Integer("Area", "Ay", settings.Ay);
+  return settings;
+}
+
+Settings ReadSettingsFile(const std::string& path) {
+  // A missing or unreadable file, a pipe among them, gives the defaults.
+  const platform::ReadResult read = platform::ReadWholeFile(path);
+  if (read.status != platform::ReadStatus::kOk) return Settings{};
+  return ParseSettings(read.bytes);
+}
+
+}  // namespace cw::settings

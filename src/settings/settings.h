@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "settings/placement_settings.h"
+
+namespace cw::settings {
+
+inline constexpr const char* kSettingsFileName = "PellEd.ini";
+
+// The settings file: section "Block" (Bx, By, Bz, Ox, Oy) and section "Area" (Ax, Ay).
+struct Settings {
+  PlacementSettings block;
+  std::int32_t Ax = 1024;  // floor canvas width in pixels
+  std::int32_t Ay = 1024;  // floor canvas height in pixels
+};
+
+// Reads the settings from the text of an INI file; every missing or unreadable value keeps its
+// default.
+Settings ParseSettings(std::string_view iniText);
+
+// Reads the settings file; a missing or unreadable file gives the defaults.
+Settings ReadSettingsFile(const std::string& path);
+
+}  // namespace cw::settings

@@ -1,0 +1,141 @@
+#include "gui_support/editor_harness.h"
+
+#include "editor/marker.h"
+#include "gui_support/editor_test_access.h"
+#include "gui_support/fake_windows.h"
+
+namespace cw::testing {
+
+EditorHarness::EditorHarness(std::unique_ptr<HarnessWindows> windows)
+    : editor_(std::make_unique<editor::Editor>(RecordingServices())),
+      windows_(windows ? std::move(windows) : std::make_unique<FakeWindows>()) {}
+
+EditorHarness::EditorHarness(const std::vector<std::string>& blocks, int canvasWidth,
+                             int canvasHeight, const std::string& extraSettings,
+                             std::unique_ptr<HarnessWindows> windows)
+    : EditorHarness(std::move(windows)) {
+  for (const std::string& block : blocks) WriteTestPicture(block);
+  std::filesystem::create_directory(Folder() / "works");
+  WriteFileBytes(Folder() / "PellEd.ini", CrLfLines({"[Area]", "Ax=" + std::to_string(canvasWidth),
+                                                     "Ay=" + std::to_string(canvasHeight)}) +
+                                              extraSettings);
+  if (!Start()) ADD_FAILURE() << "the windows did not open: " << errors_.join('\n').toStdString();
+}
+
+EditorHarness::~EditorHarness() {
+  Close();
+}
+
+editor::EditorServices EditorHarness::RecordingServices() {
+  editor::EditorServices services;
+  services.chooseFile = [this](const editor::FileDialogRequest& request) -> std::optional<QString> {
+    requests_.push_back(request);
+    if (answers_.empty()) return std::nullopt;
+    const QString answer = answers_.front();
+    answers_.pop_front();
+    if (answer.isNull()) return std::nullopt;
+    return answer;
+  };
+  services.reportError = [this](const QString& message) { errors_.append(message); };
+  services.runPostBuild = [this](const std::string& mapPath) {
+    postBuilds_.push_back(mapPath);
+    return true;
+  };
+  services.warn = [this](const std::string& message) { warnings_.push_back(message); };
+  return services;
+}
+
+std::string EditorHarness::File(const std::string& relativePath) const {
+  return (Folder() / relativePath).string();
+}
+
+void EditorHarness::WritePicture(const std::string& blockName, const IndexedPicture& picture) {
+  WriteBmp8(Folder() / (blockName + ".bmp"), picture);
+}
+
+void EditorHarness::WriteTestPicture(const std::string& blockName) {
+  WritePicture(blockName, BlockTestPicture(blockName));
+}
+
+bool EditorHarness::Start() {
+  Close();
+  open_ = true;
+  return windows_->Open(*editor_);
+}
+
+void EditorHarness::Close() {
+  if (!open_) return;
+  windows_->Close();
+  open_ = false;
+}
+
+FakeWindows* EditorHarness::Fake() {
+  return dynamic_cast<FakeWindows*>(windows_.get());
+}
+
+editor::EditorState& EditorHarness::State() {
+  return editor::EditorTestAccess::State(*editor_);
+}
+
+QImage EditorHarness::CanvasWithoutMarker() {
+  QImage canvas = Canvas().copy();
+  editor::ToggleMarker(canvas, State().MarkerColumn, State().MarkerRow);
+  return canvas;
+}
+
+void EditorHarness::Click(Qt::MouseButton button, QPoint at) {
+  Press(button, at);
+  Release(button, at);
+}
+
+void EditorHarness::ChooseItem(const QString& text) {
+  const QStringList items = PaletteItems();
+  const auto row = items.indexOf(text);
+  ASSERT_GE(row, 0) << text.toStdString();
+  windows_->ChooseRow(static_cast<int>(row));
+}
+
+void EditorHarness::SetBoxes(bool xFlip, bool yFlip, bool rotate) {
+  SetBox(editor::OrientationBox::kXFlip, xFlip);
+  SetBox(editor::OrientationBox::kYFlip, yFlip);
+  SetBox(editor::OrientationBox::kRotate, rotate);
+}
+
+void EditorHarness::Load(const std::string& path) {
+  AnswerNextDialog(path);
+  RunCommand(Command::kLoad);
+}
+
+void EditorHarness::Save(const std::string& path) {
+  AnswerNextDialog(path);
+  RunCommand(Command::kSave);
+}
+
+void EditorHarness::Build(const std::string& path) {
+  AnswerNextDialog(path);
+  RunCommand(Command::kBuild);
+}
+
+QString EditorHarness::SelectedItem() {
+  const editor::ToolBoxWindow& toolBox = windows_->ToolBox();
+  const int row = toolBox.SelectedPaletteRow();
+  return row >= 0 && row < toolBox.PaletteItemCount() ? toolBox.PaletteItemText(row)
+                                                      : QStringLiteral("<none>");
+}
+
+QStringList EditorHarness::PaletteItems() {
+  QStringList items;
+  const editor::ToolBoxWindow& toolBox = windows_->ToolBox();
+  for (int i = 0; i < toolBox.PaletteItemCount(); ++i) items.append(toolBox.PaletteItemText(i));
+  return items;
+}
+
+void EditorHarness::AnswerNextDialog(std::optional<std::string> relativePath) {
+  answers_.push_back(relativePath ? QString::fromStdString(File(*relativePath)) : QString());
+}
+
+void EditorHarness::AnswerNextDialogWith(const QString& path) {
+  answers_.push_back(path);
+}
+
+}  // namespace cw::testing

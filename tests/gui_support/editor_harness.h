@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <QStringList>
+#include <Qt>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/editor.h"
+#include "gui_support/harness_windows.h"
+#include "gui_support/picture_checks.h"
+#include "support/test_files.h"
+
+namespace cw::testing {
+
+class FakeWindows;
+
+// The test pictures most tests start with.
+inline const std::vector<std::string> kStandardBlocks = {"Empty", "B", "C", "Unknown"};
+
+// The editor of the program in a fresh working folder made the current directory, with its
+// windows (stand-ins unless given the program's own) and recorders in place of the dialogs, the
+// error box, the post-build step and standard error. The tests act as the user does, through
+// the windows, and read back the level, the canvas and the captions.
+class EditorHarness {
+ public:
+  // Nothing is written and no window opens until Start().
+  explicit EditorHarness(std::unique_ptr<HarnessWindows> windows = nullptr);
+  // Writes the test pictures of the blocks ("Empty" among them for a working start-up), a
+  // settings file for a canvas of that size and a "works" folder, and starts.
+  EditorHarness(const std::vector<std::string>& blocks, int canvasWidth = 320,
+                int canvasHeight = 256, const std::string& extraSettings = "",
+                std::unique_ptr<HarnessWindows> windows = nullptr);
+  virtual ~EditorHarness();
+  EditorHarness(const EditorHarness&) = delete;
+  EditorHarness& operator=(const EditorHarness&) = delete;
+
+  // ---- The working folder --------------------------------------------------------------------
+  const std::filesystem::path& Folder() const { return folder_.path(); }
+  // The absolute path of a file in the folder, as text.
+  std::string File(const std::string& relativePath) const;
+  void WritePicture(const std::string& blockName, const IndexedPicture& picture);
+  void WriteTestPicture(const std::string& blockName);
+
+  // Opens the windows as the program's start-up does; false when start-up failed. A second
+  // Start() closes the windows first and starts again in the same folder.
+  bool Start();
+  void Close();
+
+  // ---- The editor and what it holds ----------------------------------------------------------
+  editor::Editor& Editor() { return *editor_; }
+  editor::EditorState& State();
+  std::vector<std::string>& BlockList() { return State().level.BlockList; }
+  std::vector<std::string>& LinkList() { return State().level.LinkList; }
+  QImage& Canvas() { return windows_->FloorView().FloorCanvas(); }
+  // The floor canvas with the marker taken off (drawn once more at its cell).
+  QImage CanvasWithoutMarker();
+  QImage& Preview() { return windows_->ToolBox().PreviewCanvas(); }
+  QFont CanvasFont() { return windows_->FloorView().FloorCanvasFont(); }
+  HarnessWindows& Windows() { return *windows_; }
+  // The stand-in windows, or nothing when the program's own are open.
+  FakeWindows* Fake();
+
+  // ---- The user ------------------------------------------------------------------------------
+  void Press(Qt::MouseButton button, QPoint at) { windows_->Press(button, at); }
+  void Move(QPoint at) { windows_->Move(at); }
+  void Release(Qt::MouseButton button, QPoint at) { windows_->Release(button, at); }
+  void Click(Qt::MouseButton button, QPoint at);  // press and release at one point
+  void Key(Qt::Key key) { windows_->Key(key); }
+  void ChooseItem(const QString& text);
+  void SetBox(editor::OrientationBox box, bool checked) { windows_->SetBox(box, checked); }
+  void SetBoxes(bool xFlip, bool yFlip, bool rotate);
+  void SetLinkMode(bool on) { windows_->SetLinkMode(on); }
+  void SetFloor(int floor) { windows_->SetFloor(floor); }
+  void RunCommand(Command command) { windows_->Click(command); }
+  // Answers the next file dialog with a path relative to the folder, then runs the command.
+  void Load(const std::string& path);
+  void Save(const std::string& path);
+  void Build(const std::string& path);
+
+  // ---- What the windows show -----------------------------------------------------------------
+  int Floor() { return windows_->ToolBox().FloorSelectorPosition(); }
+  QString FloorCaption() { return windows_->FloorCaption(); }
+  QString LinksCaption() { return windows_->LinksCaption(); }
+  QString Label() { return windows_->Label(); }
+  QString SelectedItem();  // the text of the selected palette item; "<none>" without one
+  QStringList PaletteItems();
+  int Orientation() { return editor_->CurrentOrientation(); }
+  bool BoxChecked(editor::OrientationBox box) {
+    return windows_->ToolBox().OrientationBoxChecked(box);
+  }
+
+  // ---- The recorders -------------------------------------------------------------------------
+  // The next file dialog answers with this path relative to the folder; nothing is a cancel.
+  void AnswerNextDialog(std::optional<std::string> relativePath);
+  // The next file dialog answers with this path as it stands; a null text is a cancel.
+  void AnswerNextDialogWith(const QString& path);
+  const std::vector<editor::FileDialogRequest>& Requests() const { return requests_; }
+  QStringList& Errors() { return errors_; }
+  const std::vector<std::string>& PostBuilds() const { return postBuilds_; }
+  const std::vector<std::string>& Warnings() const { return warnings_; }
+
+ private:
+  editor::EditorServices RecordingServices();
+
+  TempDir folder_;
+  CurrentDirectoryGuard inFolder_{folder_.path()};
+  std::deque<QString> answers_;
+  std::vector<editor::FileDialogRequest> requests_;
+  QStringList errors_;
+  std::vector<std::string> postBuilds_;
+  std::vector<std::string> warnings_;
+  std::unique_ptr<editor::Editor> editor_;
+  std::unique_ptr<HarnessWindows> windows_;
+  bool open_ = false;
+};
+
+}  // namespace cw::testing
