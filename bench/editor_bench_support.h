@@ -69,10 +69,16 @@ class BenchSession {
 
  private:
   EditorServices Services() {
-    return {[this](const cw::editor::FileDialogRequest&) { return answer_; },
-            [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); },
-            [](const std::string&) { return false; },
-            [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }};
+    EditorServices services;
+    services.chooseFile = [this](const cw::editor::FileDialogRequest&) { return answer_; };
+    services.reportError = [](const QString& message) {
+      std::fprintf(stderr, "%s\n", qPrintable(message));
+    };
+    services.runPostBuild = [](const std::string&) { return false; };
+    services.warn = [](const std::string& message) {
+      std::fprintf(stderr, "%s\n", message.c_str());
+    };
+    return services;
   }
 
   PictureFolder folder_;

@@ -6,9 +6,10 @@
 #include "forms/start_up.h"
 
 int main(int argc, char* argv[]) {
+  // The name first: the per-user folder of the recovery files is named after it.
+  QApplication::setApplicationName(QStringLiteral("Cryptwright"));
   // The level and the editor state exist before the application and any window.
   cw::editor::Editor editor(cw::forms::ProgramServices());
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Cryptwright"));
   return cw::forms::RunProgram(editor);
 }

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "document/level.h"
+#include "document/list_edit.h"
 #include "document/records.h"
 
 namespace cw::document {
@@ -25,13 +26,14 @@ enum class Placement { kRefused, kPlaced, kErased };
 
 // Places a block: the cell's first record is deleted and the new record appended at the end.
 // The name "Unknown" is never placed and changes nothing; the empty name (the empty palette item)
-// only erases.
-Placement PlaceBlock(Level& level, const BlockRecord& record);
+// only erases. What was done to BlockList goes into `done` when given.
+Placement PlaceBlock(Level& level, const BlockRecord& record, ListEdit* done = nullptr);
 
 enum class LinkToggle { kRefused, kAdded, kRemoved };
 
 // Toggles a directed link: a link from a cell to itself on the same floor is refused; the first
-// record with the same six numbers is deleted; otherwise the record is appended.
-LinkToggle ToggleLink(Level& level, const LinkRecord& link);
+// record with the same six numbers is deleted; otherwise the record is appended. What was done to
+// LinkList goes into `done` when given.
+LinkToggle ToggleLink(Level& level, const LinkRecord& link, ListEdit* done = nullptr);
 
 }  // namespace cw::document

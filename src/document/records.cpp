@@ -35,6 +35,29 @@ std::optional<Cell> ParseCell(std::string_view text) {
   return std::nullopt;
 }
 
+std::optional<std::int32_t> ParseFloor(std::string_view text) {
+  // Read in place: a redraw asks this of every record of the level.
+  std::size_t pos = 0;
+  std::int32_t floor = 0;
+  if (ReadCInt(text, pos, floor)) return floor;
+  return std::nullopt;
+}
+
+FloorFilter::FloorFilter(std::int32_t floor) : floor_(floor), text_(platform::DecimalText(floor)) {}
+
+bool FloorFilter::Holds(std::string_view record) const {
+  const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+  const std::size_t digits = !record.empty() && record[0] == '-' ? 1 : 0;
+  // A number that starts with a digit other than 0 has one way of being written: its text is
+  // the floor's text exactly when its value is the floor.
+  if (record.size() > digits && record[digits] >= '1' && record[digits] <= '9') {
+    return record.starts_with(text_) &&
+           (record.size() == text_.size() || !isDigit(record[text_.size()]));
+  }
+  const std::optional<std::int32_t> floor = ParseFloor(record);
+  return floor && *floor == floor_;
+}
+
 std::optional<LinkRecord> ParseLinkRecord(std::string_view text) {
   Scanner scan(text);
   LinkRecord link;

@@ -42,35 +42,34 @@ void Scanner::SkipSpace() {
   while (pos_ < text_.size() && IsCSpace(text_[pos_])) ++pos_;
 }
 
-bool Scanner::Int(std::int32_t& value) {
-  const std::size_t start = pos_;
-  SkipSpace();
+bool ReadCInt(std::string_view text, std::size_t& pos, std::int32_t& value) {
+  std::size_t at = pos;
+  while (at < text.size() && IsCSpace(text[at])) ++at;
   bool negative = false;
-  if (pos_ < text_.size() && (text_[pos_] == '+' || text_[pos_] == '-')) {
-    negative = text_[pos_] == '-';
-    ++pos_;
+  if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+    negative = text[at] == '-';
+    ++at;
   }
-  if (pos_ >= text_.size() || !IsDigit(text_[pos_])) {
-    pos_ = start;
-    return false;
-  }
+  if (at >= text.size() || !IsDigit(text[at])) return false;
   // Accumulate the magnitude; anything beyond 2^31 cannot be a 32-bit value of either sign.
   constexpr std::int64_t kLimit = std::int64_t{1} << 31;
   std::int64_t magnitude = 0;
   bool tooLarge = false;
-  while (pos_ < text_.size() && IsDigit(text_[pos_])) {
+  while (at < text.size() && IsDigit(text[at])) {
     if (!tooLarge) {
-      magnitude = magnitude * 10 + (text_[pos_] - '0');
+      magnitude = magnitude * 10 + (text[at] - '0');
       tooLarge = magnitude > kLimit;
     }
-    ++pos_;
+    ++at;
   }
-  if (tooLarge || (!negative && magnitude == kLimit)) {
-    pos_ = start;
-    return false;
-  }
+  if (tooLarge || (!negative && magnitude == kLimit)) return false;
   value = static_cast<std::int32_t>(negative ? -magnitude : magnitude);
+  pos = at;
   return true;
+}
+
+bool Scanner::Int(std::int32_t& value) {
+  return ReadCInt(text_, pos_, value);
 }
 
 bool Scanner::Token(std::string& value) {

@@ -12,6 +12,11 @@ constexpr bool IsCSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
+// "%d" at `pos`: white space skipped, an optional sign, decimal digits, within the 32-bit signed
+// range. On success `pos` moves past the number; on failure it stays. A NUL byte is neither space
+// nor digit, so it ends the number as it ends a C string.
+bool ReadCInt(std::string_view text, std::size_t& pos, std::int32_t& value);
+
 // Reads fields from a text the way C's sscanf does, without the locale. Each read skips white
 // space first, as %d, %s and %f do, so a blank between two fields of a pattern needs no call of
 // its own. A failed read leaves the position where it was. As for a C string, a NUL byte ends

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "editor/bitmap_size_check.h"
+#include "editor/orient_picture.h"
 #include "platform/file_reader.h"
 
 namespace cw::editor {
@@ -53,8 +54,38 @@ QImage PictureLoader::Load(const std::string& fileName) {
   QImage picture = DecodeBitmap(bytes);
   if (picture.isNull())
     throw PictureError("Le fichier " + fileName + " n'est pas une image bitmap valide.");
-  decoded_[fileName] = Decoded{std::move(bytes), picture};
+  decoded_[fileName] = Decoded{std::move(bytes), picture, {}};
   return picture;
+}
+
+const QImage& PictureLoader::Turned(const std::string& fileName, std::int32_t flags) {
+  Decoded& decoded = decoded_.at(fileName);
+  QImage& turned = decoded.turned[flags >= 0 && flags <= 7 ? static_cast<std::size_t>(flags) : 0];
+  if (turned.isNull()) {
+    QImage picture = decoded.picture;
+    OrientPicture(picture, flags);
+    turned = OpaquePicture(picture);
+  }
+  return turned;
+}
+
+QImage OpaquePicture(const QImage& picture) {
+  if (picture.format() == QImage::Format_RGB32) return picture;
+  if (picture.format() != QImage::Format_Indexed8)
+    return picture.convertToFormat(QImage::Format_RGB32);
+  const std::array<QRgb, 256> table = OpaqueColourTable(picture);
+  QImage opaque(picture.size(), QImage::Format_RGB32);
+  const int width = picture.width();
+  const uchar* const sourceBits = picture.constBits();
+  const qsizetype sourceStride = picture.bytesPerLine();
+  uchar* const targetBits = opaque.bits();
+  const qsizetype targetStride = opaque.bytesPerLine();
+  for (int row = 0; row < picture.height(); ++row) {
+    const uchar* source = sourceBits + row * sourceStride;
+    auto* target = reinterpret_cast<QRgb*>(targetBits + row * targetStride);
+    for (int i = 0; i < width; ++i) target[i] = table[source[i]];
+  }
+  return opaque;
 }
 
 void DrawPicture(QImage& canvas, const QImage& picture, std::int64_t x, std::int64_t y) {
@@ -66,33 +97,20 @@ void DrawPicture(QImage& canvas, const QImage& picture, std::int64_t x, std::int
   if (left >= right || top >= bottom) return;
   const auto width = static_cast<std::size_t>(right - left);
   const auto sourceX = static_cast<std::size_t>(left - x);
+  // Opaque pictures are copied row by row as they are; others are made opaque first.
+  const QImage converted =
+      picture.format() == QImage::Format_RGB32 ? QImage() : OpaquePicture(picture);
+  const QImage& opaque = converted.isNull() ? picture : converted;
   // Row addresses from one detach of each image, not one per row.
   uchar* const targetBits = canvas.bits();
   const qsizetype targetStride = canvas.bytesPerLine();
-  const auto targetRow = [&](std::int64_t row) {
-    return reinterpret_cast<QRgb*>(targetBits + row * targetStride) + left;
-  };
-
-  if (picture.format() == QImage::Format_Indexed8) {
-    const std::array<QRgb, 256> table = OpaqueColourTable(picture);
-    const uchar* const sourceBits = picture.constBits();
-    const qsizetype sourceStride = picture.bytesPerLine();
-    for (std::int64_t row = top; row < bottom; ++row) {
-      const uchar* source = sourceBits + (row - y) * sourceStride + sourceX;
-      QRgb* target = targetRow(row);
-      for (std::size_t i = 0; i < width; ++i) target[i] = table[source[i]];
-    }
-    return;
-  }
-  const QImage opaque = picture.format() == QImage::Format_RGB32
-                            ? picture
-                            : picture.convertToFormat(QImage::Format_RGB32);
   const uchar* const sourceBits = opaque.constBits();
   const qsizetype sourceStride = opaque.bytesPerLine();
   for (std::int64_t row = top; row < bottom; ++row) {
     const auto* source =
         reinterpret_cast<const QRgb*>(sourceBits + (row - y) * sourceStride) + sourceX;
-    std::memcpy(targetRow(row), source, width * sizeof(QRgb));
+    std::memcpy(reinterpret_cast<QRgb*>(targetBits + row * targetStride) + left, source,
+                width * sizeof(QRgb));
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -27,10 +28,16 @@ class PictureLoader {
   // Throws PictureError.
   QImage Load(const std::string& fileName);
 
+  // The picture last loaded from the file, turned by the orientation flags and made opaque as
+  // DrawPicture draws it (OpaquePicture). Each turn is made once per decoded picture. The file
+  // must have been loaded.
+  const QImage& Turned(const std::string& fileName, std::int32_t flags);
+
  private:
   struct Decoded {
     std::string bytes;
     QImage picture;
+    std::array<QImage, 8> turned;  // by flags; flags outside 0 to 7 turn nothing
   };
   std::unordered_map<std::string, Decoded> decoded_;
 };
@@ -38,5 +45,10 @@ class PictureLoader {
 // Draws a picture opaque, unscaled, with its top-left corner at (x, y) on an RGB32 canvas; what
 // lies outside the canvas is cut off. Positions may lie far outside the canvas.
 void DrawPicture(QImage& canvas, const QImage& picture, std::int64_t x, std::int64_t y);
+
+// The picture as DrawPicture puts it on the canvas: opaque RGB32, palette indices beyond the
+// picture's table black. Drawing the result gives the same pixels as drawing the picture, with
+// plain row copies.
+QImage OpaquePicture(const QImage& picture);
 
 }  // namespace cw::editor

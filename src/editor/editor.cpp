@@ -1,5 +1,6 @@
 #include "editor/editor.h"
 
+#include <QDir>
 #include <exception>
 #include <utility>
 
@@ -26,7 +27,8 @@ class HandlerDepth {
 
 }  // namespace
 
-Editor::Editor(EditorServices services) : services_(std::move(services)) {}
+Editor::Editor(EditorServices services)
+    : services_(std::move(services)), recovery_(services_.recoveryFolder, QDir::currentPath()) {}
 
 void Editor::AttachWindows(FloorViewWindow& floorView, ToolBoxWindow& toolBox) {
   floorView_ = &floorView;

@@ -11,7 +11,10 @@
 #include "editor/block_picture.h"
 #include "editor/editor_services.h"
 #include "editor/editor_windows.h"
+#include "editor/level_history.h"
 #include "editor/link_drag.h"
+#include "editor/recovery_files.h"
+#include "editor/saved_level.h"
 #include "settings/placement_settings.h"
 
 namespace cw::editor {
@@ -101,6 +104,21 @@ class Editor {
   // The link mode box changed state.
   void LinksClick();
 
+  // ---- Keeping the user's work ---------------------------------------------------------------
+  // Takes the last change of the level back, or does it again, and shows the floor it changed:
+  // the selector moves to that floor first when the change was on another floor only. Nothing
+  // happens while a link drag runs.
+  void Undo();
+  void Redo();
+  // Whether the lists differ from what the last confirmed Load or successful Save left.
+  bool HasUnsavedChanges() const { return saved_.HasUnsavedChanges(state_.level); }
+  // The floor view is being closed: with unsaved changes the user is asked whether to save them
+  // first. True when the program may end (and then the recovery files are removed).
+  bool ConfirmEnd();
+  // At start-up: each recovery file that an editor in this folder left without a clean end is
+  // offered, newest first, until one is restored.
+  void OfferRecovery();
+
  private:
   friend struct EditorTestAccess;  // lets the tests set up a state directly
 
@@ -133,11 +151,29 @@ class Editor {
   // ToggleMarker at the marker's cell: puts the marker on or takes it off.
   void ToggleMarkerOnFloor();
 
+  // Asks about unsaved changes before they would be lost; true when the caller may go on.
+  bool MayLoseChanges();
+  // The Save command; true when the level was written.
+  bool SaveCommand();
+  // A change of the level: one history step, and the recovery file written after the event.
+  void RecordStep(document::ListEdit edit);
+  void RecordNewLevel(document::Level before);
+  void LevelChanged();
+  void WriteRecovery();
+  // Shows a level that replaced the whole of the old one, as Load does.
+  void ShowNewLevel();
+  void ShowStep(const LevelStep& step);
+
   FileDialogRequest LevelDialogRequest(FileDialogRequest::Kind kind) const;
   FileDialogRequest MapDialogRequest() const;
 
   EditorState state_;
   EditorServices services_;
+  LevelHistory history_;
+  SavedLevel saved_;
+  RecoveryFiles recovery_;
+  bool recoveryPending_ = false;
+  bool recoveryProblemShown_ = false;
   PictureLoader pictures_;
   FloorViewWindow* floorView_ = nullptr;
   ToolBoxWindow* toolBox_ = nullptr;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -30,6 +31,19 @@ using ErrorReporter = std::function<void(const QString& message)>;
 // Tells whoever started the program of something it skipped (standard error in the program).
 using Warner = std::function<void(const std::string& message)>;
 
+// The question asked before unsaved changes would be lost (closing the floor view, Load).
+enum class SaveAnswer { kSave, kDiscard, kCancel };
+using SaveQuestion = std::function<SaveAnswer(const QString& documentName)>;
+
+// The question asked at start-up about a level that an editor left without a clean end.
+enum class RestoreAnswer { kRestore, kDiscard };
+using RestoreQuestion =
+    std::function<RestoreAnswer(const QString& documentName, const QDateTime& lastChanged)>;
+
+// Runs work once the current event is over (the recovery file is written then); without one the
+// work runs at once.
+using Deferrer = std::function<void(std::function<void()> work)>;
+
 // Everything modal or outside the process that the editor reaches goes through these, so that the
 // editing logic runs unchanged under tests with recorders in their place.
 struct EditorServices {
@@ -37,6 +51,10 @@ struct EditorServices {
   ErrorReporter reportError;
   compiler::PostBuildStarter runPostBuild;
   Warner warn;
+  SaveQuestion askToSave;
+  RestoreQuestion askToRestore;
+  Deferrer runLater;
+  QString recoveryFolder;  // where recovery files are kept; none are written when it is empty
 };
 
 }  // namespace cw::editor

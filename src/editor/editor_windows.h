@@ -30,7 +30,8 @@ class ToolBoxWindow {
   virtual void SetOrientationBoxChecked(OrientationBox box, bool checked) = 0;
 
   // The palette ListBox1: its items in order, and the selected row (-1 for none). Setting the
-  // items selects row 0; selecting row -1 leaves no item selected.
+  // items selects row 0; selecting row -1 leaves no item selected; the text of a row that holds
+  // no item is empty.
   virtual void SetPaletteItems(const QStringList& items) = 0;
   virtual int PaletteItemCount() const = 0;
   virtual QString PaletteItemText(int row) const = 0;
@@ -43,6 +44,9 @@ class ToolBoxWindow {
   // The 32 by 32 preview Image1: its drawing surface, and the call that shows what was drawn.
   virtual QImage& PreviewCanvas() = 0;
   virtual void PreviewChanged() = 0;
+
+  // Tells the user, without a message box, that the recovery file cannot be written.
+  virtual void ShowRecoveryProblem(const QString& message) = 0;
 };
 
 class FloorViewWindow {

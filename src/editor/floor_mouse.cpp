@@ -27,10 +27,12 @@ QString UnknownItemText() {
 void Editor::PlaceOrErase(std::int32_t column, std::int32_t row) {
   const QString itemText = SelectedItemText();
   const std::int32_t flags = CurrentOrientation();
-  if (document::PlaceBlock(state_.level, {CurrentFloor(), column, row, flags, ToBytes(itemText)}) ==
-      document::Placement::kRefused) {
+  document::ListEdit edit;
+  if (document::PlaceBlock(state_.level, {CurrentFloor(), column, row, flags, ToBytes(itemText)},
+                           &edit) == document::Placement::kRefused) {
     return;
   }
+  RecordStep(std::move(edit));
   // Only the pressed cell is drawn again; FloorSnapshot is left as it was.
   QImage picture = LoadPicture(ItemPictureFileName(itemText));
   OrientPicture(picture, flags);
@@ -119,7 +121,10 @@ void Editor::FloorMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) 
   // The links are drawn under the marker, which is taken off and put back around them: a link
   // drawn over the ring would be marked by the ring's next toggle.
   ToggleMarkerOnFloor();
-  if (document::ToggleLink(state_.level, link) == document::LinkToggle::kRemoved) {
+  document::ListEdit edit;
+  const document::LinkToggle toggle = document::ToggleLink(state_.level, link, &edit);
+  if (toggle != document::LinkToggle::kRefused) RecordStep(std::move(edit));
+  if (toggle == document::LinkToggle::kRemoved) {
     // The removed link is still on the canvas: start again from the blocks.
     RestoreFloorSnapshot();
   }

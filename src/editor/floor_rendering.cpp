@@ -1,33 +1,54 @@
-#include "editor/editor.h"
-
+// Drawing the floor canvas: the background tiles and the blocks of the current floor.
+#include <array>
+#include <exception>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "document/level_edit.h"
 #include "document/records.h"
-#include "editor/orient_picture.h"
+#include "editor/editor.h"
 #include "editor/palette.h"
 
 namespace cw::editor {
 
 using document::kCellSize;
 
-void Editor::FillBackground() {
-  QImage& canvas = FloorCanvas();
-  // One conversion of the tile, then plain row copies for every cell.
-  const QImage tile =
-      LoadPicture(PictureFileName(kEmptyBlockName)).convertToFormat(QImage::Format_RGB32);
+namespace {
+
+// The background tile, made opaque once for plain row copies.
+QImage OpaqueTile(const QImage& tile) {
+  return tile.convertToFormat(QImage::Format_RGB32);
+}
+
+// Covers the whole cells of the canvas with the tile, except the cells in `skip` (by row, then
+// column), which a later picture covers whole.
+void CoverWithTiles(QImage& canvas, const QImage& tile, const std::vector<bool>& skip) {
   const int columns = canvas.width() / kCellSize;
   const int rows = canvas.height() / kCellSize;
   for (int column = 0; column < columns; ++column)
     for (int row = 0; row < rows; ++row)
-      DrawPicture(canvas, tile, kCellSize * column, kCellSize * row);
+      if (skip.empty() || !skip[static_cast<std::size_t>(row * columns + column)])
+        DrawPicture(canvas, tile, kCellSize * column, kCellSize * row);
+}
+
+// A block as it is drawn: its turned picture and where its top-left corner goes.
+struct PlacedPicture {
+  const QImage* picture;
+  std::int64_t x;
+  std::int64_t y;
+};
+
+}  // namespace
+
+void Editor::FillBackground() {
+  CoverWithTiles(FloorCanvas(), OpaqueTile(LoadPicture(PictureFileName(kEmptyBlockName))), {});
 }
 
 void Editor::RedrawFloor() {
-  FillBackground();
   QImage& canvas = FloorCanvas();
+  const QImage tile = OpaqueTile(LoadPicture(PictureFileName(kEmptyBlockName)));
   const std::int32_t floor = CurrentFloor();
 
   // The palette's texts, compared exactly; the empty item stands for "Empty", which therefore
@@ -36,26 +57,62 @@ void Editor::RedrawFloor() {
   for (int i = 0; i < toolBox_->PaletteItemCount(); ++i)
     paletteNames.insert(ToBytes(PaletteItemText(i)));
 
-  // Each picture file is read once per redraw, whatever the number of its blocks, so a redraw
-  // shows every picture as its file is now.
-  std::unordered_map<std::string, QImage> readThisRedraw;
-
-  for (const std::string& text : state_.level.BlockList) {
-    // A record that does not parse in full (an empty line of a level file) draws nothing.
-    const std::optional<document::BlockRecord> record = document::ParseBlockRecord(text);
-    if (!record || record->floor != floor) continue;
-    const std::string& name = paletteNames.contains(record->name)
-                                  ? record->name
-                                  : std::string(document::kUnknownBlockName);
-    const std::string fileName = PictureFileName(name);
-    auto found = readThisRedraw.find(fileName);
-    if (found == readThisRedraw.end())
-      found = readThisRedraw.emplace(fileName, LoadPicture(fileName)).first;
-    QImage picture = found->second;
-    OrientPicture(picture, record->flags);
-    DrawPicture(canvas, picture, std::int64_t{kCellSize} * record->column,
-                std::int64_t{kCellSize} * record->row);
+  // The blocks of the floor in list order, each picture file read once per redraw, whatever the
+  // number of its blocks, so that a redraw shows every picture as its file is now. A picture that
+  // cannot be read stops the redraw there: what came before it is drawn, then the error goes on.
+  struct NamePictures {
+    std::string fileName;
+    std::array<const QImage*, 9> turned{};  // by flags 0 to 7, then any other flags
+  };
+  std::unordered_map<std::string, NamePictures> byName;
+  std::unordered_set<std::string> readThisRedraw;
+  std::vector<PlacedPicture> blocks;
+  std::exception_ptr failure;
+  const document::FloorFilter onThisFloor(floor);
+  try {
+    for (const std::string& text : state_.level.BlockList) {
+      // Most records stand on other floors: those are told apart by their first number alone.
+      if (!onThisFloor.Holds(text)) continue;
+      // A record that does not parse in full (an empty line of a level file) draws nothing.
+      const std::optional<document::BlockRecord> record = document::ParseBlockRecord(text);
+      if (!record) continue;
+      auto [named, isNew] = byName.try_emplace(record->name);
+      NamePictures& pictures = named->second;
+      if (isNew) {
+        pictures.fileName = PictureFileName(paletteNames.contains(record->name)
+                                                ? record->name
+                                                : std::string(document::kUnknownBlockName));
+      }
+      if (readThisRedraw.insert(pictures.fileName).second) LoadPicture(pictures.fileName);
+      const QImage*& turned = pictures.turned[record->flags >= 0 && record->flags <= 7
+                                                  ? static_cast<std::size_t>(record->flags)
+                                                  : 8];
+      if (!turned) turned = &pictures_.Turned(pictures.fileName, record->flags);
+      blocks.push_back({turned, std::int64_t{kCellSize} * record->column,
+                        std::int64_t{kCellSize} * record->row});
+    }
+  } catch (...) {
+    failure = std::current_exception();
   }
+
+  // A cell that a block's picture covers whole gets no tile first: the picture's pixels replace
+  // every pixel of a tile of a cell's size.
+  std::vector<bool> covered;
+  const int columns = canvas.width() / kCellSize;
+  const int rows = canvas.height() / kCellSize;
+  if (tile.width() == kCellSize && tile.height() == kCellSize) {
+    covered.assign(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), false);
+    for (const PlacedPicture& block : blocks) {
+      if (block.picture->width() < kCellSize || block.picture->height() < kCellSize) continue;
+      const std::int64_t column = block.x / kCellSize;
+      const std::int64_t row = block.y / kCellSize;
+      if (column >= 0 && column < columns && row >= 0 && row < rows)
+        covered[static_cast<std::size_t>(row * columns + column)] = true;
+    }
+  }
+  CoverWithTiles(canvas, tile, covered);
+  for (const PlacedPicture& block : blocks) DrawPicture(canvas, *block.picture, block.x, block.y);
+  if (failure) std::rethrow_exception(failure);
   state_.FloorSnapshot = canvas.copy();
 }
 

@@ -29,8 +29,10 @@ FileDialogRequest Editor::MapDialogRequest() const {
 }
 
 void Editor::Button4Click() {
+  // Changes that were not saved are not lost without a word; a cancel changes nothing.
   const std::optional<QString> chosen =
-      services_.chooseFile(LevelDialogRequest(FileDialogRequest::Kind::kOpen));
+      MayLoseChanges() ? services_.chooseFile(LevelDialogRequest(FileDialogRequest::Kind::kOpen))
+                       : std::nullopt;
   if (chosen) {
     document::LoadResult loaded = document::LoadLevelFile(ToBytes(*chosen));
     if (loaded.status == document::LoadStatus::kFailed) {
@@ -38,13 +40,11 @@ void Editor::Button4Click() {
       ReportError(QString::fromStdString(loaded.error));
     } else {
       // A name that does not exist gives a new, empty level under that name.
-      state_.level.DocumentName = std::move(loaded.level.DocumentName);
-      SetFloorCaption();
-      state_.level.BlockList = std::move(loaded.level.BlockList);
-      state_.level.LinkList = std::move(loaded.level.LinkList);
-      RedrawFloor();
-      if (LinkModeOn()) DrawFloorLinks();
-      ToggleMarkerOnFloor();
+      document::Level before = std::move(state_.level);
+      state_.level = std::move(loaded.level);
+      saved_.MarkSaved(state_.level);
+      RecordNewLevel(std::move(before));
+      ShowNewLevel();
       floorView_->BringToFront();
     }
   }
@@ -52,18 +52,24 @@ void Editor::Button4Click() {
 }
 
 void Editor::Button5Click() {
+  SaveCommand();
+}
+
+bool Editor::SaveCommand() {
   const std::optional<QString> chosen =
       services_.chooseFile(LevelDialogRequest(FileDialogRequest::Kind::kSave));
-  if (!chosen) return;
+  if (!chosen) return false;
   const std::string path = ToBytes(*chosen);
   const platform::IoResult saved = document::SaveLevelFile(path, state_.level);
   if (!saved) {
     // The level keeps its old name when the file could not be written.
     ReportError(QString::fromStdString(saved.error));
-    return;
+    return false;
   }
+  saved_.MarkSaved(state_.level);
   state_.level.DocumentName = document::DocumentNameFromPath(path);
   SetFloorCaption();
+  return true;
 }
 
 }  // namespace cw::editor

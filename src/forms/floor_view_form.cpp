@@ -1,11 +1,13 @@
 #include "forms/floor_view_form.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "editor/editor.h"
+#include "forms/editor_shortcuts.h"
 
 namespace cw::forms {
 
@@ -73,6 +75,7 @@ TForm2::TForm2(editor::Editor& editor, QWidget* parent) : QWidget(parent), edito
   ScrollArea->installEventFilter(this);
   ScrollArea->viewport()->installEventFilter(this);
   setFocusProxy(ScrollArea);
+  InstallEditorShortcuts(*this, editor);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -83,6 +86,16 @@ void TForm2::BringToFront() {
   show();
   raise();
   activateWindow();
+}
+
+void TForm2::closeEvent(QCloseEvent* event) {
+  bool mayEnd = false;
+  editor_.RunHandler([&] { mayEnd = editor_.ConfirmEnd(); });
+  if (mayEnd) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event) {

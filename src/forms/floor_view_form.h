@@ -34,6 +34,8 @@ class TForm2 : public QWidget, public editor::FloorViewWindow {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  // Closing the floor view ends the program, once unsaved changes were saved or let go.
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

@@ -3,6 +3,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTimer>
 #include <cstdio>
 
 #include "compiler/post_build.h"
@@ -35,10 +38,52 @@ void WarnOnStandardError(const std::string& message) {
   std::fprintf(stderr, "cryptwright: %s\n", message.c_str());
 }
 
+editor::SaveAnswer AskToSave(const QString& documentName) {
+  QMessageBox box(
+      QMessageBox::Warning, QApplication::applicationName(),
+      QStringLiteral("The level \"%1\" has changes that were not saved.").arg(documentName),
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+  box.setInformativeText(QStringLiteral("Save them first?"));
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return editor::SaveAnswer::kSave;
+    case QMessageBox::Discard:
+      return editor::SaveAnswer::kDiscard;
+    default:
+      return editor::SaveAnswer::kCancel;
+  }
+}
+
+editor::RestoreAnswer AskToRestore(const QString& documentName, const QDateTime& lastChanged) {
+  QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
+                  QStringLiteral("The editor last working in this folder did not end cleanly. "
+                                 "It left the level \"%1\", as it was at %2.")
+                      .arg(documentName, lastChanged.toString(Qt::ISODate)),
+                  QMessageBox::NoButton, QApplication::activeWindow());
+  QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
+  box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+  box.setDefaultButton(restore);
+  box.exec();
+  return box.clickedButton() == restore ? editor::RestoreAnswer::kRestore
+                                        : editor::RestoreAnswer::kDiscard;
+}
+
+void RunWhenTheEventIsOver(std::function<void()> work) {
+  QTimer::singleShot(0, QCoreApplication::instance(), std::move(work));
+}
+
+QString RecoveryFolder() {
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+  return data.isEmpty() ? QString() : data + QStringLiteral("/recovery");
+}
+
 }  // namespace
 
 editor::EditorServices ProgramServices() {
-  return {ChooseFileWithDialog, ShowErrorBox, compiler::RunPostBuild, WarnOnStandardError};
+  return {ChooseFileWithDialog,  ShowErrorBox,    compiler::RunPostBuild,
+          WarnOnStandardError,   AskToSave,       AskToRestore,
+          RunWhenTheEventIsOver, RecoveryFolder()};
 }
 
 }  // namespace cw::forms

@@ -1,6 +1,7 @@
 #include "forms/start_up.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <exception>
 
 #include "editor/editor.h"
@@ -28,6 +29,9 @@ std::optional<EditorWindows> OpenWindows(editor::Editor& editor) {
 int RunProgram(editor::Editor& editor) {
   std::optional<EditorWindows> windows = OpenWindows(editor);
   if (!windows) return 0;
+  // Once the windows are up and shown: a level that a run without a clean end left behind.
+  QTimer::singleShot(0, windows->floorView.get(),
+                     [&editor] { editor.RunHandler([&] { editor.OfferRecovery(); }); });
   QApplication::exec();
   return 0;
 }

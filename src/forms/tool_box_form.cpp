@@ -9,6 +9,7 @@
 #include <QSpinBox>
 
 #include "editor/editor.h"
+#include "forms/editor_shortcuts.h"
 
 namespace cw::forms {
 
@@ -67,6 +68,15 @@ TForm1::TForm1(editor::Editor& editor, QWidget* floorView)
   Image1 = Place(new CanvasImage(this), 4, 328, 32, 32, "Image1");
   Image1->SetSurfaceSize(32, 32);
 
+  // Below the preview, where nothing else stands: a short warning, with the reason as its tip.
+  RecoveryWarning =
+      Place(new QLabel(QStringLiteral("No recovery!"), this), 0, 361, 45, 11, "RecoveryWarning");
+  QFont warningFont = small;
+  warningFont.setPixelSize(9);
+  RecoveryWarning->setFont(warningFont);
+  RecoveryWarning->setStyleSheet(QStringLiteral("color: #b00000;"));
+  RecoveryWarning->hide();
+
   UpDown1 = Place(new QSpinBox(this), 108, 328, 25, 41, "UpDown1");
   UpDown1->setRange(-8, 7);
   UpDown1->setValue(0);
@@ -75,6 +85,7 @@ TForm1::TForm1(editor::Editor& editor, QWidget* floorView)
   UpDown1->setAlignment(Qt::AlignCenter);
 
   ConnectEvents(editor);
+  InstallEditorShortcuts(*this, editor);
 }
 
 int TForm1::FloorSelectorPosition() const {
@@ -140,6 +151,11 @@ void TForm1::SelectPaletteRow(int row) {
   const QSignalBlocker quiet(ListBox1);
   ListBox1->setCurrentRow(row);
   if (row < 0) ListBox1->clearSelection();
+}
+
+void TForm1::ShowRecoveryProblem(const QString& message) {
+  RecoveryWarning->setToolTip(message);
+  RecoveryWarning->show();
 }
 
 void TForm1::SetLabel1Caption(const QString& text) {

@@ -41,6 +41,7 @@ class TForm1 : public QWidget, public editor::ToolBoxWindow {
   void SelectPaletteRow(int row) override;
   QImage& PreviewCanvas() override { return Image1->Canvas(); }
   void PreviewChanged() override { Image1->CanvasChanged(); }
+  void ShowRecoveryProblem(const QString& message) override;
 
   QPushButton* Button4 = nullptr;   // "Load"
   QPushButton* Button5 = nullptr;   // "Save"
@@ -49,11 +50,12 @@ class TForm1 : public QWidget, public editor::ToolBoxWindow {
   QListWidget* ListBox1 = nullptr;  // the block palette
   QLabel* Label1 = nullptr;         // the chosen block's name
   QFrame* Panel1 = nullptr;
-  QCheckBox* CheckBox1 = nullptr;  // "X  Flip"
-  QCheckBox* CheckBox2 = nullptr;  // "Y  Flip"
-  QCheckBox* CheckBox3 = nullptr;  // "Rotate"
-  CanvasImage* Image1 = nullptr;   // the preview, 32 by 32
-  QSpinBox* UpDown1 = nullptr;     // the floor selector, -8 to 7
+  QCheckBox* CheckBox1 = nullptr;     // "X  Flip"
+  QCheckBox* CheckBox2 = nullptr;     // "Y  Flip"
+  QCheckBox* CheckBox3 = nullptr;     // "Rotate"
+  CanvasImage* Image1 = nullptr;      // the preview, 32 by 32
+  QLabel* RecoveryWarning = nullptr;  // under the preview, shown when no recovery file is kept
+  QSpinBox* UpDown1 = nullptr;        // the floor selector, -8 to 7
 
   // Sets the label's text; the label is as wide as its text, centred on it, 13 pixels high.
   void SetLabel1Caption(const QString& text) override;

@@ -16,8 +16,8 @@ constexpr std::size_t kTemporaryStemLength = 200;
 }  // namespace
 
 // A symbolic link is followed, so that the file it names is replaced and the link stays.
-ReplacingFileWriter::ReplacingFileWriter(std::string targetPath)
-    : target_(native::FollowSymbolicLink(targetPath)) {}
+ReplacingFileWriter::ReplacingFileWriter(std::string targetPath, Durability durability)
+    : target_(native::FollowSymbolicLink(targetPath)), durability_(durability) {}
 
 ReplacingFileWriter::~ReplacingFileWriter() {
   Discard();
@@ -110,7 +110,8 @@ IoResult ReplacingFileWriter::Commit() {
   if (file_ == native::kNoFile) return IoResult::Failure(target_ + ": the file was not opened");
   FlushBuffer();
   int error = 0;
-  if (errno_ == 0 && !inPlace_ && !native::Sync(file_, error)) {
+  if (errno_ == 0 && !inPlace_ && durability_ == Durability::kSynced &&
+      !native::Sync(file_, error)) {
     errno_ = error;
   }
   if (!native::Close(file_, error) && errno_ == 0) errno_ = error;

@@ -19,7 +19,11 @@ namespace cw::platform {
 // that was not committed removes its temporary file and leaves the target untouched.
 class ReplacingFileWriter final : public LineSink {
  public:
-  explicit ReplacingFileWriter(std::string targetPath);
+  // Whether Commit() flushes the file to the disk before it replaces the target. Without it the
+  // file survives a crash of the program, though perhaps not one of the machine.
+  enum class Durability { kSynced, kUnsynced };
+
+  explicit ReplacingFileWriter(std::string targetPath, Durability durability = Durability::kSynced);
   ~ReplacingFileWriter() override;
   ReplacingFileWriter(const ReplacingFileWriter&) = delete;
   ReplacingFileWriter& operator=(const ReplacingFileWriter&) = delete;
@@ -36,6 +40,7 @@ class ReplacingFileWriter final : public LineSink {
   void Discard();
 
   std::string target_;
+  Durability durability_;
   std::string temporary_;
   int file_ = -1;
   bool inPlace_ = false;

@@ -24,14 +24,14 @@ TEST(BlockRecordParse, ReadsLikeScanfWithTheRecordPattern) {
       {"+3 +4 +5 +6 X", BlockRecord{3, 4, 5, 6, "X"}},           // %d takes a plus sign
       {"0 2 1 5 Wall door", BlockRecord{0, 2, 1, 5, "Wall"}},    // the name is one word
       {"0 2 1 5 B\r", BlockRecord{0, 2, 1, 5, "B"}},
-      {"1-2-3-4 N", BlockRecord{1, -2, -3, -4, "N"}},            // no blank needed before a sign
+      {"1-2-3-4 N", BlockRecord{1, -2, -3, -4, "N"}},  // no blank needed before a sign
       {"007 08 09 1 B", BlockRecord{7, 8, 9, 1, "B"}},
       {"2147483647 -2147483648 0 0 B", BlockRecord{2147483647, -2147483648, 0, 0, "B"}},
-      {"0 0 0 0 ", std::nullopt},     // no name
-      {"", std::nullopt},             // the empty record of a blank line
-      {"0 0 0 B", std::nullopt},      // a field missing
+      {"0 0 0 0 ", std::nullopt},  // no name
+      {"", std::nullopt},          // the empty record of a blank line
+      {"0 0 0 B", std::nullopt},   // a field missing
       {"a 0 0 0 B", std::nullopt},
-      {"0 0 - 0 B", std::nullopt},    // a sign alone is no number
+      {"0 0 - 0 B", std::nullopt},  // a sign alone is no number
       {"2147483648 0 0 0 B", std::nullopt},
       {"-2147483649 0 0 0 B", std::nullopt},
       {"0 0 99999999999999999999999999999999999999 0 B", std::nullopt},
@@ -82,12 +82,10 @@ TEST(ScannerFloat, ReadsLikeStrtofWhateverTheLocale) {
     std::size_t used;
   };
   const FloatCase cases[] = {
-      {"1", true, 1.0f, 1},          {" -0.5 2", true, -0.5f, 5},
-      {"0.3", true, 0.3f, 3},        {"0.1", true, 0.1f, 3},
-      {"+2.", true, 2.0f, 3},        {".5x", true, 0.5f, 2},
-      {"1e3", true, 1000.0f, 3},     {"1e", true, 1.0f, 1},
-      {"0x10", true, 16.0f, 4},      {"1,5", true, 1.0f, 1},
-      {"abc", false, 0.0f, 0},       {"", false, 0.0f, 0},
+      {"1", true, 1.0f, 1},      {" -0.5 2", true, -0.5f, 5}, {"0.3", true, 0.3f, 3},
+      {"0.1", true, 0.1f, 3},    {"+2.", true, 2.0f, 3},      {".5x", true, 0.5f, 2},
+      {"1e3", true, 1000.0f, 3}, {"1e", true, 1.0f, 1},       {"0x10", true, 16.0f, 4},
+      {"1,5", true, 1.0f, 1},    {"abc", false, 0.0f, 0},     {"", false, 0.0f, 0},
       {"-", false, 0.0f, 0},
   };
   for (const FloatCase& c : cases) {
@@ -136,6 +134,41 @@ TEST(ScannerInt, FailureLeavesThePositionAndToken) {
   ASSERT_TRUE(scan.Int(value));
   EXPECT_EQ(value, 5);
   EXPECT_FALSE(scan.Token(token));
+}
+
+TEST(FloorFilter, TellsTheRecordsOfAFloorAsTheirFirstNumberReads) {
+  struct Case {
+    const char* record;
+    std::int32_t floor;
+    bool holds;
+  };
+  const Case cases[] = {
+      {"3 1 1 0 B", 3, true},
+      {"3 1 1 0 B", -3, false},
+      {"-3 1 1 0 B", -3, true},
+      {"31 1 1 0 B", 3, false},
+      {"-31 1 1 0 B", -3, false},
+      {"3", 3, true},
+      {"3abc", 3, true},
+      {"03 1 1 0 B", 3, true},
+      {"+3 1 1 0 B", 3, true},
+      {"  3 1 1 0 B", 3, true},
+      {"\t-3 1", -3, true},
+      {"0 1 1 0 B", 0, true},
+      {"00 1 1 0 B", 0, true},
+      {"-0 1 1 0 B", 0, true},
+      {"0 1 1 0 B", 7, false},
+      {"", 0, false},
+      {"-", 0, false},
+      {"B 1 1 0 3", 3, false},
+      {"2147483647 0", 2147483647, true},
+      {"21474836470 0", 2147483647, false},
+      {"-2147483648 0", -2147483647 - 1, true},
+      {"2147483648 0", -2147483647 - 1, false},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(FloorFilter(c.floor).Holds(c.record), c.holds) << c.record << " on " << c.floor;
+  }
 }
 
 }  // namespace

@@ -99,5 +99,34 @@ TEST(WindowsWiring, PositionsAreCanvasPixelsWhateverTheScroll) {
   EXPECT_EQ(session.BlockList(), Strings{"0 20 22 0 B"});
 }
 
+TEST(WindowsWiring, CtrlZAndCtrlYUndoAndRedoInEitherWindow) {
+  Session session;
+  session.ChooseItem("B");
+  session.Click(Qt::LeftButton, {40, 40});
+  for (QWidget* window :
+       {static_cast<QWidget*>(&session.FloorView()), static_cast<QWidget*>(&session.ToolBox())}) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(session.BlockList().empty());
+    QTest::keyClick(window, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(session.BlockList(), Strings{"0 1 1 0 B"});
+    QTest::keyClick(window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // nothing left
+    EXPECT_EQ(session.BlockList(), Strings{"0 1 1 0 B"});
+  }
+}
+
+TEST(WindowsWiring, ClosingTheFloorViewWithUnsavedChangesAsks) {
+  Session session;
+  session.ChooseItem("B");
+  session.Click(Qt::LeftButton, {40, 40});
+  session.AnswerNextSaveQuestion(editor::SaveAnswer::kCancel);
+  EXPECT_FALSE(session.FloorView().close());
+  EXPECT_TRUE(session.FloorView().isVisible());
+  session.AnswerNextSaveQuestion(editor::SaveAnswer::kDiscard);
+  EXPECT_TRUE(session.FloorView().close());
+  EXPECT_EQ(session.SaveQuestions().size(), 2);
+}
+
 }  // namespace
 }  // namespace cw::testing

@@ -42,6 +42,21 @@ editor::EditorServices EditorHarness::RecordingServices() {
     return true;
   };
   services.warn = [this](const std::string& message) { warnings_.push_back(message); };
+  services.askToSave = [this](const QString& documentName) {
+    saveQuestions_.append(documentName);
+    if (saveAnswers_.empty()) return editor::SaveAnswer::kDiscard;
+    const editor::SaveAnswer answer = saveAnswers_.front();
+    saveAnswers_.pop_front();
+    return answer;
+  };
+  services.askToRestore = [this](const QString& documentName, const QDateTime&) {
+    restoreQuestions_.append(documentName);
+    if (restoreAnswers_.empty()) return editor::RestoreAnswer::kDiscard;
+    const editor::RestoreAnswer answer = restoreAnswers_.front();
+    restoreAnswers_.pop_front();
+    return answer;
+  };
+  services.recoveryFolder = QString::fromStdString((recoveryFolder_.path() / "recovery").string());
   return services;
 }
 
@@ -71,6 +86,12 @@ void EditorHarness::Close() {
 
 FakeWindows* EditorHarness::Fake() {
   return dynamic_cast<FakeWindows*>(windows_.get());
+}
+
+bool EditorHarness::CrashAndStartAgain() {
+  Close();
+  editor_ = std::make_unique<editor::Editor>(RecordingServices());
+  return Start();
 }
 
 editor::EditorState& EditorHarness::State() {

@@ -51,6 +51,9 @@ class EditorHarness {
   // Start() closes the windows first and starts again in the same folder.
   bool Start();
   void Close();
+  // The program ends without a clean end (a crash, a killed process): the windows and the editor
+  // go without a word, and a new editor starts in the same folder with the same recovery folder.
+  bool CrashAndStartAgain();
 
   // ---- The editor and what it holds ----------------------------------------------------------
   editor::Editor& Editor() { return *editor_; }
@@ -104,6 +107,15 @@ class EditorHarness {
   QStringList& Errors() { return errors_; }
   const std::vector<std::string>& PostBuilds() const { return postBuilds_; }
   const std::vector<std::string>& Warnings() const { return warnings_; }
+  // The answers to the question about unsaved changes, in turn; "Discard" when none is left.
+  void AnswerNextSaveQuestion(editor::SaveAnswer answer) { saveAnswers_.push_back(answer); }
+  const QStringList& SaveQuestions() const { return saveQuestions_; }
+  // The answers to the question about a recovery file, in turn; "Discard" when none is left.
+  void AnswerNextRestoreQuestion(editor::RestoreAnswer answer) {
+    restoreAnswers_.push_back(answer);
+  }
+  const QStringList& RestoreQuestions() const { return restoreQuestions_; }
+  const std::filesystem::path& RecoveryFolder() const { return recoveryFolder_.path(); }
 
  private:
   editor::EditorServices RecordingServices();
@@ -115,6 +127,11 @@ class EditorHarness {
   QStringList errors_;
   std::vector<std::string> postBuilds_;
   std::vector<std::string> warnings_;
+  std::deque<editor::SaveAnswer> saveAnswers_;
+  QStringList saveQuestions_;
+  std::deque<editor::RestoreAnswer> restoreAnswers_;
+  QStringList restoreQuestions_;
+  TempDir recoveryFolder_;
   std::unique_ptr<editor::Editor> editor_;
   std::unique_ptr<HarnessWindows> windows_;
   bool open_ = false;

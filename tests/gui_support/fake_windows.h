@@ -53,6 +53,7 @@ class FakeWindows final : public HarnessWindows,
   void SetLabel1Caption(const QString& text) override { label_ = text; }
   QImage& PreviewCanvas() override { return preview_; }
   void PreviewChanged() override { previewsShown_.push_back(preview_.copy()); }
+  void ShowRecoveryProblem(const QString& message) override { recoveryProblems_.append(message); }
 
   // editor::FloorViewWindow
   QImage& FloorCanvas() override { return canvas_; }
@@ -66,6 +67,8 @@ class FakeWindows final : public HarnessWindows,
   int Repaints() const { return repaints_; }
   // The preview each time it was shown, oldest first.
   std::vector<QImage>& PreviewsShown() { return previewsShown_; }
+  // What the tool box was told about recovery files.
+  const QStringList& RecoveryProblems() const { return recoveryProblems_; }
 
  private:
   void Run(const std::function<void()>& handler);
@@ -85,6 +88,7 @@ class FakeWindows final : public HarnessWindows,
   int broughtToFront_ = 0;
   int repaints_ = 0;
   std::vector<QImage> previewsShown_;
+  QStringList recoveryProblems_;
 };
 
 }  // namespace cw::testing

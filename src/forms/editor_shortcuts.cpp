@@ -1,0 +1,29 @@
+#include "forms/editor_shortcuts.h"
+
+#include <QKeySequence>
+#include <QShortcut>
+#include <QWidget>
+
+#include "editor/editor.h"
+
+namespace cw::forms {
+
+namespace {
+
+void Bind(QWidget& window, const QKeySequence& keys, editor::Editor& editor,
+          void (editor::Editor::*command)()) {
+  auto* shortcut = new QShortcut(keys, &window);
+  shortcut->setContext(Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, &window,
+                   [&editor, command] { editor.RunHandler([&] { (editor.*command)(); }); });
+}
+
+}  // namespace
+
+void InstallEditorShortcuts(QWidget& window, editor::Editor& editor) {
+  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Z), editor, &editor::Editor::Undo);
+  Bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), editor, &editor::Editor::Redo);
+  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Y), editor, &editor::Editor::Redo);
+}
+
+}  // namespace cw::forms
