@@ -39,6 +39,9 @@ void Editor::RunHandler(const std::function<void()>& handler) {
   // Events arrive one at a time; one raised inside a handler (a check box set from code) runs
   // inside the outer one and reports its own error, since nothing may be thrown through Qt.
   const HandlerDepth depth(handlerDepth_);
+  // The canvas's key changes whenever anything drew on it or replaced it: only then is the floor
+  // view repainted, not after every move of the mouse.
+  const qint64 before = floorView_ != nullptr ? floorView_->FloorCanvas().cacheKey() : 0;
   try {
     handler();
   } catch (const std::exception& error) {
@@ -46,10 +49,15 @@ void Editor::RunHandler(const std::function<void()>& handler) {
   } catch (...) {
     ReportError(QStringLiteral("An unexpected error stopped the command."));
   }
-  if (depth.Outermost() && floorView_ != nullptr) floorView_->FloorCanvasChanged();
+  if (depth.Outermost() && floorView_ != nullptr &&
+      floorView_->FloorCanvas().cacheKey() != before) {
+    floorView_->FloorCanvasChanged();
+  }
 }
 
 void Editor::ReportError(const QString& message) const {
+  // What the handler drew so far shows while the message is up.
+  if (floorView_ != nullptr) floorView_->FloorCanvasChanged();
   if (services_.reportError) services_.reportError(message);
 }
 
@@ -68,6 +76,13 @@ bool Editor::LinkModeOn() const {
 
 QString Editor::SelectedItemText() const {
   return PaletteItemText(toolBox_->SelectedPaletteRow());
+}
+
+std::string Editor::SelectedItemName() const {
+  const int row = toolBox_->SelectedPaletteRow();
+  return row >= 0 && static_cast<std::size_t>(row) < palette_.size()
+             ? palette_[static_cast<std::size_t>(row)]
+             : std::string();
 }
 
 void Editor::SetFloorCaption() {

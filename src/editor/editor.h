@@ -85,6 +85,8 @@ class Editor {
   std::int32_t CurrentOrientation() const;
   // The text of the selected palette item ("" for the empty item or no selection).
   QString SelectedItemText() const;
+  // The block name of the selected palette item, the bytes of its picture's file name.
+  std::string SelectedItemName() const;
 
   // ---- Commands ------------------------------------------------------------------------------
   void Button4Click();  // Load
@@ -175,6 +177,7 @@ class Editor {
   bool recoveryPending_ = false;
   bool recoveryProblemShown_ = false;
   PictureLoader pictures_;
+  std::vector<std::string> palette_;  // the block names of the palette's items, in their order
   FloorViewWindow* floorView_ = nullptr;
   ToolBoxWindow* toolBox_ = nullptr;
   int handlerDepth_ = 0;

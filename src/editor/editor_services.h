@@ -44,6 +44,25 @@ using RestoreQuestion =
 // work runs at once.
 using Deferrer = std::function<void(std::function<void()> work)>;
 
+// Shows (true) or takes away (false) the busy cursor while a command works.
+using BusyIndicator = std::function<void(bool busy)>;
+
+// Shows the busy cursor for as long as it lives.
+class BusyWhile {
+ public:
+  explicit BusyWhile(const BusyIndicator& indicator) : indicator_(indicator) {
+    if (indicator_) indicator_(true);
+  }
+  ~BusyWhile() {
+    if (indicator_) indicator_(false);
+  }
+  BusyWhile(const BusyWhile&) = delete;
+  BusyWhile& operator=(const BusyWhile&) = delete;
+
+ private:
+  const BusyIndicator& indicator_;
+};
+
 // Everything modal or outside the process that the editor reaches goes through these, so that the
 // editing logic runs unchanged under tests with recorders in their place.
 struct EditorServices {
@@ -54,6 +73,7 @@ struct EditorServices {
   SaveQuestion askToSave;
   RestoreQuestion askToRestore;
   Deferrer runLater;
+  BusyIndicator showBusy;
   QString recoveryFolder;  // where recovery files are kept; none are written when it is empty
 };
 

@@ -16,25 +16,21 @@ namespace {
 // What the list box says when its selected item is read while none is selected.
 const char* const kNoSelectionError = "List index out of bounds (-1)";
 
-QString UnknownItemText() {
-  return FromBytes(std::string(document::kUnknownBlockName));
-}
-
 }  // namespace
 
 // The left button with link mode off: the selected block goes into the cell, turned by the
 // orientation boxes, in place of the cell's first record; the empty item erases the cell.
 void Editor::PlaceOrErase(std::int32_t column, std::int32_t row) {
-  const QString itemText = SelectedItemText();
+  const std::string name = SelectedItemName();
   const std::int32_t flags = CurrentOrientation();
   document::ListEdit edit;
-  if (document::PlaceBlock(state_.level, {CurrentFloor(), column, row, flags, ToBytes(itemText)},
-                           &edit) == document::Placement::kRefused) {
+  if (document::PlaceBlock(state_.level, {CurrentFloor(), column, row, flags, name}, &edit) ==
+      document::Placement::kRefused) {
     return;
   }
   RecordStep(std::move(edit));
   // Only the pressed cell is drawn again; FloorSnapshot is left as it was.
-  QImage picture = LoadPicture(ItemPictureFileName(itemText));
+  QImage picture = LoadPicture(ItemPictureFileName(name));
   OrientPicture(picture, flags);
   DrawPicture(FloorCanvas(), picture, std::int64_t{kCellSize} * column,
               std::int64_t{kCellSize} * row);
@@ -46,15 +42,15 @@ void Editor::Pick(std::int32_t column, std::int32_t row) {
   const std::optional<document::BlockRecord> record =
       document::FindBlockAt(state_.level, {CurrentFloor(), column, row});
   const std::int32_t flags = record ? record->flags : 0;
-  const QString name = record ? FromBytes(record->name) : QString();
-  toolBox_->SetLabel1Caption(name);
+  const std::string name = record ? record->name : std::string();
+  toolBox_->SetLabel1Caption(DisplayName(name));
 
   // The item of that exact name, else the "Unknown" item, else none. A selection made here is
   // not the user's click: the boxes are not cleared by it.
   int paletteRow = -1;
-  for (const QString& wanted : {name, UnknownItemText()}) {
-    for (int i = 0; i < toolBox_->PaletteItemCount() && paletteRow < 0; ++i) {
-      if (PaletteItemText(i) == wanted) paletteRow = i;
+  for (const std::string_view wanted : {std::string_view(name), document::kUnknownBlockName}) {
+    for (std::size_t i = 0; i < palette_.size() && paletteRow < 0; ++i) {
+      if (palette_[i] == wanted) paletteRow = static_cast<int>(i);
     }
   }
   toolBox_->SelectPaletteRow(paletteRow);
@@ -64,7 +60,7 @@ void Editor::Pick(std::int32_t column, std::int32_t row) {
   SetOrientationBox(OrientationBox::kRotate, (flags & document::kRotate) != 0);
   // Without a palette item there is no picture to preview.
   if (paletteRow < 0) return;
-  QImage picture = LoadPicture(ItemPictureFileName(PaletteItemText(paletteRow)));
+  QImage picture = LoadPicture(ItemPictureFileName(palette_[static_cast<std::size_t>(paletteRow)]));
   OrientPicture(picture, flags);
   DrawPreview(picture);
 }
@@ -73,7 +69,7 @@ void Editor::FloorMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x
   const bool linkMode = LinkModeOn();
   const int selected = toolBox_->SelectedPaletteRow();
   if (button == Qt::LeftButton && !linkMode &&
-      (selected < 0 || selected >= toolBox_->PaletteItemCount())) {
+      (selected < 0 || static_cast<std::size_t>(selected) >= palette_.size())) {
     // Nothing to place: the press is refused as a whole and the marker stays where it is.
     ReportError(QString::fromLatin1(kNoSelectionError));
     return;

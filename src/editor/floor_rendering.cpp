@@ -53,9 +53,7 @@ void Editor::RedrawFloor() {
 
   // The palette's texts, compared exactly; the empty item stands for "Empty", which therefore
   // never matches a record and is drawn as Unknown.
-  std::unordered_set<std::string> paletteNames;
-  for (int i = 0; i < toolBox_->PaletteItemCount(); ++i)
-    paletteNames.insert(ToBytes(PaletteItemText(i)));
+  const std::unordered_set<std::string> paletteNames(palette_.begin(), palette_.end());
 
   // The blocks of the floor in list order, each picture file read once per redraw, whatever the
   // number of its blocks, so that a redraw shows every picture as its file is now. A picture that

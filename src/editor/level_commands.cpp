@@ -34,6 +34,7 @@ void Editor::Button4Click() {
       MayLoseChanges() ? services_.chooseFile(LevelDialogRequest(FileDialogRequest::Kind::kOpen))
                        : std::nullopt;
   if (chosen) {
+    const BusyWhile busy(services_.showBusy);
     document::LoadResult loaded = document::LoadLevelFile(ToBytes(*chosen));
     if (loaded.status == document::LoadStatus::kFailed) {
       // A file that exists but cannot be read changes nothing.
@@ -60,6 +61,7 @@ bool Editor::SaveCommand() {
       services_.chooseFile(LevelDialogRequest(FileDialogRequest::Kind::kSave));
   if (!chosen) return false;
   const std::string path = ToBytes(*chosen);
+  const BusyWhile busy(services_.showBusy);
   const platform::IoResult saved = document::SaveLevelFile(path, state_.level);
   if (!saved) {
     // The level keeps its old name when the file could not be written.

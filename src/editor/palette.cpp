@@ -1,6 +1,7 @@
 #include "editor/palette.h"
 
 #include <QFile>
+#include <QStringDecoder>
 #include <algorithm>
 #include <filesystem>
 #include <numeric>
@@ -53,27 +54,37 @@ PaletteScan ScanPaletteItems(const std::string& folder) {
       continue;
     }
     const std::string blockName = name.substr(0, name.size() - 4);
-    scan.items.append(blockName == kEmptyBlockName ? QString() : FromBytes(blockName));
+    scan.items.push_back(blockName == kEmptyBlockName ? std::string() : blockName);
   }
   return scan;
 }
 
-void SortPaletteItems(QStringList& items) {
-  std::vector<qsizetype> order(static_cast<std::size_t>(items.size()));
+void SortPaletteItems(std::vector<std::string>& items) {
+  std::vector<QString> shown;
+  shown.reserve(items.size());
+  for (const std::string& item : items) shown.push_back(DisplayName(item));
+  std::vector<std::size_t> order(items.size());
   std::iota(order.begin(), order.end(), 0);
-  std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
-    const int folded = QString::compare(items[a], items[b], Qt::CaseInsensitive);
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    const int folded = QString::compare(shown[a], shown[b], Qt::CaseInsensitive);
     if (folded != 0) return folded < 0;
-    return QString::compare(items[a], items[b], Qt::CaseSensitive) < 0;
+    return QString::compare(shown[a], shown[b], Qt::CaseSensitive) < 0;
   });
-  QStringList sorted;
+  std::vector<std::string> sorted;
   sorted.reserve(items.size());
-  for (qsizetype index : order) sorted.append(items[index]);
+  for (std::size_t index : order) sorted.push_back(std::move(items[index]));
   items = std::move(sorted);
 }
 
-std::string ItemPictureFileName(const QString& itemText) {
-  return PictureFileName(itemText.isEmpty() ? std::string(kEmptyBlockName) : ToBytes(itemText));
+std::string ItemPictureFileName(const std::string& item) {
+  return PictureFileName(item.empty() ? std::string(kEmptyBlockName) : item);
+}
+
+QString DisplayName(const std::string& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+  QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (!utf8.hasError()) return text;
+  return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 std::string ToBytes(const QString& text) {

@@ -15,18 +15,24 @@ inline constexpr const char* kEmptyBlockName = "Empty";
 // becomes the empty item. In the order the file system lists them. A picture whose name holds a
 // control character (a line feed, a carriage return, byte 26...) is refused: its name would
 // break the lines of the level file and of the map.
+// The items keep the bytes of the file names, whatever their encoding, so that a block record,
+// its picture and its template all use the same bytes.
 struct PaletteScan {
-  QStringList items;
+  std::vector<std::string> items;    // block names; "" for the empty item
   std::vector<std::string> refused;  // file names, each control character shown as "?"
 };
 PaletteScan ScanPaletteItems(const std::string& folder);
 
-// The palette order: alphabetical without regard to case (so the empty item comes first), names
-// equal but for case by their exact text, then in their original order.
-void SortPaletteItems(QStringList& items);
+// The palette order: alphabetical by the shown names without regard to case (so the empty item
+// comes first), names equal but for case by their exact text, then in their original order.
+void SortPaletteItems(std::vector<std::string>& items);
 
 // The picture file of a palette item: the empty item is "Empty.bmp".
-std::string ItemPictureFileName(const QString& itemText);
+std::string ItemPictureFileName(const std::string& item);
+
+// A name as the palette and the label show it: UTF-8 where its bytes are UTF-8, else each byte
+// its Latin-1 character (a name written on an older system, "For\xEAt" showing "Forêt").
+QString DisplayName(const std::string& bytes);
 
 // Texts of names and paths: the bytes of the file system's names, in the program's strings.
 std::string ToBytes(const QString& text);

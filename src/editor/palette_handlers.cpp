@@ -7,9 +7,8 @@
 namespace cw::editor {
 
 void Editor::ListBox1Click() {
-  const QString text = SelectedItemText();
-  toolBox_->SetLabel1Caption(text);
-  DrawPreview(LoadPicture(ItemPictureFileName(text)));
+  toolBox_->SetLabel1Caption(SelectedItemText());
+  DrawPreview(LoadPicture(ItemPictureFileName(SelectedItemName())));
   // Each box that was checked changes state and previews again with the boxes left checked.
   SetOrientationBox(OrientationBox::kXFlip, false);
   SetOrientationBox(OrientationBox::kYFlip, false);
@@ -18,7 +17,7 @@ void Editor::ListBox1Click() {
 
 void Editor::CheckBoxClick() {
   const std::int32_t flags = CurrentOrientation();
-  QImage picture = LoadPicture(ItemPictureFileName(SelectedItemText()));
+  QImage picture = LoadPicture(ItemPictureFileName(SelectedItemName()));
   OrientPicture(picture, flags);
   DrawPreview(picture);
 }

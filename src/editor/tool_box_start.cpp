@@ -32,7 +32,10 @@ void Editor::ConstructToolBox() {
     }
   }
   SortPaletteItems(scan.items);
-  toolBox_->SetPaletteItems(scan.items);
+  palette_ = std::move(scan.items);
+  QStringList shown;
+  for (const std::string& item : palette_) shown.append(DisplayName(item));
+  toolBox_->SetPaletteItems(shown);
   DrawPreview(LoadPicture(PictureFileName(kEmptyBlockName)));
 
   state_.drag.LinkDragActive = false;

@@ -2,6 +2,8 @@
 
 #include <QPalette>
 #include <QPlainTextEdit>
+#include <QShortcut>
+#include <QWindow>
 
 namespace cw::forms {
 
@@ -13,9 +15,14 @@ constexpr QSize kInsideSize(362, 163);
 }  // namespace
 
 TForm3::TForm3(QWidget* parent)
-    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
+    // A fixed dialog frame: a title bar with a close button and nothing else.
+    : QWidget(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
   setWindowTitle(QString());
+  // Escape closes it, with or without a window manager.
+  auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  close->setContext(Qt::WindowShortcut);
+  connect(close, &QShortcut::activated, this, &QWidget::close);
   // Closing the floor view ends the program even while this box is still open.
   setAttribute(Qt::WA_QuitOnClose, false);
   move(kPosition);
@@ -42,6 +49,12 @@ TForm3::TForm3(QWidget* parent)
   small.setPixelSize(11);
   Memo1->setFont(small);
   Memo1->setPlainText(CreditLines().join(QLatin1Char('\n')));
+}
+
+void TForm3::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // The window system would show the program's name for an empty title: a blank shows nothing.
+  if (windowHandle() != nullptr) windowHandle()->setTitle(QStringLiteral(" "));
 }
 
 QStringList TForm3::CreditLines() {

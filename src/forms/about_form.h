@@ -18,6 +18,9 @@ class TForm3 : public QWidget {
 
   // The eleven lines of Memo1.
   static QStringList CreditLines();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace cw::forms

@@ -26,6 +26,14 @@ class CanvasImage : public QWidget {
   // Repaints the control and tells the observers that the surface changed.
   void CanvasChanged();
 
+  // Shows the surface enlarged by a whole factor, each pixel a square of factor by factor screen
+  // pixels; the surface itself stays as it is. The control takes the enlarged size.
+  void SetZoom(int factor);
+  int Zoom() const { return zoom_; }
+  // The surface pixel under a point of the control: the point divided by the factor, rounded
+  // down, so points left of or above the control give negative pixels.
+  QPoint SurfacePoint(QPoint controlPoint) const;
+
  signals:
   void changed();
 
@@ -34,6 +42,7 @@ class CanvasImage : public QWidget {
 
  private:
   QImage canvas_;
+  int zoom_ = 1;
 };
 
 }  // namespace cw::forms

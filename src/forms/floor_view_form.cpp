@@ -4,7 +4,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QVBoxLayout>
+#include <QWheelEvent>
+#include <algorithm>
 
 #include "editor/editor.h"
 #include "forms/editor_shortcuts.h"
@@ -19,8 +23,8 @@ constexpr QSize kInsideSize(456, 372);
 constexpr int kLayoutCanvasSide = 1024;
 
 // The floor canvas: every press, move and release goes to the editor in canvas pixels, whatever
-// the scroll position. While a button is held the canvas keeps the mouse, so moves and the
-// release arrive even outside it.
+// the scroll position and the zoom. While a button is held the canvas keeps the mouse, so moves and
+// the release arrive even outside it.
 class FloorImage : public CanvasImage {
  public:
   FloorImage(editor::Editor& editor, QWidget* parent) : CanvasImage(parent), editor_(editor) {
@@ -32,20 +36,21 @@ class FloorImage : public CanvasImage {
   // A second press in quick succession is a press like any other.
   void mouseDoubleClickEvent(QMouseEvent* event) override { ForwardPress(event); }
   void mouseMoveEvent(QMouseEvent* event) override {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = SurfacePoint(event->position().toPoint());
     const auto modifiers = event->modifiers();
     editor_.RunHandler([&] { editor_.FloorMouseMove(modifiers, at.x(), at.y()); });
   }
   void mouseReleaseEvent(QMouseEvent* event) override {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = SurfacePoint(event->position().toPoint());
     const auto button = event->button();
     const auto modifiers = event->modifiers();
     editor_.RunHandler([&] { editor_.FloorMouseUp(button, modifiers, at.x(), at.y()); });
   }
 
  private:
+  // Positions go to the editor in canvas pixels, whatever the zoom.
   void ForwardPress(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = SurfacePoint(event->position().toPoint());
     const auto button = event->button();
     const auto modifiers = event->modifiers();
     editor_.RunHandler([&] { editor_.FloorMouseDown(button, modifiers, at.x(), at.y()); });
@@ -76,6 +81,16 @@ TForm2::TForm2(editor::Editor& editor, QWidget* parent) : QWidget(parent), edito
   ScrollArea->viewport()->installEventFilter(this);
   setFocusProxy(ScrollArea);
   InstallEditorShortcuts(*this, editor);
+  // The zoom, for screens of many pixels: Ctrl++, Ctrl+-, Ctrl+0 and Ctrl with the wheel.
+  const auto bind = [this](QKeySequence keys, auto zoom) {
+    auto* shortcut = new QShortcut(keys, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, zoom);
+  };
+  bind(QKeySequence(Qt::CTRL | Qt::Key_Plus), [this] { ZoomBy(1); });
+  bind(QKeySequence(Qt::CTRL | Qt::Key_Equal), [this] { ZoomBy(1); });
+  bind(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { ZoomBy(-1); });
+  bind(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ZoomBy(1 - Image1->Zoom()); });
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -102,7 +117,37 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
   ForwardKey(event);
 }
 
+void TForm2::SetZoom(int factor, QPoint viewportAnchor) {
+  factor = std::clamp(factor, 1, kMaxZoom);
+  const int old = Image1->Zoom();
+  if (factor == old) return;
+  // The canvas point under the anchor stays under it.
+  QScrollBar* horizontal = ScrollArea->horizontalScrollBar();
+  QScrollBar* vertical = ScrollArea->verticalScrollBar();
+  const QPointF canvasPoint =
+      QPointF(horizontal->value() + viewportAnchor.x(), vertical->value() + viewportAnchor.y()) /
+      old;
+  Image1->SetZoom(factor);
+  horizontal->setValue(static_cast<int>(canvasPoint.x() * factor) - viewportAnchor.x());
+  vertical->setValue(static_cast<int>(canvasPoint.y() * factor) - viewportAnchor.y());
+}
+
+void TForm2::ZoomBy(int steps) {
+  const QRect viewport = ScrollArea->viewport()->rect();
+  SetZoom(Image1->Zoom() + steps, viewport.center());
+}
+
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Wheel && watched == ScrollArea->viewport()) {
+    auto* wheel = static_cast<QWheelEvent*>(event);
+    if (wheel->modifiers() & Qt::ControlModifier) {
+      const int delta = wheel->angleDelta().y();
+      if (delta != 0) {
+        SetZoom(Image1->Zoom() + (delta > 0 ? 1 : -1), wheel->position().toPoint());
+      }
+      return true;
+    }
+  }
   if (event->type() == QEvent::KeyPress) {
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown) {

@@ -32,6 +32,12 @@ class TForm2 : public QWidget, public editor::FloorViewWindow {
   CanvasImage* Image1 = nullptr;
   QScrollArea* ScrollArea = nullptr;
 
+  // The zoom of the floor canvas, 1 to 4 times; the canvas point under the anchor (a point of
+  // the scroll area's viewport) stays where it is. It lasts until the program ends.
+  static constexpr int kMaxZoom = 4;
+  void SetZoom(int factor, QPoint viewportAnchor);
+  void ZoomBy(int steps);
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   // Closing the floor view ends the program, once unsaved changes were saved or let go.

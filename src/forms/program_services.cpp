@@ -2,21 +2,50 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QTreeView>
 #include <cstdio>
 
 #include "compiler/post_build.h"
+#include "forms/floor_view_form.h"
 
 namespace cw::forms {
 
 namespace {
 
+// The floor view, over which the program's dialogs open.
+QWidget* FloorView() {
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (qobject_cast<TForm2*>(window) != nullptr && window->isVisible()) return window;
+  }
+  return QApplication::activeWindow();
+}
+
 std::optional<QString> ChooseFileWithDialog(const editor::FileDialogRequest& request) {
-  QFileDialog dialog(QApplication::activeWindow(), QString(), request.initialFolder,
-                     request.filter);
+  QWidget* floorView = FloorView();
+  QFileDialog dialog(floorView, QString(), request.initialFolder, request.filter);
+  // Wide enough for whole names and dates, centred on the floor view, and above the tool box,
+  // which stays on top of the other windows.
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+  dialog.setViewMode(QFileDialog::Detail);
+  dialog.resize(760, 460);
+  if (auto* files = dialog.findChild<QTreeView*>()) {
+    QHeaderView* header = files->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int column = 1; column < header->count(); ++column)
+      header->setSectionResizeMode(column, QHeaderView::ResizeToContents);
+  }
+  if (floorView != nullptr) {
+    QRect place(QPoint(), dialog.size());
+    place.moveCenter(floorView->frameGeometry().center());
+    dialog.move(place.topLeft());
+  }
   const bool opening = request.kind == editor::FileDialogRequest::Kind::kOpen;
   dialog.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   // The open dialog also takes a name that does not exist: it starts a new level.
@@ -30,8 +59,16 @@ std::optional<QString> ChooseFileWithDialog(const editor::FileDialogRequest& req
   return chosen.first();
 }
 
+// A message box over the floor view and above the tool box, which stays on top of the others.
+void OnTop(QMessageBox& box) {
+  box.setWindowFlag(Qt::WindowStaysOnTopHint);
+}
+
 void ShowErrorBox(const QString& message) {
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), message);
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), message, QMessageBox::Ok,
+                  FloorView());
+  OnTop(box);
+  box.exec();
 }
 
 void WarnOnStandardError(const std::string& message) {
@@ -42,8 +79,9 @@ editor::SaveAnswer AskToSave(const QString& documentName) {
   QMessageBox box(
       QMessageBox::Warning, QApplication::applicationName(),
       QStringLiteral("The level \"%1\" has changes that were not saved.").arg(documentName),
-      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QApplication::activeWindow());
+      QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, FloorView());
   box.setInformativeText(QStringLiteral("Save them first?"));
+  OnTop(box);
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
     case QMessageBox::Save:
@@ -60,9 +98,10 @@ editor::RestoreAnswer AskToRestore(const QString& documentName, const QDateTime&
                   QStringLiteral("The editor last working in this folder did not end cleanly. "
                                  "It left the level \"%1\", as it was at %2.")
                       .arg(documentName, lastChanged.toString(Qt::ISODate)),
-                  QMessageBox::NoButton, QApplication::activeWindow());
+                  QMessageBox::NoButton, FloorView());
   QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
   box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+  OnTop(box);
   box.setDefaultButton(restore);
   box.exec();
   return box.clickedButton() == restore ? editor::RestoreAnswer::kRestore
@@ -73,6 +112,14 @@ void RunWhenTheEventIsOver(std::function<void()> work) {
   QTimer::singleShot(0, QCoreApplication::instance(), std::move(work));
 }
 
+void ShowBusyCursor(bool busy) {
+  if (busy) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QGuiApplication::restoreOverrideCursor();
+  }
+}
+
 QString RecoveryFolder() {
   const QString data = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
   return data.isEmpty() ? QString() : data + QStringLiteral("/recovery");
@@ -81,9 +128,9 @@ QString RecoveryFolder() {
 }  // namespace
 
 editor::EditorServices ProgramServices() {
-  return {ChooseFileWithDialog,  ShowErrorBox,    compiler::RunPostBuild,
-          WarnOnStandardError,   AskToSave,       AskToRestore,
-          RunWhenTheEventIsOver, RecoveryFolder()};
+  return {ChooseFileWithDialog,  ShowErrorBox,   compiler::RunPostBuild,
+          WarnOnStandardError,   AskToSave,      AskToRestore,
+          RunWhenTheEventIsOver, ShowBusyCursor, RecoveryFolder()};
 }
 
 }  // namespace cw::forms

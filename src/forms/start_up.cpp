@@ -1,6 +1,7 @@
 #include "forms/start_up.h"
 
 #include <QApplication>
+#include <QShortcut>
 #include <QTimer>
 #include <exception>
 
@@ -14,6 +15,15 @@ std::optional<EditorWindows> OpenWindows(editor::Editor& editor) {
   windows.floorView->show();
   windows.toolBox = std::make_unique<TForm1>(editor, windows.floorView.get());
   windows.toolBox->show();
+  // Closing the tool box only hides it; F2 in the floor view brings it back.
+  auto* showToolBox = new QShortcut(QKeySequence(Qt::Key_F2), windows.floorView.get());
+  showToolBox->setContext(Qt::WindowShortcut);
+  QObject::connect(showToolBox, &QShortcut::activated, windows.toolBox.get(),
+                   [toolBox = windows.toolBox.get()] {
+                     toolBox->show();
+                     toolBox->raise();
+                     toolBox->activateWindow();
+                   });
   try {
     editor.AttachWindows(*windows.floorView, *windows.toolBox);
     editor.ConstructToolBox();

@@ -6,10 +6,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QSpinBox>
 
 #include "editor/editor.h"
-#include "forms/editor_shortcuts.h"
 
 namespace cw::forms {
 
@@ -77,15 +75,12 @@ TForm1::TForm1(editor::Editor& editor, QWidget* floorView)
   RecoveryWarning->setStyleSheet(QStringLiteral("color: #b00000;"));
   RecoveryWarning->hide();
 
-  UpDown1 = Place(new QSpinBox(this), 108, 328, 25, 41, "UpDown1");
+  // Two arrow buttons filling the control; the position is shown in the floor view's title.
+  UpDown1 = Place(new UpDownControl(this), 108, 328, 25, 41, "UpDown1");
   UpDown1->setRange(-8, 7);
   UpDown1->setValue(0);
-  UpDown1->setWrapping(false);
-  // An up-down control: two arrow buttons filling the control, the position shown elsewhere.
-  UpDown1->setAlignment(Qt::AlignCenter);
 
   ConnectEvents(editor);
-  InstallEditorShortcuts(*this, editor);
 }
 
 int TForm1::FloorSelectorPosition() const {
@@ -176,7 +171,7 @@ void TForm1::ConnectEvents(editor::Editor& editor) {
   for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3})
     connect(box, &QCheckBox::toggled, this, forward(&editor::Editor::CheckBoxClick));
   connect(Links, &QCheckBox::toggled, this, forward(&editor::Editor::LinksClick));
-  connect(UpDown1, &QSpinBox::valueChanged, this, forward(&editor::Editor::UpDown1Click));
+  connect(UpDown1, &UpDownControl::valueChanged, this, forward(&editor::Editor::UpDown1Click));
 }
 
 }  // namespace cw::forms

@@ -4,13 +4,13 @@
 
 #include "editor/editor_windows.h"
 #include "forms/canvas_image.h"
+#include "forms/up_down_control.h"
 
 class QCheckBox;
 class QFrame;
 class QLabel;
 class QListWidget;
 class QPushButton;
-class QSpinBox;
 
 namespace cw::editor {
 class Editor;
@@ -55,7 +55,7 @@ class TForm1 : public QWidget, public editor::ToolBoxWindow {
   QCheckBox* CheckBox3 = nullptr;     // "Rotate"
   CanvasImage* Image1 = nullptr;      // the preview, 32 by 32
   QLabel* RecoveryWarning = nullptr;  // under the preview, shown when no recovery file is kept
-  QSpinBox* UpDown1 = nullptr;        // the floor selector, -8 to 7
+  UpDownControl* UpDown1 = nullptr;   // the floor selector, -8 to 7
 
   // Sets the label's text; the label is as wide as its text, centred on it, 13 pixels high.
   void SetLabel1Caption(const QString& text) override;

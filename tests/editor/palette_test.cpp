@@ -12,12 +12,19 @@ namespace {
 using cw::testing::TempDir;
 using cw::testing::WriteFileBytes;
 
+// The palette of a folder as the list shows it.
+QStringList ShownItemsOf(const std::string& folder) {
+  std::vector<std::string> items = ScanPaletteItems(folder).items;
+  SortPaletteItems(items);
+  QStringList shown;
+  for (const std::string& item : items) shown.append(DisplayName(item));
+  return shown;
+}
+
 QStringList SortedItemsOf(std::initializer_list<const char*> files) {
   TempDir folder;
   for (const char* file : files) WriteFileBytes(folder.path() / file, "x");
-  QStringList items = ScanPaletteItems(folder.path().string()).items;
-  SortPaletteItems(items);
-  return items;
+  return ShownItemsOf(folder.path().string());
 }
 
 TEST(Palette, ItemsAreThePictureNamesSortedWithoutRegardToCase) {
@@ -51,15 +58,13 @@ TEST(Palette, FoldersAndBrokenLinksAreNotPictures) {
   std::filesystem::create_symlink(folder.path() / "missing", folder.path() / "Gone.bmp");
   WriteFileBytes(folder.path() / "Wall.bmp", "x");
   std::filesystem::create_symlink(folder.path() / "Wall.bmp", folder.path() / "Door.bmp");
-  QStringList items = ScanPaletteItems(folder.path().string()).items;
-  SortPaletteItems(items);
-  EXPECT_EQ(items, QStringList({"Door", "Wall"}));
+  EXPECT_EQ(ShownItemsOf(folder.path().string()), QStringList({"Door", "Wall"}));
 }
 
 TEST(Palette, TheEmptyItemStandsForTheEmptyPicture) {
   EXPECT_EQ(ItemPictureFileName(""), "Empty.bmp");
   EXPECT_EQ(ItemPictureFileName("Wall"), "Wall.bmp");
-  EXPECT_EQ(ItemPictureFileName(QString::fromUtf8("Tür")), "Tür.bmp");
+  EXPECT_EQ(ItemPictureFileName("Tür"), "Tür.bmp");
 }
 
 }  // namespace

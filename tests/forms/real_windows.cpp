@@ -5,7 +5,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QSpinBox>
 #include <QTest>
 
 namespace cw::testing {

@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSpinBox>
 #include <QTimer>
 
 #include "gui_support/editor_test.h"

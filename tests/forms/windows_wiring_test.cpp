@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QSpinBox>
 #include <QTest>
 
 #include "forms/floor_view_form.h"
@@ -59,7 +58,7 @@ TEST(WindowsWiring, ThePaletteIsChosenWithTheMouseAndTheKeyboard) {
 
 TEST(WindowsWiring, SelectorArrowsRedrawOnlyOnARealChange) {
   Session session;
-  QSpinBox& selector = *session.ToolBox().UpDown1;
+  forms::UpDownControl& selector = *session.ToolBox().UpDown1;
   selector.stepBy(1);
   EXPECT_EQ(session.FloorCaption(), "  Floor 1    NoName");
   selector.setValue(7);
