@@ -35,6 +35,8 @@ cw::document::Level StressLevel() {
   return level;
 }
 
+// One iteration is an undo and a redo, each showing the full floor 0 again: half its time is
+// one step's.
 void BM_UndoThenRedoOfAPlacement(benchmark::State& state) {
   BenchSession session(16);
   if (!session.Started()) {

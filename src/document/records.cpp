@@ -54,6 +54,11 @@ bool FloorFilter::Holds(std::string_view record) const {
     return record.starts_with(text_) &&
            (record.size() == text_.size() || !isDigit(record[text_.size()]));
   }
+  // A lone 0, or -0, is the floor 0.
+  if (record.size() > digits && record[digits] == '0' &&
+      (record.size() == digits + 1 || !isDigit(record[digits + 1]))) {
+    return floor_ == 0;
+  }
   const std::optional<std::int32_t> floor = ParseFloor(record);
   return floor && *floor == floor_;
 }
