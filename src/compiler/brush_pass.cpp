@@ -8,10 +8,11 @@
 namespace cw::compiler {
 
 void WriteBrushPass(platform::LineSink& out, BuildState& state) {
+  state.Trace(out, MapLineSource::kWorld);
   out.WriteLine("{");
   out.WriteLine("\"classname\" \"worldspawn\"");
   std::string line;
-  ForEachBlock(out, state, [&](const document::BlockRecord& record, const BlockTemplate& block) {
+  ForEachBlock(out, state, MapLineSource::kBlockBrushes, [&](const document::BlockRecord& record, const BlockTemplate& block) {
     for (const TemplateLine& templateLine : block.worldspawn) {
       if (templateLine.face) {
         line.clear();
@@ -22,6 +23,7 @@ void WriteBrushPass(platform::LineSink& out, BuildState& state) {
       }
     }
   });
+  state.Trace(out, MapLineSource::kWorld);
   out.WriteLine("}");
 }
 

@@ -13,7 +13,7 @@ void WriteEntityPass(platform::LineSink& out, BuildState& state) {
     return state.links.TakeLinkFrom(start);
   };
   std::string line;
-  ForEachBlock(out, state, [&](const document::BlockRecord& record, const BlockTemplate& block) {
+  ForEachBlock(out, state, MapLineSource::kBlockEntities, [&](const document::BlockRecord& record, const BlockTemplate& block) {
     for (const TemplateLine& templateLine : block.entities) {
       if (templateLine.face) {
         line.clear();

@@ -45,9 +45,10 @@ std::vector<std::string> CheckLevel(BuildState& state) {
 }  // namespace
 
 std::vector<std::string> CompileMap(const document::Level& level, const PlacementSettings& settings,
-                                    TemplateSource& templates, platform::LineSink& out) {
+                                    TemplateSource& templates, platform::LineSink& out,
+                                    MapTrace* trace) {
   TemplateLibrary library(templates);
-  BuildState state(level, settings, library);
+  BuildState state(level, settings, library, trace);
   std::vector<std::string> warnings = CheckLevel(state);
   WriteBrushPass(out, state);
   WriteEntityPass(out, state);
