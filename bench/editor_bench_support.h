@@ -72,7 +72,8 @@ class BenchSession {
     return {[this](const cw::editor::FileDialogRequest&) { return answer_; },
             [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); },
             [](const std::string&) { return false; },
-            [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); }};
+            [](const std::string& message) { std::fprintf(stderr, "%s\n", message.c_str()); },
+            {}};
   }
 
   PictureFolder folder_;

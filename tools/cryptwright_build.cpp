@@ -18,7 +18,8 @@ namespace {
 constexpr const char* kProgram = "cryptwright-build";
 
 constexpr const char* kHelp =
-    "Usage: cryptwright-build LEVEL OUTPUT [--post-build [--wait]]\n"
+    "Usage: cryptwright-build LEVEL OUTPUT [--post-build]\n"
+    "       cryptwright-build LEVEL OUTPUT --post-build --wait\n"
     "       cryptwright-build --check LEVEL\n"
     "\n"
     "Compiles the level file LEVEL (.pwl) into the Quake map file OUTPUT (.map), exactly as\n"

@@ -25,6 +25,7 @@ struct BuildServices {
 struct BuildOutcome {
   platform::IoResult result;          // failure: the level could not be read or the map written
   std::vector<std::string> warnings;  // missing templates, records that do not parse
+  std::vector<MapLineOrigin> warningRecords;  // the record of each warning, in the same order
   bool postBuildStarted = false;
 };
 

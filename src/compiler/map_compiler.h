@@ -11,6 +11,19 @@
 
 namespace cw::compiler {
 
+// A warning of the compiler and the record it is about: a block record (as kBlockBrushes) or a
+// link record (as kLinkRelay).
+struct CompileWarning {
+  std::string text;
+  MapLineOrigin record;
+};
+
+// CompileMap with each warning's record.
+std::vector<CompileWarning> CompileMapWithWarnings(const document::Level& level,
+                                                   const PlacementSettings& settings,
+                                                   TemplateSource& templates,
+                                                   platform::LineSink& out, MapTrace* trace);
+
 // Compiles the level into map lines: the brush pass, the entity pass and the relay pass, in that
 // order. Returns the warnings, in level order: block records that do not parse, block templates
 // that are missing (once per block name) and link records that do not parse. The level is only

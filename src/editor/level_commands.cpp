@@ -44,6 +44,7 @@ void Editor::Button4Click() {
       state_.level.LinkList = std::move(loaded.level.LinkList);
       RedrawFloor();
       if (LinkModeOn()) DrawFloorLinks();
+      DrawLeakOverlay();
       ToggleMarkerOnFloor();
       floorView_->BringToFront();
     }

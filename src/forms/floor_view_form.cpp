@@ -85,6 +85,10 @@ void TForm2::BringToFront() {
   activateWindow();
 }
 
+void TForm2::ScrollToShow(int left, int top, int width, int height) {
+  ScrollArea->ensureVisible(left + width / 2, top + height / 2, width / 2 + 48, height / 2 + 48);
+}
+
 void TForm2::keyPressEvent(QKeyEvent* event) {
   ForwardKey(event);
 }

@@ -38,7 +38,8 @@ void WarnOnStandardError(const std::string& message) {
 }  // namespace
 
 editor::EditorServices ProgramServices() {
-  return {ChooseFileWithDialog, ShowErrorBox, compiler::RunPostBuild, WarnOnStandardError};
+  return {ChooseFileWithDialog, ShowErrorBox, compiler::RunPostBuild, WarnOnStandardError,
+          compiler::StartWatchedPostBuild};
 }
 
 }  // namespace cw::forms

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "editor/editor.h"
+#include "forms/compile_loop_wiring.h"
 
 namespace cw::forms {
 
@@ -13,6 +14,8 @@ std::optional<EditorWindows> OpenWindows(editor::Editor& editor) {
   windows.floorView->show();
   windows.toolBox = std::make_unique<TForm1>(editor, windows.floorView.get());
   windows.toolBox->show();
+  windows.compileLog = std::make_unique<TCompileLog>(editor, windows.floorView.get());
+  WireCompileLoop(editor, *windows.toolBox, *windows.toolBox->Button6, *windows.floorView);
   try {
     editor.AttachWindows(*windows.floorView, *windows.toolBox);
     editor.ConstructToolBox();
