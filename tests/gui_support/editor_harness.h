@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QStringList>
 #include <Qt>
+#include <chrono>
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -104,6 +105,12 @@ class EditorHarness {
   QStringList& Errors() { return errors_; }
   const std::vector<std::string>& PostBuilds() const { return postBuilds_; }
   const std::vector<std::string>& Warnings() const { return warnings_; }
+  // From now on Build starts the real post-build batch of the folder with its output watched,
+  // still recording the map path.
+  void WatchPostBuild() { watchPostBuild_ = true; }
+  // Runs the event loop until no batch is watched any more; false if it still runs after the
+  // timeout.
+  bool WaitForBatch(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
  private:
   editor::EditorServices RecordingServices();
@@ -115,6 +122,7 @@ class EditorHarness {
   QStringList errors_;
   std::vector<std::string> postBuilds_;
   std::vector<std::string> warnings_;
+  bool watchPostBuild_ = false;
   std::unique_ptr<editor::Editor> editor_;
   std::unique_ptr<HarnessWindows> windows_;
   bool open_ = false;
