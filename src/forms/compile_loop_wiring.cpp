@@ -8,18 +8,19 @@
 
 namespace cw::forms {
 
-void WireCompileLoop(editor::Editor& editor, QWidget& toolBox, QPushButton& buildButton,
-                     QWidget& floorView) {
+void WireCompileLoop(editor::Editor& editor, QPushButton& buildButton, QWidget& floorView) {
   auto check = [&editor] { editor.RunHandler([&] { editor.CheckClick(); }); };
   auto showLog = [&editor] { editor.RunHandler([&] { editor.ShowCompileLog(); }); };
-  for (QWidget* window : {&toolBox, &floorView}) {
-    auto* checkKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), window);
-    checkKey->setObjectName(QStringLiteral("CheckShortcut"));
-    QObject::connect(checkKey, &QShortcut::activated, window, check);
-    auto* logKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), window);
-    logKey->setObjectName(QStringLiteral("LogShortcut"));
-    QObject::connect(logKey, &QShortcut::activated, window, showLog);
-  }
+  // One shortcut of each for the whole program: it works in the tool box, the floor view and the
+  // log window alike (one per window would make the keys ambiguous between them).
+  auto* checkKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), &floorView);
+  checkKey->setObjectName(QStringLiteral("CheckShortcut"));
+  checkKey->setContext(Qt::ApplicationShortcut);
+  QObject::connect(checkKey, &QShortcut::activated, &floorView, check);
+  auto* logKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_L), &floorView);
+  logKey->setObjectName(QStringLiteral("LogShortcut"));
+  logKey->setContext(Qt::ApplicationShortcut);
+  QObject::connect(logKey, &QShortcut::activated, &floorView, showLog);
   auto* menu = new QMenu(&buildButton);
   menu->setObjectName(QStringLiteral("BuildMenu"));
   QAction* checkAction = menu->addAction(QStringLiteral("Check"));

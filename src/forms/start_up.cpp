@@ -15,7 +15,7 @@ std::optional<EditorWindows> OpenWindows(editor::Editor& editor) {
   windows.toolBox = std::make_unique<TForm1>(editor, windows.floorView.get());
   windows.toolBox->show();
   windows.compileLog = std::make_unique<TCompileLog>(editor, windows.floorView.get());
-  WireCompileLoop(editor, *windows.toolBox, *windows.toolBox->Button6, *windows.floorView);
+  WireCompileLoop(editor, *windows.toolBox->Button6, *windows.floorView);
   try {
     editor.AttachWindows(*windows.floorView, *windows.toolBox);
     editor.ConstructToolBox();
