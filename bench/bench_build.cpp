@@ -20,9 +20,9 @@
 
 #include "compiler/build.h"
 #include "compiler/level_check.h"
-#include "settings/settings.h"
 #include "document/level.h"
 #include "document/level_file.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -153,8 +153,8 @@ void BM_CheckStressLevel(benchmark::State& state) {
   std::size_t findings = 0;
   for (auto _ : state) {
     cw::compiler::FileTemplateSource templates;
-    const cw::compiler::CheckReport report =
-        cw::compiler::CheckLevel(folder.level, settings, templates, cw::compiler::PictureFileExists);
+    const cw::compiler::CheckReport report = cw::compiler::CheckLevel(
+        folder.level, settings, templates, cw::compiler::PictureFileExists);
     findings = report.findings.size();
     benchmark::DoNotOptimize(findings);
   }
@@ -168,9 +168,8 @@ void BM_BuildStressLevelTraced(benchmark::State& state) {
   const std::string map = (folder.path / "stress.map").string();
   for (auto _ : state) {
     cw::compiler::MapTrace trace;
-    const cw::compiler::BuildOutcome outcome =
-        cw::compiler::RunBuild(folder.level, {}, map, {.templates = nullptr, .startPostBuild = {},
-                                                       .trace = &trace});
+    const cw::compiler::BuildOutcome outcome = cw::compiler::RunBuild(
+        folder.level, {}, map, {.templates = nullptr, .startPostBuild = {}, .trace = &trace});
     if (!outcome.result) state.SkipWithError(outcome.result.error.c_str());
   }
 }

@@ -11,6 +11,7 @@
 #include "compiler/level_check.h"
 #include "compiler/post_build.h"
 #include "document/level_file.h"
+#include "platform/number_format.h"
 #include "settings/settings.h"
 
 namespace {
@@ -100,7 +101,7 @@ int WaitForPostBuild(cw::platform::WatchedProcess& process) {
       return exit.value;
     case cw::platform::ProcessExit::Kind::kSignalled:
       PrintError(std::string(cw::compiler::kPostBuildBatchName) + " was ended by signal " +
-                 std::to_string(exit.value));
+                 cw::platform::DecimalText(exit.value));
       return 128 + exit.value;
     case cw::platform::ProcessExit::Kind::kUnknown:
       break;

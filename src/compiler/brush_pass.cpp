@@ -12,7 +12,8 @@ void WriteBrushPass(platform::LineSink& out, BuildState& state) {
   out.WriteLine("{");
   out.WriteLine("\"classname\" \"worldspawn\"");
   std::string line;
-  ForEachBlock(out, state, MapLineSource::kBlockBrushes, [&](const document::BlockRecord& record, const BlockTemplate& block) {
+  state.blockSource = MapLineSource::kBlockBrushes;
+  ForEachBlock(out, state, [&](const document::BlockRecord& record, const BlockTemplate& block) {
     for (const TemplateLine& templateLine : block.worldspawn) {
       if (templateLine.face) {
         line.clear();

@@ -13,7 +13,10 @@ namespace cw::compiler {
 struct BuildState {
   BuildState(const document::Level& level, const PlacementSettings& settings,
              TemplateLibrary& templates, MapTrace* trace = nullptr)
-      : level(level), settings(settings), templates(templates), links(level.LinkList),
+      : level(level),
+        settings(settings),
+        templates(templates),
+        links(level.LinkList),
         trace(trace) {}
 
   // Notes that the next line of `out` is the first one from `origin`, when a trace is kept.
@@ -27,6 +30,8 @@ struct BuildState {
   TemplateLibrary& templates;
   LinkUsage links;
   MapTrace* trace;  // none: no trace is kept
+  // What the block walk of the pass that runs writes: brushes or entities.
+  MapLineSource blockSource = MapLineSource::kBlockBrushes;
 };
 
 }  // namespace cw::compiler

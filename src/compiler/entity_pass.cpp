@@ -13,7 +13,8 @@ void WriteEntityPass(platform::LineSink& out, BuildState& state) {
     return state.links.TakeLinkFrom(start);
   };
   std::string line;
-  ForEachBlock(out, state, MapLineSource::kBlockEntities, [&](const document::BlockRecord& record, const BlockTemplate& block) {
+  state.blockSource = MapLineSource::kBlockEntities;
+  ForEachBlock(out, state, [&](const document::BlockRecord& record, const BlockTemplate& block) {
     for (const TemplateLine& templateLine : block.entities) {
       if (templateLine.face) {
         line.clear();

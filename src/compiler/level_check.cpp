@@ -226,13 +226,21 @@ class Checker {
     for (const GameLimit& limit : limits) {
       std::uint64_t count = 0;
       switch (limit.item) {
-        case BudgetItem::kBrushes: count = totals_.brushes; break;
-        case BudgetItem::kModels: count = totals_.models; break;
-        case BudgetItem::kEntities: count = totals_.entities; break;
-        case BudgetItem::kFaces: count = totals_.faces; break;
+        case BudgetItem::kBrushes:
+          count = totals_.brushes;
+          break;
+        case BudgetItem::kModels:
+          count = totals_.models;
+          break;
+        case BudgetItem::kEntities:
+          count = totals_.entities;
+          break;
+        case BudgetItem::kFaces:
+          count = totals_.faces;
+          break;
         case BudgetItem::kPlanes:
-          count = planes_.Count() *
-                  (settings_.game.target == settings::TargetGame::kQuake2 ? 2 : 1);
+          count =
+              planes_.Count() * (settings_.game.target == settings::TargetGame::kQuake2 ? 2 : 1);
           break;
       }
       std::string text = game + " budget: " + std::string(limit.name) + " " +

@@ -23,16 +23,16 @@ std::vector<CompileWarning> CheckLevel(BuildState& state) {
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     const auto record = document::ParseBlockRecord(blocks[i]);
     if (!record) {
-      warnings.push_back({"block record " + platform::DecimalText(i + 1) + " " +
-                              Quoted(blocks[i]) + " does not parse; only its comment lines are written",
+      warnings.push_back({"block record " + platform::DecimalText(i + 1) + " " + Quoted(blocks[i]) +
+                              " does not parse; only its comment lines are written",
                           {MapLineSource::kBlockBrushes, i}});
       continue;
     }
     const TemplateLibrary::Entry& entry = state.templates.Get(record->name);
     if (!entry.found && missingNames.insert(record->name).second) {
-      warnings.push_back({entry.problem + "; blocks named " + Quoted(record->name) +
-                              " get no brushes or entities",
-                          {MapLineSource::kBlockBrushes, i}});
+      warnings.push_back(
+          {entry.problem + "; blocks named " + Quoted(record->name) + " get no brushes or entities",
+           {MapLineSource::kBlockBrushes, i}});
     }
   }
   for (std::size_t i = 0; i < state.links.size(); ++i) {

@@ -15,9 +15,9 @@ void MapTrace::Begin(std::size_t firstLine, MapLineOrigin origin) {
 
 std::optional<MapLineOrigin> MapTrace::OriginOf(std::size_t line) const {
   if (line == 0 || line > lineCount_) return std::nullopt;
-  const auto after = std::upper_bound(
-      runs_.begin(), runs_.end(), line,
-      [](std::size_t wanted, const auto& run) { return wanted < run.first; });
+  const auto after =
+      std::upper_bound(runs_.begin(), runs_.end(), line,
+                       [](std::size_t wanted, const auto& run) { return wanted < run.first; });
   if (after == runs_.begin()) return std::nullopt;
   return std::prev(after)->second;
 }

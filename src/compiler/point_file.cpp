@@ -46,10 +46,9 @@ std::optional<FloorViewPoint> PointOnFloorView(const PlacementSettings& settings
 std::vector<std::string> PointFilePaths(const std::string& mapPath) {
   const std::size_t slash = mapPath.find_last_of("/\\");
   const std::size_t dot = mapPath.rfind('.');
-  const std::string stem =
-      (dot != std::string::npos && (slash == std::string::npos || dot > slash))
-          ? mapPath.substr(0, dot)
-          : mapPath;
+  const std::string stem = (dot != std::string::npos && (slash == std::string::npos || dot > slash))
+                               ? mapPath.substr(0, dot)
+                               : mapPath;
   return {stem + ".pts", stem + ".lin"};
 }
 

@@ -61,7 +61,8 @@ std::optional<std::size_t> MapLineInMessage(std::string_view message) {
     std::size_t position = at + 1;
     const std::optional<std::size_t> line = LineNumberAt(message, position);
     if (!line) continue;
-    position = message.find_first_not_of("0123456789", message.find_first_of("0123456789", position));
+    position =
+        message.find_first_not_of("0123456789", message.find_first_of("0123456789", position));
     if (position < message.size() && message[position] == ']') return line;
   }
   for (std::size_t at = 0; at < message.size(); ++at) {

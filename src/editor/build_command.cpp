@@ -14,14 +14,13 @@ void Editor::Button6Click() {
   // A map file that could not be written is reported, and then nothing is handed to the
   // post-build step.
   compiler::WatchedPostBuild batch;
-  const compiler::BuildOutcome outcome = compiler::RunBuild(
-      state_.level, state_.placement, mapPath,
-      {.startPostBuild =
-           [&](const std::string& path) {
-             batch = StartPostBuild(path);
-             return batch.started;
-           },
-       .trace = &compile_.Trace()});
+  const compiler::BuildOutcome outcome = compiler::RunBuild(state_.level, state_.placement, mapPath,
+                                                            {.startPostBuild =
+                                                                 [&](const std::string& path) {
+                                                                   batch = StartPostBuild(path);
+                                                                   return batch.started;
+                                                                 },
+                                                             .trace = &compile_.Trace()});
   if (!outcome.result) ReportError(QString::fromStdString(outcome.result.error));
   EndBuildLog(outcome, check, std::move(batch));
 }

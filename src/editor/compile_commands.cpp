@@ -19,8 +19,9 @@ std::string CheckSummary(const compiler::CheckReport& report) {
     if (finding.severity == compiler::Severity::kProblem) ++problems;
     if (finding.severity == compiler::Severity::kWarning) ++warnings;
   }
-  return "Check: " + platform::DecimalText(problems) + (problems == 1 ? " problem, " : " problems, ") +
-         platform::DecimalText(warnings) + (warnings == 1 ? " warning" : " warnings");
+  return "Check: " + platform::DecimalText(problems) +
+         (problems == 1 ? " problem, " : " problems, ") + platform::DecimalText(warnings) +
+         (warnings == 1 ? " warning" : " warnings");
 }
 
 }  // namespace
@@ -63,19 +64,20 @@ void Editor::EndBuildLog(const compiler::BuildOutcome& outcome, const compiler::
   compile_.Add(LogLineKind::kNote, CheckSummary(check));
   const std::string batchName = compiler::kPostBuildBatchName;
   if (!outcome.result) {
-    compile_.Add(LogLineKind::kProblem, "the map was not written: " + outcome.result.error +
-                                            "; " + batchName + " was not started");
+    compile_.Add(LogLineKind::kProblem, "the map was not written: " + outcome.result.error + "; " +
+                                            batchName + " was not started");
     return;
   }
   compile_.MapWritten();
   compile_.Add(LogLineKind::kNote,
-               "map written: " + platform::DecimalText(static_cast<std::int64_t>(
-                                     compile_.Trace().LineCount())) +
+               "map written: " +
+                   platform::DecimalText(static_cast<std::int64_t>(compile_.Trace().LineCount())) +
                    " lines");
   if (batch.process) {
     compile_.Add(LogLineKind::kNote, batchName + " started");
     compile_.Watch(
-        std::move(batch.process), [this](const std::function<void()>& handler) { RunHandler(handler); },
+        std::move(batch.process),
+        [this](const std::function<void()>& handler) { RunHandler(handler); },
         [this] { UpDown1Click(); });
   } else if (batch.started) {
     compile_.Add(LogLineKind::kNote, batchName + " started; its output cannot be watched here");
@@ -105,7 +107,7 @@ void Editor::CompileLogLineClicked(std::size_t line) {
   state_.MarkerRow = cell.row;
   toolBox_->SetFloorSelectorPosition(cell.floor);
   UpDown1Click();
-  floorView_->BringToFront();
+  // The log keeps the focus, so that the user can go on through its lines.
   floorView_->ScrollToShow(document::kCellSize * cell.column, document::kCellSize * cell.row,
                            document::kCellSize, document::kCellSize);
 }

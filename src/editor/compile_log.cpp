@@ -17,8 +17,11 @@ void CompileLog::Add(LogLineKind kind, std::string text, std::optional<document:
   const QString time = QTime::currentTime().toString(QStringLiteral("hh:mm:ss"));
   if (lines_.size() >= kMaxLines && kind != LogLineKind::kStatus) {
     if (!cut_) {
-      lines_.push_back({time, LogLineKind::kWarning, "the log is full; further lines are left out",
-                        std::nullopt, {}});
+      lines_.push_back({time,
+                        LogLineKind::kWarning,
+                        "the log is full; further lines are left out",
+                        std::nullopt,
+                        {}});
       cut_ = true;
     }
     return;
@@ -27,9 +30,10 @@ void CompileLog::Add(LogLineKind kind, std::string text, std::optional<document:
 }
 
 QString DisplayText(const CompileLogLine& line) {
-  QString text = line.time + QStringLiteral("  ") + FromBytes(line.text);
-  if (!line.cellText.empty()) text += QStringLiteral("  [") + FromBytes(line.cellText) + ']';
-  return text;
+  // The cell comes before the tool's text, which may be long.
+  QString text = line.time + QStringLiteral("  ");
+  if (!line.cellText.empty()) text += QStringLiteral("[") + FromBytes(line.cellText) + "]  ";
+  return text + FromBytes(line.text);
 }
 
 }  // namespace cw::editor

@@ -52,8 +52,8 @@ class CompileLog {
   bool cut_ = false;
 };
 
-// The line as the log window shows it: the time, two blanks, the text and, for a line of the
-// batch that names a map line, the cell in brackets at the end.
+// The line as the log window shows it: the time, two blanks, for a line of the batch that names
+// a map line its cell in brackets and two blanks, then the text.
 QString DisplayText(const CompileLogLine& line);
 
 }  // namespace cw::editor

@@ -119,9 +119,9 @@ void CompileLoop::AddCompilerWarnings(const compiler::BuildOutcome& outcome) {
 
 void CompileLoop::AddFindings(const compiler::CheckReport& report, bool leaveOutCompilerKinds) {
   for (const compiler::Finding& finding : report.findings) {
-    if (leaveOutCompilerKinds &&
-        (finding.kind == FindingKind::kBlockDoesNotParse ||
-         finding.kind == FindingKind::kNoTemplate || finding.kind == FindingKind::kLinkDoesNotParse)) {
+    if (leaveOutCompilerKinds && (finding.kind == FindingKind::kBlockDoesNotParse ||
+                                  finding.kind == FindingKind::kNoTemplate ||
+                                  finding.kind == FindingKind::kLinkDoesNotParse)) {
       continue;
     }
     Add(KindOf(finding.severity), compiler::FindingText(finding), finding.cell);
@@ -146,8 +146,8 @@ std::optional<document::Cell> CompileLoop::CellOfMapLine(std::size_t line,
   return cell;
 }
 
-void CompileLoop::Watch(std::unique_ptr<platform::WatchedProcess> process,
-                        HandlerRunner runHandler, std::function<void()> leakFound) {
+void CompileLoop::Watch(std::unique_ptr<platform::WatchedProcess> process, HandlerRunner runHandler,
+                        std::function<void()> leakFound) {
   StopWatching();
   process_ = std::move(process);
   runHandler_ = std::move(runHandler);
@@ -155,9 +155,8 @@ void CompileLoop::Watch(std::unique_ptr<platform::WatchedProcess> process,
   // The application owns the notifier, so that it goes before the event dispatcher does.
   notifier_ = new QSocketNotifier(process_->OutputDescriptor(), QSocketNotifier::Read,
                                   QCoreApplication::instance());
-  QObject::connect(notifier_.data(), &QSocketNotifier::activated, notifier_.data(), [this] {
-    runHandler_([this] { ReadOutput(); });
-  });
+  QObject::connect(notifier_.data(), &QSocketNotifier::activated, notifier_.data(),
+                   [this] { runHandler_([this] { ReadOutput(); }); });
 }
 
 void CompileLoop::ReadOutput() {

@@ -29,7 +29,8 @@ using FileChooser = std::function<std::optional<QString>(const FileDialogRequest
 using ErrorReporter = std::function<void(const QString& message)>;
 
 // Starts the post-build batch with its output watched.
-using WatchedPostBuildStarter = std::function<compiler::WatchedPostBuild(const std::string& mapPath)>;
+using WatchedPostBuildStarter =
+    std::function<compiler::WatchedPostBuild(const std::string& mapPath)>;
 
 // Tells whoever started the program of something it skipped (standard error in the program).
 using Warner = std::function<void(const std::string& message)>;

@@ -12,9 +12,9 @@
 namespace cw::forms {
 namespace {
 
-// Below the tool box and the floor view, as wide as both.
-constexpr QPoint kPosition(190, 540);
-constexpr QSize kSize(614, 240);
+// Below the tool box and the floor view, reaching beyond them to the right for long lines.
+constexpr QPoint kPosition(190, 520);
+constexpr QSize kSize(840, 220);
 
 QColor ColourOf(editor::LogLineKind kind) {
   switch (kind) {

@@ -30,10 +30,9 @@ void WireCompileLoop(editor::Editor& editor, QPushButton& buildButton, QWidget& 
   logAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   QObject::connect(logAction, &QAction::triggered, menu, showLog);
   buildButton.setContextMenuPolicy(Qt::CustomContextMenu);
-  QObject::connect(&buildButton, &QWidget::customContextMenuRequested, menu,
-                   [menu, &buildButton](const QPoint& at) {
-                     menu->popup(buildButton.mapToGlobal(at));
-                   });
+  QObject::connect(
+      &buildButton, &QWidget::customContextMenuRequested, menu,
+      [menu, &buildButton](const QPoint& at) { menu->popup(buildButton.mapToGlobal(at)); });
 }
 
 }  // namespace cw::forms

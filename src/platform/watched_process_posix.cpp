@@ -183,7 +183,8 @@ ProcessExit WatchedProcess::Exit() {
   int record[2] = {0, 0};
   std::size_t have = 0;
   while (have < sizeof record) {
-    const ssize_t got = ::read(status_, reinterpret_cast<char*>(record) + have, sizeof record - have);
+    const ssize_t got =
+        ::read(status_, reinterpret_cast<char*>(record) + have, sizeof record - have);
     if (got < 0 && errno == EINTR) continue;
     if (got <= 0) return {};
     have += static_cast<std::size_t>(got);

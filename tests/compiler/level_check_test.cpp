@@ -44,51 +44,51 @@ TEST(LevelCheckTest, EveryFindingWithItsFloorAndCell) {
   templates.Add("Box", kBox);
   templates.Add("Plain", kPlain);
   document::Level level;
-  level.BlockList = {"0 0 0 0 Box",   "oops",        "0 1 0 0 Gone", "9 0 0 0 Box",
-                     "0 5 0 0 Box",   "0 100 2 0 Box", "0 0 0 0 Box",  "0 2 2 0 Plain",
-                     "1 2 3 junk"};
+  level.BlockList = {"0 0 0 0 Box",   "oops",        "0 1 0 0 Gone",  "9 0 0 0 Box", "0 5 0 0 Box",
+                     "0 100 2 0 Box", "0 0 0 0 Box", "0 2 2 0 Plain", "1 2 3 junk"};
   level.LinkList = {"0 0 0 0 2 2", "0 3 3 0 1 1", "0 0 0 0 9 9", "bad link"};
   const CheckReport report = CheckLevel(level, SmallGrid(), templates,
                                         [](const std::string& name) { return name != "Gone"; });
-  EXPECT_EQ(Listed(report),
-            "problem | block record 2 \"oops\" does not parse; only its comment lines are written\n"
-            "problem | floor 0, cell 1 0: no block template \"Gone.map\"; the block gets no brushes "
-            "or entities\n"
-            "problem | floor 0, cell 1 0: no picture \"Gone.bmp\"; the floor view shows it as "
-            "Unknown\n"
-            "problem | floor 9, cell 0 0: \"9 0 0 0 Box\" stands on a floor outside -8 to 7; the "
-            "editor never shows it\n"
-            "problem | floor 9, cell 0 0: the target \"kgo\" of \"Box\" has no link from this "
-            "cell; it is written unchanged\n"
-            "problem | floor 0, cell 5 0: \"0 5 0 0 Box\" stands outside the grid of 4 by 4 cells "
-            "that Ax and Ay give\n"
-            "problem | floor 0, cell 5 0: the target \"kgo\" of \"Box\" has no link from this "
-            "cell; it is written unchanged\n"
-            "problem | floor 0, cell 100 2: \"0 100 2 0 Box\" stands outside the grid of 4 by 4 "
-            "cells that Ax and Ay give\n"
-            "problem | floor 0, cell 100 2: \"0 100 2 0 Box\" has a column or row of 100 or more; "
-            "its cell number, and so its entity names, are those of another cell\n"
-            "problem | floor 0, cell 100 2: the target \"kgo\" of \"Box\" has no link from this "
-            "cell; it is written unchanged\n"
-            "problem | floor 1, cell 2 3: block record 9 \"1 2 3 junk\" does not parse; only its "
-            "comment lines are written\n"
-            "problem | floor 0, cell 0 0: 2 block records for this cell; the floor view shows only "
-            "the last, \"0 0 0 0 Box\", and all are built\n"
-            "problem | floor 0, cell 0 0: the link \"0 0 0 0 2 2\" ends at floor 0, cell 2 2, "
-            "whose block has no entity named t0; it fires nothing\n"
-            "problem | floor 0, cell 3 3: the link \"0 3 3 0 1 1\" ends at floor 0, cell 1 1, "
-            "which holds no block; it fires nothing\n"
-            "problem | floor 0, cell 0 0: the link \"0 0 0 0 9 9\" ends off the grid\n"
-            "problem | floor 0, cell 0 0: the link \"0 0 0 0 9 9\" ends at floor 0, cell 9 9, "
-            "which holds no block; it fires nothing\n"
-            "problem | link record 4 \"bad link\" does not parse; it gets no relay\n"
-            "problem | no player start: no block holds an entity whose classname begins with "
-            "\"info_player_start\"\n"
-            "note | Quake budget: brushes 11 of 4096\n"
-            "note | Quake budget: brush models 6 of 256\n"
-            "note | Quake budget: entities 12 of 600\n"
-            "note | Quake budget: faces at least 11 of 65535\n"
-            "note | Quake budget: planes at least 5 of 32767\n");
+  EXPECT_EQ(
+      Listed(report),
+      "problem | block record 2 \"oops\" does not parse; only its comment lines are written\n"
+      "problem | floor 0, cell 1 0: no block template \"Gone.map\"; the block gets no brushes "
+      "or entities\n"
+      "problem | floor 0, cell 1 0: no picture \"Gone.bmp\"; the floor view shows it as "
+      "Unknown\n"
+      "problem | floor 9, cell 0 0: \"9 0 0 0 Box\" stands on a floor outside -8 to 7; the "
+      "editor never shows it\n"
+      "problem | floor 9, cell 0 0: the target \"kgo\" of \"Box\" has no link from this "
+      "cell; it is written unchanged\n"
+      "problem | floor 0, cell 5 0: \"0 5 0 0 Box\" stands outside the grid of 4 by 4 cells "
+      "that Ax and Ay give\n"
+      "problem | floor 0, cell 5 0: the target \"kgo\" of \"Box\" has no link from this "
+      "cell; it is written unchanged\n"
+      "problem | floor 0, cell 100 2: \"0 100 2 0 Box\" stands outside the grid of 4 by 4 "
+      "cells that Ax and Ay give\n"
+      "problem | floor 0, cell 100 2: \"0 100 2 0 Box\" has a column or row of 100 or more; "
+      "its cell number, and so its entity names, are those of another cell\n"
+      "problem | floor 0, cell 100 2: the target \"kgo\" of \"Box\" has no link from this "
+      "cell; it is written unchanged\n"
+      "problem | floor 1, cell 2 3: block record 9 \"1 2 3 junk\" does not parse; only its "
+      "comment lines are written\n"
+      "problem | floor 0, cell 0 0: 2 block records for this cell; the floor view shows only "
+      "the last, \"0 0 0 0 Box\", and all are built\n"
+      "problem | floor 0, cell 0 0: the link \"0 0 0 0 2 2\" ends at floor 0, cell 2 2, "
+      "whose block has no entity named t0; it fires nothing\n"
+      "problem | floor 0, cell 3 3: the link \"0 3 3 0 1 1\" ends at floor 0, cell 1 1, "
+      "which holds no block; it fires nothing\n"
+      "problem | floor 0, cell 0 0: the link \"0 0 0 0 9 9\" ends off the grid\n"
+      "problem | floor 0, cell 0 0: the link \"0 0 0 0 9 9\" ends at floor 0, cell 9 9, "
+      "which holds no block; it fires nothing\n"
+      "problem | link record 4 \"bad link\" does not parse; it gets no relay\n"
+      "problem | no player start: no block holds an entity whose classname begins with "
+      "\"info_player_start\"\n"
+      "note | Quake budget: brushes 11 of 4096\n"
+      "note | Quake budget: brush models 6 of 256\n"
+      "note | Quake budget: entities 12 of 600\n"
+      "note | Quake budget: faces at least 11 of 65535\n"
+      "note | Quake budget: planes at least 5 of 32767\n");
   EXPECT_TRUE(report.HasProblems());
 }
 
@@ -145,9 +145,8 @@ TEST(LevelCheckTest, ABudgetNearItsLimitWarnsAndOneOverItIsAProblem) {
             (std::vector<std::string>{"Quake budget: brush models 231 of 256, within 10% of the "
                                       "limit"}));
   EXPECT_EQ(budget(300),
-            (std::vector<std::string>{
-                "Quake budget: brush models 301 of 256, over the limit",
-                "Quake budget: entities 602 of 600, over the limit"}));
+            (std::vector<std::string>{"Quake budget: brush models 301 of 256, over the limit",
+                                      "Quake budget: entities 602 of 600, over the limit"}));
 }
 
 }  // namespace

@@ -25,10 +25,18 @@ std::string Traced(const std::string& map, const MapTrace& trace) {
     if (origin) {
       const std::string index = std::to_string(origin->index);
       switch (origin->source) {
-        case MapLineSource::kWorld: label = "world"; break;
-        case MapLineSource::kBlockBrushes: label = "brushes " + index; break;
-        case MapLineSource::kBlockEntities: label = "entities " + index; break;
-        case MapLineSource::kLinkRelay: label = "relay " + index; break;
+        case MapLineSource::kWorld:
+          label = "world";
+          break;
+        case MapLineSource::kBlockBrushes:
+          label = "brushes " + index;
+          break;
+        case MapLineSource::kBlockEntities:
+          label = "entities " + index;
+          break;
+        case MapLineSource::kLinkRelay:
+          label = "relay " + index;
+          break;
       }
     }
     out += label + " | " + lines[i] + "\n";
@@ -41,7 +49,8 @@ constexpr const char* kBox =
     "{\n\"classname\" \"func_door\"\n\"targetname\" \"t0\"\n{\n"
     "( 0 0 0 ) ( 64 0 0 ) ( 64 0 64 ) D 0 0 0 1 1\n}\n}\n"
     "{\n\"classname\" \"trigger_once\"\n\"target\" \"kgo\"\n}\n";
-constexpr const char* kLight = "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n";
+constexpr const char* kLight =
+    "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"light\"\n}\n";
 
 TEST(MapTraceTest, EveryLineOfAWholeMapPointsAtItsRecord) {
   MemoryTemplateSource templates;
@@ -99,26 +108,11 @@ TEST(MapTraceTest, AnEmptyLevelIsAllWorldAndTheBuildFillsTheTrace) {
   MemoryTemplateSource templates;
   MapTrace trace;
   const std::string map = (dir.path() / "empty.map").string();
-  const BuildOutcome outcome =
-      RunBuild(document::Level{}, {}, map, {.templates = &templates, .startPostBuild = {}, .trace = &trace});
+  const BuildOutcome outcome = RunBuild(
+      document::Level{}, {}, map, {.templates = &templates, .startPostBuild = {}, .trace = &trace});
   ASSERT_TRUE(outcome.result) << outcome.result.error;
   EXPECT_EQ(Traced(cw::testing::ReadFileBytes(map), trace),
             "world | {\nworld | \"classname\" \"worldspawn\"\nworld | }\n");
-}
-
-TEST(MapTraceTest, TheCompilersWarningsNameTheirRecords) {
-  MemoryTemplateSource templates;
-  document::Level level;
-  level.BlockList = {"0 0 0 0 Gone", "bad", "0 1 0 0 Gone"};
-  level.LinkList = {"1 2 3"};
-  platform::TextLineSink out;
-  const std::vector<CompileWarning> warnings =
-      CompileMapWithWarnings(level, {}, templates, out, nullptr);
-  ASSERT_EQ(warnings.size(), 3u);
-  EXPECT_EQ(warnings[0].record, (MapLineOrigin{MapLineSource::kBlockBrushes, 0}));
-  EXPECT_EQ(warnings[1].record, (MapLineOrigin{MapLineSource::kBlockBrushes, 1}));
-  EXPECT_EQ(warnings[2].record, (MapLineOrigin{MapLineSource::kLinkRelay, 0}));
-  EXPECT_EQ(warnings[2].text, "link record 1 \"1 2 3\" does not parse; it gets no relay");
 }
 
 }  // namespace

@@ -21,11 +21,9 @@ TEST(PointFileTest, PointsOfBothFormatsOneALine) {
 TEST(PointFileTest, MapPointsGoBackToFloorsCellsAndPixels) {
   const PlacementSettings defaults;
   // The middle of column 2, row 3 on floor 1 is (256, -384, 128..255).
-  EXPECT_EQ(PointOnFloorView(defaults, {256, -384, 130}),
-            (FloorViewPoint{1, 80, 112, 2, 3}));
+  EXPECT_EQ(PointOnFloorView(defaults, {256, -384, 130}), (FloorViewPoint{1, 80, 112, 2, 3}));
   // Just short of the border of columns 1 and 2, just past the border of rows 2 and 3.
-  EXPECT_EQ(PointOnFloorView(defaults, {191, -321, 0}),
-            (FloorViewPoint{0, 63.75, 96.25, 1, 3}));
+  EXPECT_EQ(PointOnFloorView(defaults, {191, -321, 0}), (FloorViewPoint{0, 63.75, 96.25, 1, 3}));
   EXPECT_EQ(PointOnFloorView(defaults, {0, 0, -1}), (FloorViewPoint{-1, 16, 16, 0, 0}));
   PlacementSettings moved;
   moved.Bx = 64;
@@ -38,13 +36,6 @@ TEST(PointFileTest, MapPointsGoBackToFloorsCellsAndPixels) {
   flat.Bz = 0;
   EXPECT_FALSE(PointOnFloorView(flat, {0, 0, 0}));
   EXPECT_FALSE(PointOnFloorView(defaults, {1e300, 0, 0}));
-}
-
-TEST(PointFileTest, PointFilesLieBesideTheMap) {
-  EXPECT_EQ(PointFilePaths("/games/works/Demo.map"),
-            (std::vector<std::string>{"/games/works/Demo.pts", "/games/works/Demo.lin"}));
-  EXPECT_EQ(PointFilePaths("/a.b/noext"),
-            (std::vector<std::string>{"/a.b/noext.pts", "/a.b/noext.lin"}));
 }
 
 }  // namespace

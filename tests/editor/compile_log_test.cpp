@@ -10,8 +10,8 @@
 
 #include "editor/leak_overlay.h"
 #include "editor/link_drawing.h"
-#include "gui_support/fake_windows.h"
 #include "gui_support/editor_harness.h"
+#include "gui_support/fake_windows.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
@@ -81,19 +81,21 @@ TEST_F(CompileLogTest, TheBatchsLinesComeWhileTheEditorGoesOnAndNameTheirCells) 
   EXPECT_EQ(Floor(), 1);
   EXPECT_EQ(FloorCaption(), "  Floor 1    NoName");
   ASSERT_TRUE(WaitForBatch());
-  EXPECT_EQ(LogFrom("map written"),
-            "map written: 23 lines\n"
-            "PellPost.BAT started\n"
-            "qbsp level\n"
-            "WARNING: " + File("works") +
-                "/level.map[line 5]: Brush plane with no normal  [floor 0, cell 2 1, block \"0 2 "
-                "1 0 B\"]\n"
-                "Line 20 is incomplete  [floor 1, cell 3 2, the relay of the link \"1 3 2 0 2 "
-                "1\"]\n"
-                "*** WARNING 03: line 14: Brush with duplicate plane  [floor 1, cell 3 2, block \"1 "
-                "3 2 0 C\"]\n"
-                "no line end\n"
-                "PellPost.BAT finished with status 3\n");
+  EXPECT_EQ(
+      LogFrom("map written"),
+      "map written: 23 lines\n"
+      "PellPost.BAT started\n"
+      "qbsp level\n"
+      "WARNING: " +
+          File("works") +
+          "/level.map[line 5]: Brush plane with no normal  [floor 0, cell 2 1, block \"0 2 "
+          "1 0 B\"]\n"
+          "Line 20 is incomplete  [floor 1, cell 3 2, the relay of the link \"1 3 2 0 2 "
+          "1\"]\n"
+          "*** WARNING 03: line 14: Brush with duplicate plane  [floor 1, cell 3 2, block \"1 "
+          "3 2 0 C\"]\n"
+          "no line end\n"
+          "PellPost.BAT finished with status 3\n");
   EXPECT_TRUE(Errors().isEmpty()) << Errors().join('\n').toStdString();
 
   // A click on a line that names a map line shows its cell on its floor.
@@ -123,21 +125,23 @@ TEST_F(CompileLogTest, TheCompilersWarningsComeFirstThenTheCheck) {
   BlockList().push_back("0 0 3 0 Gone");
   BlockList().push_back("bad record");
   Build("works/level.map");
-  EXPECT_EQ(LogFrom("Build of"),
-            "Build of NoName into " + File("works/level.map") + "\n"
-            "floor 0, cell 0 3: Gone.map: No such file or directory; blocks named \"Gone\" get no "
-            "brushes or entities\n"
-            "block record 4 \"bad record\" does not parse; only its comment lines are written\n"
-            "floor 0, cell 0 3: no picture \"Gone.bmp\"; the floor view shows it as Unknown\n"
-            + kLinkFinding +
-            "Quake budget: brushes 2 of 4096\n"
-            "Quake budget: brush models 1 of 256\n"
-            "Quake budget: entities 3 of 600\n"
-            "Quake budget: faces at least 2 of 65535\n"
-            "Quake budget: planes at least 2 of 32767\n"
-            "Check: 4 problems, 0 warnings\n"
-            "map written: 27 lines\n"
-            "PellPost.BAT started; its output cannot be watched here\n");
+  EXPECT_EQ(
+      LogFrom("Build of"),
+      "Build of NoName into " + File("works/level.map") +
+          "\n"
+          "floor 0, cell 0 3: Gone.map: No such file or directory; blocks named \"Gone\" get no "
+          "brushes or entities\n"
+          "block record 4 \"bad record\" does not parse; only its comment lines are written\n"
+          "floor 0, cell 0 3: no picture \"Gone.bmp\"; the floor view shows it as Unknown\n" +
+          kLinkFinding +
+          "Quake budget: brushes 2 of 4096\n"
+          "Quake budget: brush models 1 of 256\n"
+          "Quake budget: entities 3 of 600\n"
+          "Quake budget: faces at least 2 of 65535\n"
+          "Quake budget: planes at least 2 of 32767\n"
+          "Check: 4 problems, 0 warnings\n"
+          "map written: 27 lines\n"
+          "PellPost.BAT started; its output cannot be watched here\n");
   // Check alone tells everything, the missing template of each block among it.
   Editor().RunHandler([&] { Editor().CheckClick(); });
   EXPECT_EQ(LogFrom("Check of"),
@@ -145,14 +149,14 @@ TEST_F(CompileLogTest, TheCompilersWarningsComeFirstThenTheCheck) {
             "floor 0, cell 0 3: no block template \"Gone.map\"; the block gets no brushes or "
             "entities\n"
             "floor 0, cell 0 3: no picture \"Gone.bmp\"; the floor view shows it as Unknown\n"
-            "block record 4 \"bad record\" does not parse; only its comment lines are written\n"
-            + kLinkFinding +
-            "Quake budget: brushes 2 of 4096\n"
-            "Quake budget: brush models 1 of 256\n"
-            "Quake budget: entities 3 of 600\n"
-            "Quake budget: faces at least 2 of 65535\n"
-            "Quake budget: planes at least 2 of 32767\n"
-            "Check: 4 problems, 0 warnings\n");
+            "block record 4 \"bad record\" does not parse; only its comment lines are written\n" +
+                kLinkFinding +
+                "Quake budget: brushes 2 of 4096\n"
+                "Quake budget: brush models 1 of 256\n"
+                "Quake budget: entities 3 of 600\n"
+                "Quake budget: faces at least 2 of 65535\n"
+                "Quake budget: planes at least 2 of 32767\n"
+                "Check: 4 problems, 0 warnings\n");
   // The map that cannot be written: one error box, the log says why, and no batch.
   Build("missing/level.map");
   EXPECT_EQ(Errors().size(), 1);
@@ -164,16 +168,18 @@ TEST_F(CompileLogTest, TheCompilersWarningsComeFirstThenTheCheck) {
 
 TEST_F(CompileLogTest, ALeakIsDrawnFloorByFloorUntilTheNextBuild) {
   // The leak runs from the middle of cell 1 0 on floor 0 east and south, then up to floor 1.
-  WriteFileBytes(Folder() / "PellPost.BAT",
-                 "printf '144 -80 16\\n400 -80 16\\n400 -208 16\\n400 -208 200\\n' > \"$2/$1.pts\"\n"
-                 "echo \"leaked\"\n");
+  WriteFileBytes(
+      Folder() / "PellPost.BAT",
+      "printf '144 -80 16\\n400 -80 16\\n400 -208 16\\n400 -208 200\\n' > \"$2/$1.pts\"\n"
+      "echo \"leaked\"\n");
   WatchPostBuild();
   Build("works/level.map");
   ASSERT_TRUE(WaitForBatch());
   EXPECT_EQ(LogFrom("leaked"),
             "leaked\n"
             "PellPost.BAT finished with status 0\n"
-            "floor 0, cell 1 1: the map leaks from here; " + File("works/level.pts") +
+            "floor 0, cell 1 1: the map leaks from here; " +
+                File("works/level.pts") +
                 " holds its path of 4 points, drawn on floors 0, 1 until the next Build\n");
   const auto& lines = Editor().Log().Lines();
   ASSERT_TRUE(lines.back().cell);
@@ -204,9 +210,9 @@ TEST_F(CompileLogTest, ALeakIsDrawnFloorByFloorUntilTheNextBuild) {
   // The next Build removes it; this batch writes no point file, and the old one is older than
   // the new map.
   WriteFileBytes(Folder() / "PellPost.BAT", "echo clean\n");
-  std::filesystem::last_write_time(Folder() / "works" / "level.pts",
-                                   std::filesystem::file_time_type::clock::now() -
-                                       std::chrono::hours(1));
+  std::filesystem::last_write_time(
+      Folder() / "works" / "level.pts",
+      std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
   Build("works/level.map");
   EXPECT_EQ(CanvasWithoutMarker(), State().FloorSnapshot);
   ASSERT_TRUE(WaitForBatch());

@@ -21,8 +21,9 @@ namespace {
 class CompileLogWindowTest : public ::testing::Test, public EditorHarness {
  protected:
   CompileLogWindowTest() : EditorHarness(kStandardBlocks, 320, 256, "", MakeRealWindows()) {
-    WriteFileBytes(Folder() / "B.map",
-                   "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"info_player_start\"\n}\n");
+    WriteFileBytes(
+        Folder() / "B.map",
+        "{\n\"classname\" \"worldspawn\"\n}\n{\n\"classname\" \"info_player_start\"\n}\n");
     BlockList() = {"0 0 0 0 B", "2 3 1 0 Gone"};
   }
   RealWindows& Real() { return static_cast<RealWindows&>(Windows()); }
@@ -30,12 +31,14 @@ class CompileLogWindowTest : public ::testing::Test, public EditorHarness {
 
   QStringList Shown() {
     QStringList rows;
-    for (int i = 0; i < LogWindow().Lines->count(); ++i) rows.append(LogWindow().Lines->item(i)->text());
+    for (int i = 0; i < LogWindow().Lines->count(); ++i)
+      rows.append(LogWindow().Lines->item(i)->text());
     return rows;
   }
   QStringList Expected() {
     QStringList rows;
-    for (const editor::CompileLogLine& line : Editor().Log().Lines()) rows.append(editor::DisplayText(line));
+    for (const editor::CompileLogLine& line : Editor().Log().Lines())
+      rows.append(editor::DisplayText(line));
     return rows;
   }
 };

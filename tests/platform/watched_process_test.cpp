@@ -36,7 +36,8 @@ void ExpectNoChildren() {
 }
 
 TEST(WatchedProcessTest, OutputAndErrorsComeOnOnePipeAndTheStatusAtTheEnd) {
-  auto process = StartShell("echo one; echo two >&2; printf 'no end'; read x; echo \"[$x]\"; exit 3");
+  auto process =
+      StartShell("echo one; echo two >&2; printf 'no end'; read x; echo \"[$x]\"; exit 3");
   ASSERT_TRUE(process);
   ProcessExit exit;
   // Standard input is the null device: read finds nothing at once.
@@ -67,14 +68,6 @@ TEST(WatchedProcessTest, ReadingNeverWaitsForTheProgram) {
   EXPECT_EQ(exit, (ProcessExit{ProcessExit::Kind::kExited, 0}));
 }
 
-TEST(WatchedProcessTest, ASignalThatEndsTheProgramIsReported) {
-  auto process = StartShell("echo going; kill -9 $$");
-  ASSERT_TRUE(process);
-  ProcessExit exit;
-  EXPECT_EQ(AllOutput(*process, exit), "going\n");
-  EXPECT_EQ(exit, (ProcessExit{ProcessExit::Kind::kSignalled, 9}));
-}
-
 TEST(WatchedProcessTest, AProgramThatCannotStartIsNoProcess) {
   EXPECT_FALSE(WatchedProcess::Start({"/no/such/program"}));
   EXPECT_FALSE(WatchedProcess::Start({}));
@@ -86,10 +79,10 @@ TEST(WatchedProcessTest, TheProgramRunsOnWhenItsReaderGoes) {
   const std::filesystem::path done = dir.path() / "done.txt";
   // Plenty of output after the reader has gone: the program must neither die of SIGPIPE nor
   // block on a full pipe.
-  auto process = StartShell("echo start; sleep 0.3; i=0; while [ $i -lt 2000 ]; do "
-                            "echo line $i; i=$((i+1)); done; echo finished > '" +
-                            done.string() + ".tmp' && mv '" + done.string() + ".tmp' '" +
-                            done.string() + "'");
+  auto process = StartShell(
+      "echo start; sleep 0.3; i=0; while [ $i -lt 2000 ]; do "
+      "echo line $i; i=$((i+1)); done; echo finished > '" +
+      done.string() + ".tmp' && mv '" + done.string() + ".tmp' '" + done.string() + "'");
   ASSERT_TRUE(process);
   process.reset();
   const auto lines = cw::testing::WaitForLines(done);

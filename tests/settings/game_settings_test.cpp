@@ -16,7 +16,8 @@ TEST(GameSettingsTest, TargetGameAndPlayerStartsAreReadWithTheirDefaults) {
       {"[Game]\r\nTarget=Quake2\r\n", TargetGame::kQuake2, {"info_player_start"}},
       {"[game]\ntarget = quake2\n", TargetGame::kQuake2, {"info_player_start"}},
       {"[Game]\nTarget=Doom\n", TargetGame::kQuake, {"info_player_start"}},
-      {"[Game]\nPlayerStarts= info_player_start , info_player_coop,,\n", TargetGame::kQuake,
+      {"[Game]\nPlayerStarts= info_player_start , info_player_coop,,\n",
+       TargetGame::kQuake,
        {"info_player_start", "info_player_coop"}},
       {"[Game]\nPlayerStarts= , \n", TargetGame::kQuake, {"info_player_start"}},
       // Only the first section of the name counts, as for the other sections.

@@ -215,9 +215,9 @@ TEST_F(CryptwrightBuildTest, CheckReportsEachFindingAndFailsOnOne) {
   const ToolRun missing = RunTool(dir_.path(), {"--check", "nothere.pwl"});
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_EQ(missing.err, "cryptwright-build: nothere.pwl: No such file or directory\n");
-  for (const std::vector<std::string>& wrong :
-       {std::vector<std::string>{"--check"}, {"--check", "a.pwl", "b.map"},
-        {"works/level.pwl", "out.map", "--wait"}}) {
+  for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--check"},
+                                                {"--check", "a.pwl", "b.map"},
+                                                {"works/level.pwl", "out.map", "--wait"}}) {
     EXPECT_EQ(RunTool(dir_.path(), wrong).exitCode, 2) << wrong.back();
   }
 }
