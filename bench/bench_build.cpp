@@ -19,8 +19,10 @@
 #include <vector>
 
 #include "compiler/build.h"
+#include "compiler/level_check.h"
 #include "document/level.h"
 #include "document/level_file.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -142,6 +144,36 @@ void BM_BuildStressLevel(benchmark::State& state) {
   state.SetBytesProcessed(state.iterations() * bytes);
 }
 BENCHMARK(BM_BuildStressLevel)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+
+// Check of the same level: every finding and the budget, which Build runs first; it is meant to
+// take no longer than the build itself.
+void BM_CheckStressLevel(benchmark::State& state) {
+  StressFolder& folder = Folder();
+  const cw::settings::Settings settings = cw::settings::ReadSettingsFile("PellEd.ini");
+  std::size_t findings = 0;
+  for (auto _ : state) {
+    cw::compiler::FileTemplateSource templates;
+    const cw::compiler::CheckReport report = cw::compiler::CheckLevel(
+        folder.level, settings, templates, cw::compiler::PictureFileExists);
+    findings = report.findings.size();
+    benchmark::DoNotOptimize(findings);
+  }
+  state.counters["findings"] = static_cast<double>(findings);
+}
+BENCHMARK(BM_CheckStressLevel)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+
+// The build with the trace of its map lines that the editor keeps.
+void BM_BuildStressLevelTraced(benchmark::State& state) {
+  StressFolder& folder = Folder();
+  const std::string map = (folder.path / "stress.map").string();
+  for (auto _ : state) {
+    cw::compiler::MapTrace trace;
+    const cw::compiler::BuildOutcome outcome = cw::compiler::RunBuild(
+        folder.level, {}, map, {.templates = nullptr, .startPostBuild = {}, .trace = &trace});
+    if (!outcome.result) state.SkipWithError(outcome.result.error.c_str());
+  }
+}
+BENCHMARK(BM_BuildStressLevelTraced)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
 
 // The finished map copied by the file system's own copy.
 void BM_CopyFinishedMap(benchmark::State& state) {

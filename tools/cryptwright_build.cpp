@@ -2,12 +2,16 @@
 // editor's Build does after loading the level.
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "compiler/build.h"
+#include "compiler/level_check.h"
 #include "compiler/post_build.h"
+#include "document/level_file.h"
+#include "platform/number_format.h"
 #include "settings/settings.h"
 
 namespace {
@@ -16,6 +20,8 @@ constexpr const char* kProgram = "cryptwright-build";
 
 constexpr const char* kHelp =
     "Usage: cryptwright-build LEVEL OUTPUT [--post-build]\n"
+    "       cryptwright-build LEVEL OUTPUT --post-build --wait\n"
+    "       cryptwright-build --check LEVEL\n"
     "\n"
     "Compiles the level file LEVEL (.pwl) into the Quake map file OUTPUT (.map), exactly as\n"
     "the editor's Build command does. Run it in the folder that holds the block templates\n"
@@ -27,6 +33,15 @@ constexpr const char* kHelp =
     "  --post-build  after a successful build, start PellPost.BAT (from the current folder,\n"
     "                otherwise from PATH) with /bin/sh and two arguments: the map's name\n"
     "                without its extension and the folder that holds it\n"
+    "  --wait        with --post-build: wait for PellPost.BAT, pass its output (standard\n"
+    "                output and standard error) through to standard output, and exit with\n"
+    "                its status (128 + the signal when a signal ended it; 1 when it could not\n"
+    "                be started)\n"
+    "  --check LEVEL check the level without building it: records that do not parse, blocks\n"
+    "                without template or picture, cells off the grid or sharing a cell, links\n"
+    "                that lead nowhere, k-targets without a link, no player start, and the\n"
+    "                budget against the target game's limits (PellEd.ini, section Game).\n"
+    "                Exit status 0 when nothing was found, 1 otherwise\n"
     "  --help        show this help and exit\n"
     "\n"
     "Exit status: 0 when the map was written (warnings about missing block templates and\n"
@@ -39,9 +54,60 @@ void PrintError(const std::string& message) {
 
 int UsageError(const std::string& message) {
   PrintError(message);
-  std::fprintf(stderr, "Usage: %s LEVEL OUTPUT [--post-build]; try '%s --help'\n", kProgram,
-               kProgram);
+  std::fprintf(stderr, "Usage: %s LEVEL OUTPUT [--post-build [--wait]]; try '%s --help'\n",
+               kProgram, kProgram);
   return 2;
+}
+
+// --check: every finding on a line of its own, then how many there were.
+int CheckLevelFile(const std::string& levelPath) {
+  const cw::document::LoadResult load = cw::document::LoadLevelFile(levelPath);
+  if (load.status != cw::document::LoadStatus::kLoaded) {
+    PrintError(load.status == cw::document::LoadStatus::kNotFound
+                   ? levelPath + ": No such file or directory"
+                   : load.error);
+    return 1;
+  }
+  const cw::settings::Settings settings =
+      cw::settings::ReadSettingsFile(cw::settings::kSettingsFileName);
+  cw::compiler::FileTemplateSource templates;
+  const cw::compiler::CheckReport report =
+      cw::compiler::CheckLevel(load.level, settings, templates, cw::compiler::PictureFileExists);
+  int problems = 0, warnings = 0;
+  for (const cw::compiler::Finding& finding : report.findings) {
+    const char* prefix = "";
+    if (finding.severity == cw::compiler::Severity::kProblem) {
+      prefix = "problem: ";
+      ++problems;
+    } else if (finding.severity == cw::compiler::Severity::kWarning) {
+      prefix = "warning: ";
+      ++warnings;
+    }
+    std::printf("%s%s\n", prefix, cw::compiler::FindingText(finding).c_str());
+  }
+  std::printf("%d problem%s, %d warning%s\n", problems, problems == 1 ? "" : "s", warnings,
+              warnings == 1 ? "" : "s");
+  return report.HasProblems() ? 1 : 0;
+}
+
+// --wait: the batch's output passed through as it comes; its status becomes ours.
+int WaitForPostBuild(cw::platform::WatchedProcess& process) {
+  const cw::platform::ProcessExit exit = process.WaitPassingOutput([](std::string_view bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+    std::fflush(stdout);
+  });
+  switch (exit.kind) {
+    case cw::platform::ProcessExit::Kind::kExited:
+      return exit.value;
+    case cw::platform::ProcessExit::Kind::kSignalled:
+      PrintError(std::string(cw::compiler::kPostBuildBatchName) + " was ended by signal " +
+                 cw::platform::DecimalText(exit.value));
+      return 128 + exit.value;
+    case cw::platform::ProcessExit::Kind::kUnknown:
+      break;
+  }
+  PrintError(std::string(cw::compiler::kPostBuildBatchName) + " ended without an exit status");
+  return 1;
 }
 
 }  // namespace
@@ -49,6 +115,8 @@ int UsageError(const std::string& message) {
 int main(int argc, char** argv) {
   std::vector<std::string> files;
   bool postBuild = false;
+  bool wait = false;
+  std::vector<std::string> checks;
   for (int i = 1; i < argc; ++i) {
     const std::string_view argument = argv[i];
     if (argument == "--help" || argument == "-h") {
@@ -57,15 +125,36 @@ int main(int argc, char** argv) {
     }
     if (argument == "--post-build") {
       postBuild = true;
+    } else if (argument == "--wait") {
+      wait = true;
+    } else if (argument == "--check") {
+      if (i + 1 == argc) return UsageError("--check needs a level file");
+      checks.emplace_back(argv[++i]);
     } else if (argument.size() > 1 && argument.front() == '-') {
       return UsageError("unknown option " + std::string(argument));
     } else {
       files.emplace_back(argument);
     }
   }
+  if (!checks.empty()) {
+    if (checks.size() != 1 || !files.empty() || postBuild || wait) {
+      return UsageError("--check takes one level file and nothing else");
+    }
+    return CheckLevelFile(checks.front());
+  }
   if (files.size() != 2) return UsageError("expected a level file and an output file");
+  if (wait && !postBuild) return UsageError("--wait needs --post-build");
   cw::compiler::BuildServices services;
-  if (postBuild) services.startPostBuild = cw::compiler::RunPostBuild;
+  std::unique_ptr<cw::platform::WatchedProcess> batch;
+  if (postBuild && wait) {
+    services.startPostBuild = [&batch](const std::string& mapPath) {
+      cw::compiler::WatchedPostBuild started = cw::compiler::StartWatchedPostBuild(mapPath);
+      batch = std::move(started.process);
+      return started.started;
+    };
+  } else if (postBuild) {
+    services.startPostBuild = cw::compiler::RunPostBuild;
+  }
   const cw::compiler::BuildOutcome outcome =
       cw::compiler::BuildLevelFile(files[0], files[1], cw::settings::kSettingsFileName, services);
   for (const std::string& warning : outcome.warnings) PrintError("warning: " + warning);
@@ -76,6 +165,8 @@ int main(int argc, char** argv) {
   if (postBuild && !outcome.postBuildStarted) {
     PrintError(std::string("warning: ") + cw::compiler::kPostBuildBatchName +
                " could not be found or started; no post-build step ran");
+    return wait ? 1 : 0;
   }
+  if (batch) return WaitForPostBuild(*batch);
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "compiler/build_state.h"
 #include "document/records.h"
@@ -11,11 +12,14 @@ namespace cw::compiler {
 
 // The walk that the brush pass and the entity pass share: for each block record, in list order,
 // the comment line "// " and the record text, then, when the record parses, `writeBlock` with the
-// record and its template.
+// record and its template. Each record's lines are traced to it as the state's blockSource.
 template <typename WriteBlock>
 void ForEachBlock(platform::LineSink& out, BuildState& state, WriteBlock writeBlock) {
   std::string comment;
-  for (const std::string& recordText : state.level.BlockList) {
+  const std::vector<std::string>& blocks = state.level.BlockList;
+  for (std::size_t index = 0; index < blocks.size(); ++index) {
+    const std::string& recordText = blocks[index];
+    state.Trace(out, state.blockSource, index);
     comment = "// ";
     comment += recordText;
     out.WriteLine(comment);

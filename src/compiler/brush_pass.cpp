@@ -8,9 +8,11 @@
 namespace cw::compiler {
 
 void WriteBrushPass(platform::LineSink& out, BuildState& state) {
+  state.Trace(out, MapLineSource::kWorld);
   out.WriteLine("{");
   out.WriteLine("\"classname\" \"worldspawn\"");
   std::string line;
+  state.blockSource = MapLineSource::kBlockBrushes;
   ForEachBlock(out, state, [&](const document::BlockRecord& record, const BlockTemplate& block) {
     for (const TemplateLine& templateLine : block.worldspawn) {
       if (templateLine.face) {
@@ -22,6 +24,7 @@ void WriteBrushPass(platform::LineSink& out, BuildState& state) {
       }
     }
   });
+  state.Trace(out, MapLineSource::kWorld);
   out.WriteLine("}");
 }
 

@@ -17,7 +17,11 @@ BuildOutcome RunBuild(const document::Level& level, const PlacementSettings& pla
   if (!outcome.result) return outcome;
   FileTemplateSource files;
   TemplateSource& templates = services.templates ? *services.templates : files;
-  outcome.warnings = CompileMap(level, placement, templates, writer);
+  for (CompileWarning& warning :
+       CompileMapWithWarnings(level, placement, templates, writer, services.trace)) {
+    outcome.warnings.push_back(std::move(warning.text));
+    outcome.warningRecords.push_back(warning.record);
+  }
   outcome.result = writer.Commit();
   // A map that could not be written is never handed on: the batch would find an old or no file.
   if (outcome.result && services.startPostBuild) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "compiler/map_trace.h"
 #include "compiler/placement.h"
 #include "compiler/template_library.h"
 #include "document/level.h"
@@ -18,11 +19,13 @@ using PostBuildStarter = std::function<bool(const std::string& mapPath)>;
 struct BuildServices {
   TemplateSource* templates = nullptr;  // none: the template files of the current directory
   PostBuildStarter startPostBuild;      // none: no post-build step
+  MapTrace* trace = nullptr;            // none: the map's lines are not traced to records
 };
 
 struct BuildOutcome {
   platform::IoResult result;          // failure: the level could not be read or the map written
   std::vector<std::string> warnings;  // missing templates, records that do not parse
+  std::vector<MapLineOrigin> warningRecords;  // the record of each warning, in the same order
   bool postBuildStarted = false;
 };
 

@@ -13,6 +13,7 @@ void WriteEntityPass(platform::LineSink& out, BuildState& state) {
     return state.links.TakeLinkFrom(start);
   };
   std::string line;
+  state.blockSource = MapLineSource::kBlockEntities;
   ForEachBlock(out, state, [&](const document::BlockRecord& record, const BlockTemplate& block) {
     for (const TemplateLine& templateLine : block.entities) {
       if (templateLine.face) {

@@ -16,6 +16,7 @@ void WriteLinkRelays(platform::LineSink& out, BuildState& state) {
     if (!link || state.links.IsTaken(i)) continue;
     // Division truncates toward zero, also for a negative floor height.
     const std::int64_t halfFloor = s.Bz / 2;
+    state.Trace(out, MapLineSource::kLinkRelay, i);
     out.WriteLine("{");
     out.WriteLine("\"classname\" \"trigger_relay\"");
     line = "\"origin\" \"";
@@ -36,6 +37,7 @@ void WriteLinkRelays(platform::LineSink& out, BuildState& state) {
     out.WriteLine(line);
     out.WriteLine("}");
   }
+  if (state.trace != nullptr) state.trace->Finish(out.LinesWritten());
 }
 
 }  // namespace cw::compiler

@@ -16,27 +16,30 @@ std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
 }
 
-std::vector<std::string> CheckLevel(BuildState& state) {
-  std::vector<std::string> warnings;
+std::vector<CompileWarning> CheckLevel(BuildState& state) {
+  std::vector<CompileWarning> warnings;
   std::set<std::string> missingNames;
   const auto& blocks = state.level.BlockList;
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     const auto record = document::ParseBlockRecord(blocks[i]);
     if (!record) {
-      warnings.push_back("block record " + platform::DecimalText(i + 1) + " " + Quoted(blocks[i]) +
-                         " does not parse; only its comment lines are written");
+      warnings.push_back({"block record " + platform::DecimalText(i + 1) + " " + Quoted(blocks[i]) +
+                              " does not parse; only its comment lines are written",
+                          {MapLineSource::kBlockBrushes, i}});
       continue;
     }
     const TemplateLibrary::Entry& entry = state.templates.Get(record->name);
     if (!entry.found && missingNames.insert(record->name).second) {
-      warnings.push_back(entry.problem + "; blocks named " + Quoted(record->name) +
-                         " get no brushes or entities");
+      warnings.push_back(
+          {entry.problem + "; blocks named " + Quoted(record->name) + " get no brushes or entities",
+           {MapLineSource::kBlockBrushes, i}});
     }
   }
   for (std::size_t i = 0; i < state.links.size(); ++i) {
     if (!state.links.link(i)) {
-      warnings.push_back("link record " + platform::DecimalText(i + 1) + " " +
-                         Quoted(state.level.LinkList[i]) + " does not parse; it gets no relay");
+      warnings.push_back({"link record " + platform::DecimalText(i + 1) + " " +
+                              Quoted(state.level.LinkList[i]) + " does not parse; it gets no relay",
+                          {MapLineSource::kLinkRelay, i}});
     }
   }
   return warnings;
@@ -44,15 +47,27 @@ std::vector<std::string> CheckLevel(BuildState& state) {
 
 }  // namespace
 
-std::vector<std::string> CompileMap(const document::Level& level, const PlacementSettings& settings,
-                                    TemplateSource& templates, platform::LineSink& out) {
+std::vector<CompileWarning> CompileMapWithWarnings(const document::Level& level,
+                                                   const PlacementSettings& settings,
+                                                   TemplateSource& templates,
+                                                   platform::LineSink& out, MapTrace* trace) {
   TemplateLibrary library(templates);
-  BuildState state(level, settings, library);
-  std::vector<std::string> warnings = CheckLevel(state);
+  BuildState state(level, settings, library, trace);
+  std::vector<CompileWarning> warnings = CheckLevel(state);
   WriteBrushPass(out, state);
   WriteEntityPass(out, state);
   WriteLinkRelays(out, state);
   return warnings;
+}
+
+std::vector<std::string> CompileMap(const document::Level& level, const PlacementSettings& settings,
+                                    TemplateSource& templates, platform::LineSink& out,
+                                    MapTrace* trace) {
+  std::vector<std::string> texts;
+  for (CompileWarning& warning : CompileMapWithWarnings(level, settings, templates, out, trace)) {
+    texts.push_back(std::move(warning.text));
+  }
+  return texts;
 }
 
 }  // namespace cw::compiler

@@ -28,18 +28,37 @@ PostBuildArguments PostBuildArgumentsFor(std::string_view mapPath) {
 
 #ifndef _WIN32
 
-bool RunPostBuild(const std::string& mapPath) {
+namespace {
+
+// The batch's argument vector: run by the shell as a script with two separate arguments; no
+// command line is ever parsed. Nothing when no batch is found.
+std::optional<std::vector<std::string>> PostBuildArgv(const std::string& mapPath) {
   const std::optional<std::string> batch =
       platform::FindInCurrentDirectoryOrPath(kPostBuildBatchName);
-  if (!batch) return false;
+  if (!batch) return std::nullopt;
   // POSIX has no short names: the full name and folder are passed, the path made absolute so the
   // batch finds the map wherever it runs.
   std::error_code error;
   std::filesystem::path path = std::filesystem::absolute(mapPath, error);
   if (error) path = mapPath;
   const PostBuildArguments arguments = PostBuildArgumentsFor(path.string());
-  // Run by the shell as a script with two separate arguments; no command line is ever parsed.
-  return platform::StartDetachedProcess({"/bin/sh", *batch, arguments.name, arguments.folder});
+  return std::vector<std::string>{"/bin/sh", *batch, arguments.name, arguments.folder};
+}
+
+}  // namespace
+
+bool RunPostBuild(const std::string& mapPath) {
+  const std::optional<std::vector<std::string>> argv = PostBuildArgv(mapPath);
+  return argv && platform::StartDetachedProcess(*argv);
+}
+
+WatchedPostBuild StartWatchedPostBuild(const std::string& mapPath) {
+  const std::optional<std::vector<std::string>> argv = PostBuildArgv(mapPath);
+  if (!argv) return {};
+  WatchedPostBuild result;
+  result.process = platform::WatchedProcess::Start(*argv);
+  result.started = result.process != nullptr;
+  return result;
 }
 
 #else  // _WIN32
@@ -55,6 +74,10 @@ bool RunPostBuild(const std::string& mapPath) {
   // Without a short form (no such file, or too long for the buffer) the long path is passed.
   const std::string path = platform::ShortPathName(mapPath).value_or(mapPath);
   return platform::StartCommandLine(PostBuildCommandLine(PostBuildArgumentsFor(path)));
+}
+
+WatchedPostBuild StartWatchedPostBuild(const std::string& mapPath) {
+  return {RunPostBuild(mapPath), nullptr};
 }
 
 #endif

@@ -9,6 +9,7 @@
 
 #include "document/level.h"
 #include "editor/block_picture.h"
+#include "editor/compile_loop.h"
 #include "editor/editor_services.h"
 #include "editor/editor_windows.h"
 #include "editor/level_history.h"
@@ -93,6 +94,19 @@ class Editor {
   void Button5Click();  // Save
   void Button6Click();  // Build
 
+  // ---- The compile loop (compile_commands.cpp) -----------------------------------------------
+  // Connects the compile log window, or disconnects it with nullptr.
+  void AttachCompileLog(CompileLogWindow* window) { compile_.AttachWindow(window); }
+  // Check: the level's findings and its budget into the compile log, without building.
+  void CheckClick();
+  // Opens the compile log window again.
+  void ShowCompileLog();
+  // A click on a line of the log: a line that names a cell moves the floor selector to its floor
+  // (as a floor change does) and the marker to the cell.
+  void CompileLogLineClicked(std::size_t line);
+  const CompileLog& Log() const { return compile_.Log(); }
+  bool BatchRunning() const { return compile_.BatchRunning(); }
+
   // ---- Mouse editing, links and floor changes ------------------------------------------------
   // The floor view forwards its events here: pixel positions of the floor canvas, whatever the
   // scroll position; moves and the release keep coming outside the canvas while a button is held.
@@ -165,6 +179,14 @@ class Editor {
   // Shows a level that replaced the whole of the old one, as Load does.
   void ShowNewLevel();
   void ShowStep(const LevelStep& step);
+  // Build's steps around the one build path (compile_commands.cpp).
+  compiler::CheckReport StartBuildLog(const std::string& mapPath);
+  compiler::WatchedPostBuild StartPostBuild(const std::string& mapPath);
+  void EndBuildLog(const compiler::BuildOutcome& outcome, const compiler::CheckReport& check,
+                   compiler::WatchedPostBuild batch);
+  compiler::CheckReport CheckCurrentLevel() const;
+  // The leak of the last Build on the current floor, after the links and before the marker.
+  void DrawLeakOverlay();
 
   FileDialogRequest LevelDialogRequest(FileDialogRequest::Kind kind) const;
   FileDialogRequest MapDialogRequest() const;
@@ -181,6 +203,7 @@ class Editor {
   FloorViewWindow* floorView_ = nullptr;
   ToolBoxWindow* toolBox_ = nullptr;
   int handlerDepth_ = 0;
+  CompileLoop compile_;
 };
 
 }  // namespace cw::editor

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "compiler/build.h"
+#include "compiler/post_build.h"
 
 namespace cw::editor {
 
@@ -27,6 +28,10 @@ using FileChooser = std::function<std::optional<QString>(const FileDialogRequest
 
 // Shows one error to the user (a message box with the stop icon in the program).
 using ErrorReporter = std::function<void(const QString& message)>;
+
+// Starts the post-build batch with its output watched.
+using WatchedPostBuildStarter =
+    std::function<compiler::WatchedPostBuild(const std::string& mapPath)>;
 
 // Tells whoever started the program of something it skipped (standard error in the program).
 using Warner = std::function<void(const std::string& message)>;
@@ -75,6 +80,7 @@ struct EditorServices {
   Deferrer runLater;
   BusyIndicator showBusy;
   QString recoveryFolder;  // where recovery files are kept; none are written when it is empty
+  WatchedPostBuildStarter watchPostBuild;  // none: runPostBuild starts the batch unwatched
 };
 
 }  // namespace cw::editor

@@ -64,6 +64,9 @@ class FloorViewWindow {
   virtual void SetFloorCaption(const QString& caption) = 0;
   // Shows the window in front of the others and gives it the focus.
   virtual void BringToFront() = 0;
+  // Scrolls the view so that the box of canvas pixels can be seen; a view without scrolling
+  // has nothing to do.
+  virtual void ScrollToShow(int /*left*/, int /*top*/, int /*width*/, int /*height*/) {}
 };
 
 }  // namespace cw::editor

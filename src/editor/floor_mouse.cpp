@@ -125,6 +125,7 @@ void Editor::FloorMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) 
     RestoreFloorSnapshot();
   }
   DrawFloorLinks();
+  DrawLeakOverlay();
   ToggleMarkerOnFloor();
   SetLinkCountCaption();
 }

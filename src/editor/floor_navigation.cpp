@@ -7,6 +7,7 @@ void Editor::UpDown1Click() {
   SetFloorCaption();
   RedrawFloor();
   if (LinkModeOn()) DrawFloorLinks();
+  DrawLeakOverlay();
   // The redraw wiped the band of a drag that goes on across floors; its next move or its release
   // inverts it again.
   if (state_.drag.LinkDragActive) InvertRubberBand();

@@ -72,6 +72,7 @@ void Editor::ShowNewLevel() {
   SetFloorCaption();
   RedrawFloor();
   if (LinkModeOn()) DrawFloorLinks();
+  DrawLeakOverlay();
   ToggleMarkerOnFloor();
 }
 

@@ -34,6 +34,7 @@ void Editor::ShowCellLinks(std::int32_t column, std::int32_t row) {
   RestoreFloorSnapshot();
   const CellLinkCounts counts = DrawCellLinks(FloorCanvas(), floorView_->FloorCanvasFont(),
                                               state_.level.LinkList, CurrentFloor(), column, row);
+  DrawLeakOverlay();
   toolBox_->SetLinksCaption(FromBytes(document::CellLinkCaption(counts.out, counts.in)));
 }
 
@@ -46,12 +47,19 @@ void Editor::LinksClick() {
   if (LinkModeOn()) {
     // A fresh snapshot keeps the cells placed or erased since the last full redraw. The marker
     // goes back on after the links, so that drawing it again restores what lies beneath.
-    ToggleMarkerOnFloor();
-    state_.FloorSnapshot = FloorCanvas().copy();
+    if (compile_.HasLeak()) {
+      // The canvas holds the leak, which the snapshot must not: the floor is drawn again.
+      RedrawFloor();
+    } else {
+      ToggleMarkerOnFloor();
+      state_.FloorSnapshot = FloorCanvas().copy();
+    }
     DrawFloorLinks();
+    DrawLeakOverlay();
     ToggleMarkerOnFloor();
   } else {
     RestoreFloorSnapshot();
+    DrawLeakOverlay();
     ToggleMarkerOnFloor();
     SetLinkCountCaption();
   }

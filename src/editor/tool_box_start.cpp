@@ -45,6 +45,7 @@ void Editor::ConstructToolBox() {
 
   const settings::Settings settings = settings::ReadSettingsFile(SettingsPath());
   state_.placement = settings.block;
+  compile_.SetSettings(settings);
   floorView_->SetFloorCanvasSize(settings.Ax, settings.Ay);
 
   FillBackground();

@@ -113,6 +113,13 @@ void TForm2::closeEvent(QCloseEvent* event) {
   }
 }
 
+void TForm2::ScrollToShow(int left, int top, int width, int height) {
+  // The area is in canvas pixels; the scroll area's are the zoomed ones.
+  const int zoom = Image1->Zoom();
+  ScrollArea->ensureVisible((left + width / 2) * zoom, (top + height / 2) * zoom,
+                            (width / 2 + 48) * zoom, (height / 2 + 48) * zoom);
+}
+
 void TForm2::keyPressEvent(QKeyEvent* event) {
   ForwardKey(event);
 }

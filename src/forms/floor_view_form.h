@@ -28,6 +28,7 @@ class TForm2 : public QWidget, public editor::FloorViewWindow {
   QFont FloorCanvasFont() const override { return Image1->font(); }
   void SetFloorCaption(const QString& caption) override { setWindowTitle(caption); }
   void BringToFront() override;
+  void ScrollToShow(int left, int top, int width, int height) override;
 
   CanvasImage* Image1 = nullptr;
   QScrollArea* ScrollArea = nullptr;

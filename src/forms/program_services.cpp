@@ -130,7 +130,8 @@ QString RecoveryFolder() {
 editor::EditorServices ProgramServices() {
   return {ChooseFileWithDialog,  ShowErrorBox,   compiler::RunPostBuild,
           WarnOnStandardError,   AskToSave,      AskToRestore,
-          RunWhenTheEventIsOver, ShowBusyCursor, RecoveryFolder()};
+          RunWhenTheEventIsOver, ShowBusyCursor, RecoveryFolder(),
+          compiler::StartWatchedPostBuild};
 }
 
 }  // namespace cw::forms

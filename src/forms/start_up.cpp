@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "editor/editor.h"
+#include "forms/compile_loop_wiring.h"
 
 namespace cw::forms {
 
@@ -24,6 +25,8 @@ std::optional<EditorWindows> OpenWindows(editor::Editor& editor) {
                      toolBox->raise();
                      toolBox->activateWindow();
                    });
+  windows.compileLog = std::make_unique<TCompileLog>(editor, windows.floorView.get());
+  WireCompileLoop(editor, *windows.toolBox->Button6, *windows.floorView);
   try {
     editor.AttachWindows(*windows.floorView, *windows.toolBox);
     editor.ConstructToolBox();

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "forms/about_form.h"
+#include "forms/compile_log_form.h"
 #include "forms/floor_view_form.h"
 #include "forms/tool_box_form.h"
 
@@ -18,6 +19,7 @@ struct EditorWindows {
   std::unique_ptr<TForm2> floorView;
   std::unique_ptr<TForm1> toolBox;
   std::unique_ptr<TForm3> about;
+  std::unique_ptr<TCompileLog> compileLog;  // opened by Build and Check, and by Ctrl+L
 };
 
 // Opens the windows in their order: the floor view (the main window), the tool box with its

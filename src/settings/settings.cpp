@@ -110,6 +110,12 @@ class IniText {
     return std::nullopt;
   }
 
+  std::optional<std::string> Text(std::string_view section, std::string_view key) const {
+    const std::optional<std::string_view> text = Value(section, key);
+    if (!text) return std::nullopt;
+    return std::string(*text);
+  }
+
   std::int32_t Integer(std::string_view section, std::string_view key,
                        std::int32_t fallback) const {
     const std::optional<std::string_view> text = Value(section, key);
@@ -121,7 +127,32 @@ class IniText {
   std::vector<std::string> lines_;
 };
 
+// "Quake" or "Quake2" in any letter case; anything else keeps Quake. PlayerStarts lists
+// classnames separated by commas; blanks around each are dropped, empty ones skipped, and a list
+// with none keeps the default.
+void ReadGameSection(const IniText& ini, GameSettings& game) {
+  if (const std::optional<std::string> target = ini.Text("Game", "Target")) {
+    if (EqualIgnoringCase(*target, "Quake2")) game.target = TargetGame::kQuake2;
+  }
+  if (const std::optional<std::string> list = ini.Text("Game", "PlayerStarts")) {
+    std::vector<std::string> names;
+    std::string_view rest = *list;
+    while (true) {
+      const std::size_t comma = rest.find(',');
+      const std::string_view name = TrimBlanks(rest.substr(0, comma));
+      if (!name.empty()) names.emplace_back(name);
+      if (comma == std::string_view::npos) break;
+      rest.remove_prefix(comma + 1);
+    }
+    if (!names.empty()) game.playerStarts = std::move(names);
+  }
+}
+
 }  // namespace
+
+const char* TargetGameName(TargetGame game) {
+  return game == TargetGame::kQuake2 ? "Quake2" : "Quake";
+}
 
 Settings ParseSettings(std::string_view iniText) {
   const IniText ini(iniText);
@@ -134,6 +165,7 @@ Settings ParseSettings(std::string_view iniText) {
   block.Oy = ini.Integer("Block", "Oy", block.Oy);
   settings.Ax = ini.Integer("Area", "Ax", settings.Ax);
   settings.Ay = ini.Integer("Area", "Ay", settings.Ay);
+  ReadGameSection(ini, settings.game);
   return settings;
 }
 

@@ -4,17 +4,20 @@
 #include <string>
 #include <string_view>
 
+#include "settings/game_settings.h"
 #include "settings/placement_settings.h"
 
 namespace cw::settings {
 
 inline constexpr const char* kSettingsFileName = "PellEd.ini";
 
-// The settings file: section "Block" (Bx, By, Bz, Ox, Oy) and section "Area" (Ax, Ay).
+// The settings file: section "Block" (Bx, By, Bz, Ox, Oy), section "Area" (Ax, Ay) and section
+// "Game" (Target, PlayerStarts).
 struct Settings {
   PlacementSettings block;
   std::int32_t Ax = 1024;  // floor canvas width in pixels
   std::int32_t Ay = 1024;  // floor canvas height in pixels
+  GameSettings game;       // section "Game": the target game and its player starts
 };
 
 // Reads the settings from the text of an INI file; every missing or unreadable value keeps its

@@ -33,6 +33,7 @@ class RealWindows final : public HarnessWindows {
   forms::TForm1& Form1() { return *windows_->toolBox; }
   forms::TForm2& Form2() { return *windows_->floorView; }
   forms::TForm3* Form3() { return windows_ ? windows_->about.get() : nullptr; }
+  forms::TCompileLog& CompileLog() { return *windows_->compileLog; }
 
  private:
   std::optional<forms::EditorWindows> windows_;

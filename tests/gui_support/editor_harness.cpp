@@ -1,5 +1,9 @@
 #include "gui_support/editor_harness.h"
 
+#include <QCoreApplication>
+#include <QThread>
+
+#include "compiler/post_build.h"
 #include "editor/marker.h"
 #include "gui_support/editor_test_access.h"
 #include "gui_support/fake_windows.h"
@@ -57,6 +61,11 @@ editor::EditorServices EditorHarness::RecordingServices() {
     return answer;
   };
   services.recoveryFolder = QString::fromStdString((recoveryFolder_.path() / "recovery").string());
+  services.watchPostBuild = [this](const std::string& mapPath) -> compiler::WatchedPostBuild {
+    postBuilds_.push_back(mapPath);
+    if (!watchPostBuild_) return {true, nullptr};
+    return compiler::StartWatchedPostBuild(mapPath);
+  };
   return services;
 }
 
@@ -102,6 +111,16 @@ QImage EditorHarness::CanvasWithoutMarker() {
   QImage canvas = Canvas().copy();
   editor::ToggleMarker(canvas, State().MarkerColumn, State().MarkerRow);
   return canvas;
+}
+
+bool EditorHarness::WaitForBatch(std::chrono::milliseconds timeout) {
+  const auto until = std::chrono::steady_clock::now() + timeout;
+  while (editor_->BatchRunning()) {
+    if (std::chrono::steady_clock::now() > until) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    QThread::msleep(5);
+  }
+  return true;
 }
 
 void EditorHarness::Click(Qt::MouseButton button, QPoint at) {

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QStringList>
 #include <Qt>
+#include <chrono>
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -116,6 +117,12 @@ class EditorHarness {
   }
   const QStringList& RestoreQuestions() const { return restoreQuestions_; }
   const std::filesystem::path& RecoveryFolder() const { return recoveryFolder_.path(); }
+  // From now on Build starts the real post-build batch of the folder with its output watched,
+  // still recording the map path.
+  void WatchPostBuild() { watchPostBuild_ = true; }
+  // Runs the event loop until no batch is watched any more; false if it still runs after the
+  // timeout.
+  bool WaitForBatch(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
  private:
   editor::EditorServices RecordingServices();
@@ -132,6 +139,7 @@ class EditorHarness {
   std::deque<editor::RestoreAnswer> restoreAnswers_;
   QStringList restoreQuestions_;
   TempDir recoveryFolder_;
+  bool watchPostBuild_ = false;
   std::unique_ptr<editor::Editor> editor_;
   std::unique_ptr<HarnessWindows> windows_;
   bool open_ = false;

@@ -187,4 +187,62 @@ TEST_F(CryptwrightBuildTest, WithoutSettingsFileUsesTheDefaults) {
                        "\"targetname\" \"t0500102\"", "\"target\" \"t0500304\"", "}"}));
 }
 
+TEST_F(CryptwrightBuildTest, CheckReportsEachFindingAndFailsOnOne) {
+  const ToolRun run = RunTool(dir_.path(), {"--check", "works/level.pwl"});
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out,
+            "problem: floor 1, cell 2 0: no picture \"Box.bmp\"; the floor view shows it as "
+            "Unknown\n"
+            "problem: floor 0, cell 0 0: no block template \"Gone.map\"; the block gets no "
+            "brushes or entities\n"
+            "problem: floor 0, cell 0 0: no picture \"Gone.bmp\"; the floor view shows it as "
+            "Unknown\n"
+            "problem: block record 3 \"broken\" does not parse; only its comment lines are "
+            "written\n"
+            "problem: floor 1, cell 2 0: the link \"1 2 0 0 0 0\" ends at floor 0, cell 0 0, whose "
+            "block has no entity named t0; it fires nothing\n"
+            "problem: no player start: no block holds an entity whose classname begins with "
+            "\"info_player_start\"\n"
+            "Quake budget: brushes 0 of 4096\n"
+            "Quake budget: brush models 1 of 256\n"
+            "Quake budget: entities 3 of 600\n"
+            "Quake budget: faces at least 1 of 65535\n"
+            "Quake budget: planes at least 1 of 32767\n"
+            "6 problems, 0 warnings\n");
+  // The level is only read: no map is written.
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "works" / "level.map"));
+  const ToolRun missing = RunTool(dir_.path(), {"--check", "nothere.pwl"});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.err, "cryptwright-build: nothere.pwl: No such file or directory\n");
+  for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--check"},
+                                                {"--check", "a.pwl", "b.map"},
+                                                {"works/level.pwl", "out.map", "--wait"}}) {
+    EXPECT_EQ(RunTool(dir_.path(), wrong).exitCode, 2) << wrong.back();
+  }
+}
+
+TEST_F(CryptwrightBuildTest, WaitPassesTheBatchsOutputThroughAndExitsWithItsStatus) {
+  WriteFileBytes(dir_.path() / "PellPost.BAT",
+                 "echo \"qbsp $1\"\necho \"WARNING: $2/$1.map[line 4]: odd\" >&2\nsleep 0.2\n"
+                 "echo done\nexit 3\n");
+  const ToolRun run =
+      RunTool(dir_.path(), {"works/level.pwl", "works/level.map", "--post-build", "--wait"});
+  EXPECT_EQ(run.exitCode, 3) << run.err;
+  EXPECT_EQ(run.out, "qbsp level\nWARNING: " + (dir_.path() / "works").string() +
+                         "/level.map[line 4]: odd\ndone\n");
+  WriteFileBytes(dir_.path() / "PellPost.BAT", "echo ending\nkill -9 $$\n");
+  const ToolRun killed =
+      RunTool(dir_.path(), {"works/level.pwl", "works/level.map", "--post-build", "--wait"});
+  EXPECT_EQ(killed.exitCode, 128 + 9);
+  EXPECT_EQ(killed.out, "ending\n");
+  EXPECT_NE(killed.err.find("cryptwright-build: PellPost.BAT was ended by signal 9\n"),
+            std::string::npos)
+      << killed.err;
+  std::filesystem::remove(dir_.path() / "PellPost.BAT");
+  const ToolRun none =
+      RunTool(dir_.path(), {"works/level.pwl", "works/level.map", "--post-build", "--wait"});
+  EXPECT_EQ(none.exitCode, 1);
+}
+
 }  // namespace

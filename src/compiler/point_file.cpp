@@ -1,0 +1,55 @@
+#include "compiler/point_file.h"
+
+#include <cmath>
+#include <limits>
+
+#include "document/records.h"
+#include "document/scanner.h"
+#include "platform/text_lines.h"
+
+namespace cw::compiler {
+
+std::vector<MapPoint> ParsePointFile(std::string_view bytes) {
+  std::vector<MapPoint> points;
+  for (const std::string& line : platform::SplitTextLines(bytes)) {
+    if (points.size() == kMaxLeakPoints) break;
+    document::Scanner scanner(line);
+    float x = 0, y = 0, z = 0;
+    if (!scanner.Float(x) || !scanner.Float(y) || !scanner.Float(z)) continue;
+    if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(z)) continue;
+    points.push_back({x, y, z});
+  }
+  return points;
+}
+
+std::optional<FloorViewPoint> PointOnFloorView(const PlacementSettings& settings,
+                                               const MapPoint& point) {
+  if (settings.Bx == 0 || settings.By == 0 || settings.Bz == 0) return std::nullopt;
+  constexpr double kCell = document::kCellSize;
+  // Columns and rows in cell units, 0 at the middle of cell 0.
+  const double column = (point.x - settings.Ox) / settings.Bx;
+  const double row = (settings.Oy - point.y) / settings.By;
+  const double floor = std::floor(point.z / settings.Bz);
+  constexpr double kFar = 1e9;  // beyond any canvas, and within every integer type used
+  if (std::abs(column) > kFar || std::abs(row) > kFar || std::abs(floor) > kFar) {
+    return std::nullopt;
+  }
+  FloorViewPoint result;
+  result.floor = static_cast<std::int32_t>(floor);
+  result.x = kCell * column + kCell / 2;
+  result.y = kCell * row + kCell / 2;
+  result.column = static_cast<std::int64_t>(std::floor(column + 0.5));
+  result.row = static_cast<std::int64_t>(std::floor(row + 0.5));
+  return result;
+}
+
+std::vector<std::string> PointFilePaths(const std::string& mapPath) {
+  const std::size_t slash = mapPath.find_last_of("/\\");
+  const std::size_t dot = mapPath.rfind('.');
+  const std::string stem = (dot != std::string::npos && (slash == std::string::npos || dot > slash))
+                               ? mapPath.substr(0, dot)
+                               : mapPath;
+  return {stem + ".pts", stem + ".lin"};
+}
+
+}  // namespace cw::compiler

@@ -1,0 +1,104 @@
+#include "forms/compile_log_form.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "editor/editor.h"
+
+namespace cw::forms {
+namespace {
+
+// Below the tool box and the floor view, reaching beyond them to the right for long lines.
+constexpr QPoint kPosition(190, 520);
+constexpr QSize kSize(840, 220);
+
+QColor ColourOf(editor::LogLineKind kind) {
+  switch (kind) {
+    case editor::LogLineKind::kProblem:
+      return QColor(176, 0, 0);
+    case editor::LogLineKind::kWarning:
+      return QColor(150, 90, 0);
+    case editor::LogLineKind::kStatus:
+      return QColor(0, 0, 160);
+    case editor::LogLineKind::kNote:
+    case editor::LogLineKind::kOutput:
+      break;
+  }
+  return QColor(0, 0, 0);
+}
+
+}  // namespace
+
+TCompileLog::TCompileLog(editor::Editor& editor, QWidget* floorView)
+    : QWidget(floorView, Qt::Tool), editor_(editor) {
+  setObjectName(QStringLiteral("CompileLog"));
+  setWindowTitle(QStringLiteral("Compile log"));
+  move(kPosition);
+  resize(kSize);
+
+  Lines = new QListWidget(this);
+  Lines->setObjectName(QStringLiteral("Lines"));
+  Lines->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  Lines->setUniformItemSizes(true);
+  Lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  CheckButton = new QPushButton(QStringLiteral("Check"), this);
+  CheckButton->setObjectName(QStringLiteral("CheckButton"));
+  BuildButton = new QPushButton(QStringLiteral("Build"), this);
+  BuildButton->setObjectName(QStringLiteral("BuildButton"));
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(CheckButton);
+  buttons->addWidget(BuildButton);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(Lines);
+  layout->addLayout(buttons);
+
+  auto clicked = [this](QListWidgetItem* item) {
+    const auto row = static_cast<std::size_t>(Lines->row(item));
+    editor_.RunHandler([&] { editor_.CompileLogLineClicked(row); });
+  };
+  connect(Lines, &QListWidget::itemClicked, this, clicked);
+  connect(Lines, &QListWidget::itemActivated, this, clicked);
+  connect(CheckButton, &QPushButton::clicked, this,
+          [this] { editor_.RunHandler([&] { editor_.CheckClick(); }); });
+  connect(BuildButton, &QPushButton::clicked, this,
+          [this] { editor_.RunHandler([&] { editor_.Button6Click(); }); });
+  editor_.AttachCompileLog(this);
+}
+
+TCompileLog::~TCompileLog() {
+  editor_.AttachCompileLog(nullptr);
+}
+
+void TCompileLog::ShowLog() {
+  show();
+  raise();
+}
+
+void TCompileLog::LogChanged(const editor::CompileLog& log) {
+  if (log.Generation() != generation_ || log.Lines().size() < shown_) {
+    Lines->clear();
+    generation_ = log.Generation();
+    shown_ = 0;
+  }
+  // New lines keep the view at the bottom, unless the user scrolled up to read.
+  QScrollBar* bar = Lines->verticalScrollBar();
+  const bool atBottom = bar->value() == bar->maximum();
+  const auto& lines = log.Lines();
+  for (; shown_ < lines.size(); ++shown_) {
+    auto* item = new QListWidgetItem(editor::DisplayText(lines[shown_]), Lines);
+    item->setForeground(ColourOf(lines[shown_].kind));
+    if (lines[shown_].cell) {
+      item->setToolTip(QStringLiteral("Click to show the cell on its floor"));
+    }
+  }
+  if (atBottom) Lines->scrollToBottom();
+}
+
+}  // namespace cw::forms

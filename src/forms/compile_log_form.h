@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+#include <cstddef>
+#include <cstdint>
+
+#include "editor/compile_log_window.h"
+
+class QListWidget;
+class QPushButton;
+
+namespace cw::editor {
+class Editor;
+}
+
+namespace cw::forms {
+
+// The compile log: a tool window of the floor view with the log of the last Build or Check, one
+// line per row. A click on a line that names a cell shows that cell on its floor. Its own Check
+// and Build buttons run the tool box's commands.
+class TCompileLog : public QWidget, public editor::CompileLogWindow {
+  Q_OBJECT
+
+ public:
+  TCompileLog(editor::Editor& editor, QWidget* floorView);
+  ~TCompileLog() override;
+
+  void ShowLog() override;
+  void LogChanged(const editor::CompileLog& log) override;
+
+  QListWidget* Lines = nullptr;
+  QPushButton* CheckButton = nullptr;
+  QPushButton* BuildButton = nullptr;
+
+ private:
+  editor::Editor& editor_;
+  std::uint64_t generation_ = 0;
+  std::size_t shown_ = 0;
+};
+
+}  // namespace cw::forms

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A program started with its output watched: standard output and standard error on one pipe
+// that the caller reads without waiting, and its exit status at the end.
+namespace cw::platform {
+
+struct ProcessExit {
+  enum class Kind {
+    kExited,     // value: the exit status
+    kSignalled,  // value: the signal that ended it
+    kUnknown,    // the status never arrived
+  };
+  Kind kind = Kind::kUnknown;
+  int value = 0;
+  bool operator==(const ProcessExit&) const = default;
+};
+
+// The program runs in a session of its own, as a grandchild that this process never has to
+// reap, so no zombie is ever left. A small relay process between the two carries its output to
+// the pipe; when the reading side goes away (the editor ends, or drops the process), the relay
+// keeps reading and drops what it reads, so the program runs on and is never ended by SIGPIPE.
+class WatchedProcess {
+ public:
+  // Starts argv (argv[0] the program's path, each argument passed as it is, standard input
+  // from the null device). Nothing when the program could not be started.
+  static std::unique_ptr<WatchedProcess> Start(const std::vector<std::string>& argv);
+  ~WatchedProcess();
+  WatchedProcess(const WatchedProcess&) = delete;
+  WatchedProcess& operator=(const WatchedProcess&) = delete;
+
+  // The pipe's reading end, which never blocks: readable when output or the end is there.
+  int OutputDescriptor() const { return output_; }
+
+  // What output is there now, without waiting; `ended` once the program and every process that
+  // shared its output are done.
+  struct Output {
+    std::string bytes;
+    bool ended = false;
+  };
+  Output ReadAvailable();
+
+  // The exit status, once the output has ended.
+  ProcessExit Exit();
+
+  // Waits for the end, giving every piece of output to `sink` as it comes; then the exit status.
+  ProcessExit WaitPassingOutput(const std::function<void(std::string_view)>& sink);
+
+ private:
+  WatchedProcess(int output, int status) : output_(output), status_(status) {}
+  int output_ = -1;
+  int status_ = -1;
+  bool ended_ = false;
+};
+
+}  // namespace cw::platform
