@@ -24,9 +24,16 @@ constexpr const char* kHelp =
     "OUTPUT is replaced only once the whole map has been written.\n"
     "\n"
     "Options:\n"
+#ifdef _WIN32
+    "  --post-build  after a successful build, start PellPost.BAT (found as Windows finds\n"
+    "                programs, for instance in the current folder) with two arguments: the\n"
+    "                short name of the map without its extension and the short path of the\n"
+    "                folder that holds it, each in double quotes\n"
+#else
     "  --post-build  after a successful build, start PellPost.BAT (from the current folder,\n"
     "                otherwise from PATH) with /bin/sh and two arguments: the map's name\n"
     "                without its extension and the folder that holds it\n"
+#endif
     "  --help        show this help and exit\n"
     "\n"
     "Exit status: 0 when the map was written (warnings about missing block templates and\n"

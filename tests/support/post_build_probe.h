@@ -10,8 +10,14 @@ namespace cw::testing {
 
 // A post-build batch that records what it was given: it writes its argument count, each
 // argument and its working folder, one per line, to `record` (written to a side file first and
-// then renamed, so the record appears complete).
+// then renamed, so the record appears complete). A shell script on POSIX; a Windows batch file
+// there, which records the first two arguments without their double quotes (arguments holding
+// a "!" are not recorded faithfully).
 std::string RecordingBatchScript(const std::filesystem::path& record);
+
+// A folder as the post-build batch receives it: on Windows its short (8.3) form where it has
+// one, elsewhere the folder itself.
+std::string FolderAsPassed(const std::filesystem::path& folder);
 
 // The lines of a file once it exists, waiting up to the timeout for it; nothing if it never
 // appears.
