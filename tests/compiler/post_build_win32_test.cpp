@@ -72,8 +72,8 @@ class PostBuildOnWindows : public ::testing::Test {
     return WaitForLines(record_, std::chrono::seconds(30)).value_or(std::vector<std::string>{});
   }
 
-  // A folder below `base` so deep that even its short form does not fit in the program's 120
-  // characters together with a map's short name (at most 12 characters).
+  // `folder`, made, with folders below it until even the short form of the deepest does not fit
+  // in the program's 120 characters together with a map's short name (at most 12 characters).
   static fs::path FolderTooDeepForAShortPath(fs::path folder) {
     fs::create_directory(folder);
     while (FolderAsPassed(folder).size() + 1 + 12 <= kShortPathLimit) {
