@@ -10,9 +10,10 @@ namespace cw::testing {
 
 // A post-build batch that records what it was given: it writes its argument count, each
 // argument and its working folder, one per line, to `record` (written to a side file first and
-// then renamed, so the record appears complete). A shell script on POSIX; a Windows batch file
-// there, which records the first two arguments without their double quotes (arguments holding
-// a "!" are not recorded faithfully).
+// then renamed, so the record appears complete). A shell script on POSIX; on Windows a batch
+// file, which records the first two arguments without their double quotes. There an argument
+// with a "!" is not recorded faithfully, nor, under Wine, one with a "%": its cmd drops a lone
+// "%" when it expands %1 and %2.
 std::string RecordingBatchScript(const std::filesystem::path& record);
 
 // A folder as the post-build batch receives it: on Windows its short (8.3) form where it has

@@ -49,9 +49,7 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::string TempDir::File(std::string_view name) const {
-  return (path_ / name).string();
-}
+std::string TempDir::File(std::string_view name) const { return (path_ / name).string(); }
 
 CurrentDirectoryGuard::CurrentDirectoryGuard(const std::filesystem::path& folder)
     : previous_(std::filesystem::current_path()) {
