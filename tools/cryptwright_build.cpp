@@ -30,9 +30,16 @@ constexpr const char* kHelp =
     "OUTPUT is replaced only once the whole map has been written.\n"
     "\n"
     "Options:\n"
+#ifdef _WIN32
+    "  --post-build  after a successful build, start PellPost.BAT (found as Windows finds\n"
+    "                programs, for instance in the current folder) with two arguments: the\n"
+    "                short name of the map without its extension and the short path of the\n"
+    "                folder that holds it, each in double quotes\n"
+#else
     "  --post-build  after a successful build, start PellPost.BAT (from the current folder,\n"
     "                otherwise from PATH) with /bin/sh and two arguments: the map's name\n"
     "                without its extension and the folder that holds it\n"
+#endif
     "  --wait        with --post-build: wait for PellPost.BAT, pass its output (standard\n"
     "                output and standard error) through to standard output, and exit with\n"
     "                its status (128 + the signal when a signal ended it; 1 when it could not\n"

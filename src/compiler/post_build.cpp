@@ -71,8 +71,11 @@ std::string PostBuildCommandLine(const PostBuildArguments& arguments) {
 }
 
 bool RunPostBuild(const std::string& mapPath) {
-  // Without a short form (no such file, or too long for the buffer) the long path is passed.
-  const std::string path = platform::ShortPathName(mapPath).value_or(mapPath);
+  // A relative path (from cryptwright-build) is made absolute first, so that the batch gets the
+  // map's whole folder, as on POSIX. Without a short form (no such file, or too long for the
+  // buffer) the long path is passed.
+  const std::string fullPath = platform::FullPathName(mapPath);
+  const std::string path = platform::ShortPathName(fullPath).value_or(fullPath);
   return platform::StartCommandLine(PostBuildCommandLine(PostBuildArgumentsFor(path)));
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <string>
 
 #if defined(__GLIBC__) || defined(__APPLE__)
 #include <locale.h>
@@ -27,14 +28,32 @@ locale_t CLocale() {
 }
 #endif
 
-float StringToFloat(const char* text, char** end) {
 #if defined(__GLIBC__) || defined(__APPLE__)
-  return strtof_l(text, end, CLocale());
-#else
-  // Windows programs keep the "C" locale unless they change it, and this one never does.
-  return std::strtof(text, end);
-#endif
+float StringToFloat(const std::string& text, std::size_t& used) {
+  char* end = nullptr;
+  const float value = strtof_l(text.c_str(), &end, CLocale());
+  used = static_cast<std::size_t>(end - text.c_str());
+  return value;
 }
+#else
+// No strtof_l here, and strtof (which rounds correctly) reads the locale's decimal point. The
+// text is put in the locale's terms first: the "." becomes the locale's decimal point, and the
+// locale's own decimal character, which no number holds in the "C" locale, ends the text.
+float StringToFloat(std::string text, std::size_t& used) {
+  const char* localePoint = std::localeconv()->decimal_point;
+  if (localePoint && localePoint[0] != '\0' && localePoint[0] != '.' && localePoint[1] == '\0') {
+    const std::size_t stop = text.find(localePoint[0]);
+    if (stop != std::string::npos) text.erase(stop);
+    for (char& c : text) {
+      if (c == '.') c = localePoint[0];
+    }
+  }
+  char* end = nullptr;
+  const float value = std::strtof(text.c_str(), &end);
+  used = static_cast<std::size_t>(end - text.c_str());
+  return value;
+}
+#endif
 
 }  // namespace
 
@@ -93,9 +112,8 @@ bool Scanner::Float(float& value) {
   while (last < text_.size() && !IsCSpace(text_[last])) ++last;
   // strtof needs a terminated text; a number never reaches past the next blank.
   const std::string candidate(text_.substr(first, last - first));
-  char* end = nullptr;
-  const float parsed = StringToFloat(candidate.c_str(), &end);
-  const std::size_t used = static_cast<std::size_t>(end - candidate.c_str());
+  std::size_t used = 0;
+  const float parsed = StringToFloat(candidate, used);
   if (used == 0) {
     pos_ = start;
     return false;

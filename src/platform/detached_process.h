@@ -20,6 +20,10 @@ std::optional<std::string> FindInCurrentDirectoryOrPath(const std::string& fileN
 // was started, that is whether it was found and could be executed.
 bool StartDetachedProcess(const std::vector<std::string>& argv);
 #else
+// The absolute form of a path (from GetFullPathNameA), relative to the current folder; the
+// path itself when it has none.
+std::string FullPathName(const std::string& path);
+
 // The short (8.3) form of an existing path from GetShortPathNameA, in a buffer of 120
 // characters; nothing when the path has none or it does not fit.
 std::optional<std::string> ShortPathName(const std::string& path);

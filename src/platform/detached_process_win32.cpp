@@ -11,6 +11,13 @@ std::optional<std::string> FindInCurrentDirectoryOrPath(const std::string& fileN
   return std::string(found, length);
 }
 
+std::string FullPathName(const std::string& path) {
+  char full[MAX_PATH];
+  const DWORD length = ::GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+  if (length == 0 || length >= MAX_PATH) return path;
+  return std::string(full, length);
+}
+
 std::optional<std::string> ShortPathName(const std::string& path) {
   char shortPath[120];
   const DWORD length = ::GetShortPathNameA(path.c_str(), shortPath, sizeof shortPath);

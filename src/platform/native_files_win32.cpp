@@ -7,6 +7,12 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string_view>
+
+#include "platform/native_errors_win32.h"
+
+// <windows.h> makes ReplaceFile a macro for ReplaceFileA, which would rename ours.
+#undef ReplaceFile
 
 namespace cw::platform::native {
 namespace {
@@ -16,7 +22,7 @@ constexpr int kBinary = _O_BINARY | _O_NOINHERIT;
 
 FileHandle OpenChecked(const std::string& path, int flags, int mode, int& error) {
   const int fd = ::_open(path.c_str(), flags | kBinary, mode);
-  if (fd < 0) error = errno;
+  if (fd < 0) error = ExplainedFileError(path, errno);
   return fd;
 }
 
@@ -94,6 +100,13 @@ bool Close(FileHandle file, int& error) {
 }
 
 PathInfo Inspect(const std::string& path) {
+  // A device (NUL, CON, COM1, also as "works\NUL.pwl") or a pipe is named in the namespace
+  // "\\.\": it is there to be written where it stands, like a POSIX device.
+  char full[MAX_PATH];
+  const DWORD length = ::GetFullPathNameA(path.c_str(), MAX_PATH, full, nullptr);
+  if (length > 0 && length < MAX_PATH && std::string_view(full, length).starts_with("\\\\.\\")) {
+    return {true, FileKind::kOther, 0};
+  }
   struct _stat64 info {};
   if (::_stat64(path.c_str(), &info) != 0) return {};
   return {true, KindOfMode(info.st_mode), static_cast<std::uint32_t>(info.st_mode & 0777)};
@@ -104,14 +117,30 @@ int WriteAccessError(const std::string& path) {
 }
 
 std::string FollowSymbolicLink(const std::string& path) {
-  return path;
+  const DWORD attributes = ::GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
+    return path;
+  }
+  const HANDLE file =
+      ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return path;
+  char target[MAX_PATH];
+  const DWORD length = ::GetFinalPathNameByHandleA(file, target, MAX_PATH, FILE_NAME_NORMALIZED);
+  ::CloseHandle(file);
+  if (length == 0 || length >= MAX_PATH) return path;
+  // The final path comes as "\\?\C:\..." or "\\?\UNC\server\...".
+  std::string_view resolved(target, length);
+  if (resolved.starts_with("\\\\?\\UNC\\")) return "\\\\" + std::string(resolved.substr(8));
+  if (resolved.starts_with("\\\\?\\")) resolved.remove_prefix(4);
+  return std::string(resolved);
 }
 
 bool ReplaceFile(const std::string& from, const std::string& to, int& error) {
   if (::MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return true;
   }
-  error = ::GetLastError() == ERROR_ACCESS_DENIED ? EACCES : EIO;
+  error = ErrnoForWindowsError(to, ::GetLastError());
   return false;
 }
 

@@ -2,9 +2,8 @@
 #include "support/level_bytes.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "support/permissions.h"
 #include "support/test_files.h"
 
 namespace cw::document {
@@ -116,10 +115,10 @@ TEST(LevelFile, FailedSaveKeepsTheOldFileWhole) {
   EXPECT_FALSE(intoFile);
   EXPECT_NE(intoFile.error.find("Not a directory"), std::string::npos) << intoFile.error;
 
-  if (::geteuid() != 0) {  // permissions do not stop the super-user
-    ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
+  if (cw::testing::PermissionBitsStopUs()) {
+    cw::testing::SetPermissionBits(dir.path(), 0555);
     const platform::IoResult readOnly = SaveLevelFile(path, level);
-    ::chmod(dir.path().c_str(), 0755);
+    cw::testing::SetPermissionBits(dir.path(), 0755);
     EXPECT_FALSE(readOnly);
     EXPECT_NE(readOnly.error.find("Permission denied"), std::string::npos) << readOnly.error;
   }

@@ -1,14 +1,13 @@
 // Saves and loads that fail: the failure comes back with the file's name and the reason, the
 // previous file stays whole, no temporary file is left behind, and nothing is reported as done.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 
 #include "document/level_file.h"
 #include "support/file_size_limit.h"
 #include "support/level_bytes.h"
+#include "support/permissions.h"
 #include "support/test_files.h"
 
 namespace cw::document {
@@ -17,7 +16,9 @@ namespace {
 using cw::testing::LevelBytes;
 
 using cw::testing::EntriesIn;
+#ifndef _WIN32
 using cw::testing::FileSizeLimit;
+#endif
 using cw::testing::ReadFileBytes;
 using cw::testing::TempDir;
 using cw::testing::WriteFileBytes;
@@ -42,7 +43,6 @@ TEST(SaveFailure, UnwritableTargetsReturnTheReasonAndCreateNothing) {
       {dir.File("missing/level.pwl"), "No such file or directory"},
       {dir.File("plain/level.pwl"), "Not a directory"},
       {dir.File("folder"), "Is a directory"},
-      {"/dev/full", "No space left on device"},
       {dir.File(std::string(300, 'n') + ".pwl"), "File name too long"},
       {dir.File("plain") + std::string(1, '\0') + "x.pwl", "Invalid argument"},
   };
@@ -55,20 +55,35 @@ TEST(SaveFailure, UnwritableTargetsReturnTheReasonAndCreateNothing) {
   EXPECT_EQ(ReadFileBytes(dir.File("plain")), "x");
 }
 
+TEST(SaveFailure, AFullDeviceReturnsTheReason) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no device that is always full";
+#else
+  const platform::IoResult result = SaveLevelFile("/dev/full", LevelOfSize(3));
+  EXPECT_FALSE(result);
+  EXPECT_EQ(result.error, "/dev/full: No space left on device");
+#endif
+}
+
 TEST(SaveFailure, ReadOnlyFolderKeepsTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop the super-user";
+  if (!cw::testing::PermissionBitsStopUs()) {
+    GTEST_SKIP() << "permission bits stop neither the super-user nor anyone on Windows";
+  }
   TempDir dir;
   const std::string path = dir.File("level.pwl");
   WriteFileBytes(path, "0 0 0 0 Old\r\n");
-  ASSERT_EQ(::chmod(dir.path().c_str(), 0555), 0);
+  cw::testing::SetPermissionBits(dir.path(), 0555);
   const platform::IoResult result = SaveLevelFile(path, LevelOfSize(3));
-  ::chmod(dir.path().c_str(), 0755);
+  cw::testing::SetPermissionBits(dir.path(), 0755);
   EXPECT_EQ(result.error, path + ": Permission denied");
   EXPECT_EQ(ReadFileBytes(path), "0 0 0 0 Old\r\n");
   EXPECT_EQ(EntriesIn(dir.path()), 1u);
 }
 
 TEST(SaveFailure, DiskFillingUpHalfWayKeepsTheOldFile) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows cannot limit the size of a process's files";
+#else
   TempDir dir;
   const std::string path = dir.File("level.pwl");
   WriteFileBytes(path, "0 0 0 0 Old\r\n");
@@ -86,6 +101,7 @@ TEST(SaveFailure, DiskFillingUpHalfWayKeepsTheOldFile) {
   // With room again the same level saves whole.
   ASSERT_TRUE(SaveLevelFile(path, level));
   EXPECT_EQ(ReadFileBytes(path), LevelBytes(level));
+#endif
 }
 
 TEST(SaveFailure, NamesUpToTheFileSystemLimitSave) {
@@ -112,15 +128,19 @@ TEST(LoadFailure, AFileThatVanishesOrChangesBeforeItIsReadIsNotLoaded) {
   EXPECT_EQ(folder.status, LoadStatus::kFailed);
   EXPECT_EQ(folder.error, path + ": Is a directory");
   EXPECT_TRUE(folder.level.BlockList.empty() && folder.level.LinkList.empty());
+}
 
-  if (::geteuid() != 0) {
-    const std::string locked = dir.File("locked.pwl");
-    WriteFileBytes(locked, "0 0 0 0 A\r\n");
-    ASSERT_EQ(::chmod(locked.c_str(), 0), 0);
-    const LoadResult unreadable = LoadLevelFile(locked);
-    EXPECT_EQ(unreadable.status, LoadStatus::kFailed);
-    EXPECT_EQ(unreadable.error, locked + ": Permission denied");
+TEST(LoadFailure, AnUnreadableFileIsAFailureNamingTheFile) {
+  if (!cw::testing::PermissionBitsStopUs()) {
+    GTEST_SKIP() << "permission bits stop neither the super-user nor anyone on Windows";
   }
+  TempDir dir;
+  const std::string locked = dir.File("locked.pwl");
+  WriteFileBytes(locked, "0 0 0 0 A\r\n");
+  cw::testing::SetPermissionBits(locked, 0);
+  const LoadResult unreadable = LoadLevelFile(locked);
+  EXPECT_EQ(unreadable.status, LoadStatus::kFailed);
+  EXPECT_EQ(unreadable.error, locked + ": Permission denied");
 }
 
 }  // namespace

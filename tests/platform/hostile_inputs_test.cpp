@@ -1,7 +1,6 @@
 // The line splitter and the whole-file reader under hostile bytes and special files: every
 // line comes back whole and clean, every read ends, and a failure says why.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -10,11 +9,13 @@
 #include "platform/text_lines.h"
 #include "support/hostile_inputs.h"
 #include "support/test_files.h"
+#include "support/waiting_pipe.h"
 
 namespace cw::platform {
 namespace {
 
 using cw::testing::HostileInput;
+using cw::testing::kNullDevice;
 using cw::testing::TempDir;
 using cw::testing::WriteFileBytes;
 
@@ -48,24 +49,19 @@ TEST(HostileFiles, SpecialFilesAreReadToTheirEndOrRefusedWithAReason) {
   EXPECT_EQ(whole.status, ReadStatus::kOk);
   EXPECT_EQ(whole.bytes, cw::testing::BinaryGarbage(12'000'000, 5));
 
-  const ReadResult null = ReadWholeFile("/dev/null");
+  const ReadResult null = ReadWholeFile(kNullDevice);
   EXPECT_EQ(null.status, ReadStatus::kOk);
   EXPECT_EQ(null.bytes, "");
-
-  // A file whose size the file system does not know in advance.
-  const ReadResult proc = ReadWholeFile("/proc/self/status");
-  EXPECT_EQ(proc.status, ReadStatus::kOk);
-  EXPECT_NE(proc.bytes.find("Pid:"), std::string::npos);
 
   const ReadResult folder = ReadWholeFile(dir.path().string());
   EXPECT_EQ(folder.status, ReadStatus::kFailed);
   EXPECT_EQ(folder.error, dir.path().string() + ": Is a directory");
 
   // A pipe is refused at once instead of waiting for a writer.
-  ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
-  const ReadResult pipe = ReadWholeFile(dir.File("pipe"));
+  const cw::testing::WaitingPipe waiting;
+  const ReadResult pipe = ReadWholeFile(waiting.path());
   EXPECT_EQ(pipe.status, ReadStatus::kNotRegular);
-  EXPECT_EQ(pipe.error, dir.File("pipe") + ": not a regular file");
+  EXPECT_EQ(pipe.error, waiting.path() + ": not a regular file");
 
   // A name cut at a NUL byte would be another file: it is none.
   WriteFileBytes(dir.File("a"), "not this one");
@@ -73,6 +69,17 @@ TEST(HostileFiles, SpecialFilesAreReadToTheirEndOrRefusedWithAReason) {
   EXPECT_EQ(ReadWholeFile(nameWithNul).status, ReadStatus::kNotFound);
   EXPECT_EQ(ReadWholeFile(dir.File(std::string(300, 'n'))).error,
             dir.File(std::string(300, 'n')) + ": File name too long");
+}
+
+TEST(HostileFiles, AFileOfUnknownSizeIsReadToItsEnd) {
+#ifdef _WIN32
+  GTEST_SKIP() << "Windows has no file system of files without a size, like /proc";
+#else
+  // A file whose size the file system does not know in advance.
+  const ReadResult proc = ReadWholeFile("/proc/self/status");
+  EXPECT_EQ(proc.status, ReadStatus::kOk);
+  EXPECT_NE(proc.bytes.find("Pid:"), std::string::npos);
+#endif
 }
 
 }  // namespace

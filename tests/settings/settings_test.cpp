@@ -1,12 +1,12 @@
 #include "settings/settings.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <cstdint>
 #include <string>
 
 #include "support/test_files.h"
+#include "support/waiting_pipe.h"
 
 namespace cw::settings {
 namespace {
@@ -106,9 +106,8 @@ TEST(SettingsTest, ReadSettingsFileReadsTheFileOrGivesDefaults) {
   // A folder where the file should be reads as no file, and so does a pipe, at once: nothing
   // waits for a writer that never comes.
   EXPECT_EQ(ReadSettingsFile(dir.path().string()).block.Bx, 128);
-  const std::string pipe = dir.File("pipe.ini");
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
-  EXPECT_EQ(ReadSettingsFile(pipe).block.Bx, 128);
+  const cw::testing::WaitingPipe pipe;
+  EXPECT_EQ(ReadSettingsFile(pipe.path()).block.Bx, 128);
 }
 
 }  // namespace

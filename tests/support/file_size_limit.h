@@ -1,5 +1,8 @@
 #pragma once
 
+// Windows has no limit on the size of a process's files; tests that need one skip there.
+#ifndef _WIN32
+
 #include <signal.h>
 #include <sys/resource.h>
 
@@ -21,3 +24,5 @@ class FileSizeLimit {
 };
 
 }  // namespace cw::testing
+
+#endif  // _WIN32

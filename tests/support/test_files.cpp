@@ -5,13 +5,26 @@
 
 #include <fstream>
 #include <iterator>
+#include <random>
 
 namespace cw::testing {
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "cryptwright-test-XXXXXX").string();
+#ifndef _WIN32
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "cryptwright-test-XXXXXX").string();
   if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
   path_ = pattern;
+#else
+  // No mkdtemp: a random name, taken only if the folder did not exist yet.
+  std::random_device entropy;
+  for (int attempt = 0; attempt < 100 && path_.empty(); ++attempt) {
+    const std::filesystem::path candidate =
+        std::filesystem::temp_directory_path() / ("cryptwright-test-" + std::to_string(entropy()));
+    if (std::filesystem::create_directory(candidate)) path_ = candidate;
+  }
+  if (path_.empty()) throw std::runtime_error("cannot create a temporary folder");
+#endif
 }
 
 TempDir::~TempDir() {
@@ -23,6 +36,13 @@ TempDir::~TempDir() {
       std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all,
                                    std::filesystem::perm_options::add, ignored);
     }
+#ifdef _WIN32
+    // Nor can a read-only file be removed on Windows.
+    if (it->is_regular_file(ignored) && !it->is_symlink(ignored)) {
+      std::filesystem::permissions(it->path(), std::filesystem::perms::owner_write,
+                                   std::filesystem::perm_options::add, ignored);
+    }
+#endif
   }
   std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add, ignored);

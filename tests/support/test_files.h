@@ -6,6 +6,13 @@
 
 namespace cw::testing {
 
+// The device that reads as empty and takes every write.
+#ifdef _WIN32
+inline constexpr const char* kNullDevice = "NUL";
+#else
+inline constexpr const char* kNullDevice = "/dev/null";
+#endif
+
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempDir {
  public:

@@ -1,3 +1,5 @@
+// The post-build batch started on POSIX: found in the current folder or on PATH, run by the
+// shell with exactly two arguments, detached, leaving no child behind.
 #include "compiler/post_build.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +11,6 @@
 #include <optional>
 #include <string>
 
-#include "compiler/post_build_arguments.h"
 #include "platform/detached_process.h"
 #include "support/post_build_probe.h"
 #include "support/test_files.h"
@@ -48,28 +49,6 @@ void ExpectNoChildren() {
   errno = 0;
   EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
   EXPECT_EQ(errno, ECHILD);
-}
-
-TEST(PostBuildTest, ArgumentsAreTheNameWithoutExtensionAndTheFolder) {
-  struct Case {
-    const char* path;
-    PostBuildArguments expected;
-  } cases[] = {
-      {"/games/works/level1.map", {"level1", "/games/works"}},
-      {"/a.b/c.d.map", {"c.d", "/a.b"}},
-      {"/games/noext", {"noext", "/games"}},
-      {"/top.map", {"top", "/"}},
-      {"plain.map", {"plain", ""}},
-#ifdef _WIN32
-      {"C:\\GAMES\\WORKS\\LEVEL1.MAP", {"LEVEL1", "C:\\GAMES\\WORKS"}},
-      {"mixed/folder\\x.map", {"x", "mixed/folder"}},
-#else
-      // A "\" is a character of a POSIX file name, not a separator.
-      {"/games/back\\slash.map", {"back\\slash", "/games"}},
-      {"mixed/folder\\x.map", {"folder\\x", "mixed"}},
-#endif
-  };
-  for (const auto& c : cases) EXPECT_EQ(PostBuildArgumentsFor(c.path), c.expected) << c.path;
 }
 
 TEST(PostBuildTest, BatchGetsExactlyTwoArgumentsWhateverTheNames) {
