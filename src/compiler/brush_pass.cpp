@@ -10,7 +10,13 @@ namespace cw::compiler {
 void WriteBrushPass(platform::LineSink& out, BuildState& state) {
   out.WriteLine("{");
   out.WriteLine("\"classname\" \"worldspawn\"");
+  // Map parsers take an entity's keys before its brushes: the world keys of the settings come
+  // first, once, whatever the blocks hold.
   std::string line;
+  for (const settings::WorldKey& key : state.settings.map.worldKeys) {
+    line = "\"" + key.key + "\" \"" + key.value + "\"";
+    out.WriteLine(line);
+  }
   ForEachBlock(out, state, [&](const document::BlockRecord& record, const BlockTemplate& block) {
     for (const TemplateLine& templateLine : block.worldspawn) {
       if (templateLine.face) {
