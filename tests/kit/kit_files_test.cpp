@@ -49,6 +49,23 @@ TEST(KitFilesTest, PellEdIniWritesOutTheSevenDefaultsEachAfterItsComment) {
   EXPECT_THAT(lines, ::testing::Contains("[Area]"));
 }
 
+TEST(KitFilesTest, TheQuakeKitNamesItsWadAndTheQuake2KitKeepsFaceNumbers) {
+  const settings::Settings quake = settings::ParseSettings(ReadKitFile("PellEd.ini"));
+  EXPECT_FALSE(quake.block.map.keepFaceFlags);
+  EXPECT_EQ(quake.block.map.worldKeys,
+            (std::vector<settings::WorldKey>{{"wad", "cryptwright.wad"}}));
+  const settings::Settings quake2 =
+      settings::ParseSettings(ReadKitFile("PellEd.ini", Kit::kQuake2));
+  EXPECT_TRUE(quake2.block.map.keepFaceFlags);
+  EXPECT_TRUE(quake2.block.map.worldKeys.empty());
+  // Blocks, cells and the canvas are the same in both kits.
+  EXPECT_EQ(quake2.block.Bx, quake.block.Bx);
+  EXPECT_EQ(quake2.block.Bz, quake.block.Bz);
+  EXPECT_EQ(quake2.block.Ox, quake.block.Ox);
+  EXPECT_EQ(quake2.Ax, quake.Ax);
+  EXPECT_EQ(Lines(ReadKitFile("PellEd.ini", Kit::kQuake2)).size(), 25u);
+}
+
 // A folder of stand-in compile tools that log how they were called, and a map folder whose name
 // holds a blank.
 class PostBuildScriptTest : public ::testing::Test {
@@ -65,9 +82,9 @@ class PostBuildScriptTest : public ::testing::Test {
     std::filesystem::permissions(path, std::filesystem::perms::owner_all);
   }
 
-  ShellRun RunScript() {
+  ShellRun RunScript(Kit kit = Kit::kQuake) {
     return Shell("PATH=" + Quoted((dir_.path() / "tools").string()) + " /bin/sh " +
-                 Quoted(KitPath("PellPost.BAT")) + " Demo " + Quoted(Folder()));
+                 Quoted(KitPath("PellPost.BAT", kit)) + " Demo " + Quoted(Folder()));
   }
 
   std::string Folder() const { return (dir_.path() / "my maps").string(); }
@@ -113,6 +130,37 @@ TEST_F(PostBuildScriptTest, SkipsAMissingToolAndStopsAtAFailingOne) {
   EXPECT_EQ(failed.status, 3);
   EXPECT_THAT(failed.output, ::testing::HasSubstr("qbsp failed with status 3"));
   EXPECT_EQ(LogText(), "qbsp " + Folder() + "/Demo.map\n");
+}
+
+TEST_F(PostBuildScriptTest, TheQuake2KitRunsIdsToolsWhenQbsp3IsThere) {
+  AddTool("qbsp3");
+  AddTool("qvis3");
+  AddTool("qrad3");
+  AddTool("qbsp");
+  ShellRun run = RunScript(Kit::kQuake2);
+  EXPECT_EQ(run.status, 0) << run.output;
+  const std::string folder = Folder();
+  EXPECT_EQ(LogText(), "qbsp3 " + folder + "/Demo.map\nqvis3 " + folder + "/Demo.bsp\nqrad3 " +
+                           folder + "/Demo.bsp\n");
+}
+
+TEST_F(PostBuildScriptTest, TheQuake2KitOtherwiseRunsEricwToolsWithItsTexturesFolder) {
+  AddTool("qbsp");
+  AddTool("vis");
+  AddTool("light", 4);
+  ShellRun run = RunScript(Kit::kQuake2);
+  EXPECT_EQ(run.status, 4) << run.output;
+  const std::string folder = Folder();
+  const std::string kit = std::filesystem::canonical(KitFolder(Kit::kQuake2)).string();
+  EXPECT_EQ(LogText(), "qbsp -q2bsp -basedir " + kit + " " + folder + "/Demo.map\nvis " + folder +
+                           "/Demo.bsp\nlight -basedir " + kit + " " + folder + "/Demo.bsp\n");
+  EXPECT_THAT(run.output, ::testing::HasSubstr("light failed with status 4"));
+
+  std::filesystem::remove_all(dir_.path() / "tools");
+  std::filesystem::create_directory(dir_.path() / "tools");
+  ShellRun none = RunScript(Kit::kQuake2);
+  EXPECT_EQ(none.status, 0);
+  EXPECT_THAT(none.output, ::testing::HasSubstr("found no Quake 2 compile tools"));
 }
 
 TEST_F(PostBuildScriptTest, RefusesAWrongNumberOfArguments) {
