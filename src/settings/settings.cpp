@@ -86,31 +86,6 @@ class IniText {
  public:
   explicit IniText(std::string_view bytes) : lines_(platform::SplitTextLines(bytes)) {}
 
-  // The raw value text of a key in the first section of that name, or nothing when either is
-  // missing. Where a key appears twice in its section, the first one counts.
-  std::optional<std::string_view> Value(std::string_view section, std::string_view key) const {
-    bool inside = false;
-    for (const std::string& rawLine : lines_) {
-      const std::string_view line = TrimBlanks(rawLine);
-      if (line.empty() || line.front() == ';') continue;
-      if (line.front() == '[') {
-        // Only the first section of the name counts: the search ends where it ends.
-        if (inside) return std::nullopt;
-        std::string_view name = line.substr(1);
-        name = name.substr(0, name.find(']'));
-        inside = EqualIgnoringCase(TrimBlanks(name), section);
-        continue;
-      }
-      if (!inside) continue;
-      const std::size_t equals = line.find('=');
-      if (equals == std::string_view::npos) continue;
-      if (EqualIgnoringCase(TrimBlanks(line.substr(0, equals)), key)) {
-        return TrimBlanks(line.substr(equals + 1));
-      }
-    }
-    return std::nullopt;
-  }
-
   // The key and value of every "key=value" line of the first section of that name, in file
   // order, both without their surrounding blanks.
   std::vector<std::pair<std::string_view, std::string_view>> Entries(
@@ -121,6 +96,7 @@ class IniText {
       const std::string_view line = TrimBlanks(rawLine);
       if (line.empty() || line.front() == ';') continue;
       if (line.front() == '[') {
+        // Only the first section of the name counts: the search ends where it ends.
         if (inside) break;
         std::string_view name = line.substr(1);
         name = name.substr(0, name.find(']'));
@@ -132,6 +108,15 @@ class IniText {
       entries.emplace_back(TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1)));
     }
     return entries;
+  }
+
+  // The raw value text of a key in the first section of that name, or nothing when either is
+  // missing. Where a key appears twice in its section, the first one counts.
+  std::optional<std::string_view> Value(std::string_view section, std::string_view key) const {
+    for (const auto& [name, value] : Entries(section)) {
+      if (EqualIgnoringCase(name, key)) return value;
+    }
+    return std::nullopt;
   }
 
   std::int32_t Integer(std::string_view section, std::string_view key,

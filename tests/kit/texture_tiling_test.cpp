@@ -51,36 +51,47 @@ std::map<std::string, kit::TextureSize> TextureSizes(Kit kit) {
   return sizes;
 }
 
-// The faces of one block placed in one cell that have an edge on the plane between cells.
+// The faces of the blocks of a kit, each placed by one record, compiled once.
 class PlacedBlocks {
  public:
-  explicit PlacedBlocks(Kit kit) : kit_(kit), settings_(KitSettings(kit)) {
-    for (const std::string& name : KitBlockNames(kit))
+  explicit PlacedBlocks(Kit kit) : settings_(KitSettings(kit)) {
+    for (const std::string& name : KitBlockNames(kit)) {
       templates_.Add(name, ReadKitFile(name + ".map", kit));
+    }
   }
 
-  std::vector<kit::PlacedFace> Touching(const std::string& record, int axis, double boundary) {
-    document::Level level;
-    level.BlockList = {record};
-    platform::TextLineSink out;
-    EXPECT_TRUE(compiler::CompileMap(level, settings_, templates_, out).empty());
-    std::vector<kit::PlacedFace> touching;
-    for (kit::PlacedFace& face : kit::CollectPlacedFaces(ParseOrFail(out.text()).entities)) {
-      int on = 0;
-      for (const kit::Vec3& p : face.polygon) {
-        const double c = axis == 0 ? p.x : axis == 1 ? p.y : p.z;
-        on += std::fabs(c - boundary) < 1e-6;
-      }
-      if (on >= 2) touching.push_back(std::move(face));
+  const std::vector<kit::PlacedFace>& Faces(const std::string& record) {
+    auto [at, added] = faces_.try_emplace(record);
+    if (added) {
+      document::Level level;
+      level.BlockList = {record};
+      platform::TextLineSink out;
+      EXPECT_TRUE(compiler::CompileMap(level, settings_, templates_, out).empty());
+      at->second = kit::CollectPlacedFaces(ParseOrFail(out.text()).entities);
     }
-    return touching;
+    return at->second;
   }
 
  private:
-  Kit kit_;
   settings::PlacementSettings settings_;
   compiler::MemoryTemplateSource templates_;
+  std::map<std::string, std::vector<kit::PlacedFace>> faces_;
 };
+
+// The faces that have an edge on the plane between two cells.
+std::vector<kit::PlacedFace> Touching(const std::vector<kit::PlacedFace>& faces, int axis,
+                                      double boundary) {
+  std::vector<kit::PlacedFace> touching;
+  for (const kit::PlacedFace& face : faces) {
+    int on = 0;
+    for (const kit::Vec3& p : face.polygon) {
+      const double c = axis == 0 ? p.x : axis == 1 ? p.y : p.z;
+      on += std::fabs(c - boundary) < 1e-6;
+    }
+    if (on >= 2) touching.push_back(face);
+  }
+  return touching;
+}
 
 std::string Position(kit::Vec3 p) {
   return "(" + std::to_string(p.x) + " " + std::to_string(p.y) + " " + std::to_string(p.z) + ")";
@@ -103,11 +114,11 @@ TEST_P(TextureTilingTest, NoSeamAcrossNeighboursInAnyOrientation) {
     for (std::size_t b = 0; b < names.size(); ++b) {
       for (int flags = 0; flags < 8; ++flags) {
         const std::string orientation = " " + std::to_string(flags) + " " + names[b];
-        middle[b][flags] = blocks.Touching("1 1 1" + orientation, n.axis, n.boundary);
+        middle[b][flags] = Touching(blocks.Faces("1 1 1" + orientation), n.axis, n.boundary);
         beside[b][flags] =
-            blocks.Touching(std::to_string(n.floor) + " " + std::to_string(n.column) + " " +
-                                std::to_string(n.row) + orientation,
-                            n.axis, n.boundary);
+            Touching(blocks.Faces(std::to_string(n.floor) + " " + std::to_string(n.column) + " " +
+                                  std::to_string(n.row) + orientation),
+                     n.axis, n.boundary);
       }
     }
     for (std::size_t a = 0; a < names.size(); ++a) {
