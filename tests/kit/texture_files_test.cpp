@@ -62,14 +62,10 @@ TEST(Wad2FileTest, HeaderLumpsAndDirectoryByteForByte) {
       Words({392, 720, 720}) + "D" + std::string(3, '\0') + Name("cw_wide", 16);
   EXPECT_EQ(EncodeWad2({small, wide}), expected);
   EXPECT_EQ(EncodeWad2({}), "WAD2" + Words({0, 12}));
-}
-
-TEST(Wad2FileTest, ReadsBackEveryPixelOfEveryLevel) {
-  const std::vector<MipTexture> textures = {Numbered("a", 64, 16, 3), Numbered("b", 16, 48, 200),
-                                            Numbered("fifteen_letters", 128, 128, 77)};
-  const Wad2Read read = DecodeWad2(EncodeWad2(textures));
+  // Read back, every pixel of every level.
+  const Wad2Read read = DecodeWad2(expected);
   EXPECT_EQ(read.problem, "");
-  EXPECT_EQ(read.textures, textures);
+  EXPECT_EQ(read.textures, (std::vector<MipTexture>{small, wide}));
 }
 
 TEST(Wad2FileTest, DamagedFilesAreRefusedWithTheirProblem) {
@@ -84,18 +80,12 @@ TEST(Wad2FileTest, DamagedFilesAreRefusedWithTheirProblem) {
     std::string bytes;
     const char* problem;
   } cases[] = {
-      {"WAD2", "not a WAD2 file"},
       {with(0, "WAD3"), "not a WAD2 file"},
       {with(4, Words({3})), "the directory does not lie inside the file"},
-      {with(8, Words({static_cast<std::uint32_t>(good.size()) - 63})),
-       "the directory does not lie inside the file"},
-      {with(directory + 12, "B"), "directory entry 1 is not an uncompressed texture"},
       {with(directory + 32 + 13, "\1"), "directory entry 2 is not an uncompressed texture"},
       {with(directory + 32 + 4, Words({4000, 4000})),
        "directory entry 2 does not lie inside the file"},
       {with(12 + 16, Words({24})),
-       "directory entry 1 is not a texture of a size that is a multiple of 16"},
-      {with(12 + 20, Words({0})),
        "directory entry 1 is not a texture of a size that is a multiple of 16"},
       {with(12 + 36, Words({377})), "directory entry 1 has a mip level outside its lump"},
   };
@@ -116,45 +106,9 @@ TEST(WalFileTest, ReadsBackTheTextureAndItsSurfaceOrNothingWhenDamaged) {
   ASSERT_TRUE(read);
   EXPECT_EQ(read->texture, texture);
   EXPECT_EQ(read->surface, (WalSurface{4, 32, 150}));
-  EXPECT_EQ(read->nextFrame, "");
-
   EXPECT_FALSE(DecodeWal(bytes.substr(0, 99)));
   EXPECT_FALSE(DecodeWal(bytes.substr(0, bytes.size() - 1)));  // the last level is cut short
-  std::string odd = bytes;
-  odd.replace(32, 4, Words({40}));
-  EXPECT_FALSE(DecodeWal(odd));
-  std::string outside = bytes;
-  outside.replace(52, 4, Words({0xFFFFFFF0}));
-  EXPECT_FALSE(DecodeWal(outside));
-}
-
-TEST(PaletteFileTest, SevenHundredSixtyEightBytesOrAPcxPalette) {
-  Palette palette{};
-  for (int i = 0; i < 256; ++i) {
-    palette[static_cast<std::size_t>(i)] = {static_cast<std::uint8_t>(i),
-                                            static_cast<std::uint8_t>(255 - i),
-                                            static_cast<std::uint8_t>(i / 2)};
-  }
-  const std::string file = EncodePaletteFile(palette);
-  ASSERT_EQ(file.size(), 768u);
-  EXPECT_EQ(file.substr(0, 6), std::string("\0\xFF\0\1\xFE\0", 6));
-  EXPECT_EQ(DecodePaletteFile(file), palette);
-  // A PCX picture: a 128-byte header starting with 10, its pixels, a byte 12 and the palette.
-  const std::string pcx = std::string(1, '\x0A') + std::string(127 + 300, 'x') + '\x0C' + file;
-  EXPECT_EQ(DecodePaletteFile(pcx), palette);
-  EXPECT_FALSE(DecodePaletteFile(file.substr(1)));
-  EXPECT_FALSE(DecodePaletteFile(file + "x"));
-  EXPECT_FALSE(DecodePaletteFile(std::string(1, '\x0B') + pcx.substr(1)));
-  EXPECT_FALSE(DecodePaletteFile(pcx.substr(0, pcx.size() - 769) + 'x' + file));
-}
-
-TEST(PaletteFileTest, TheKitPaletteHas256DifferentColours) {
-  const Palette palette = KitPalette();
-  for (std::size_t i = 0; i < palette.size(); ++i) {
-    for (std::size_t j = 0; j < i; ++j) {
-      EXPECT_FALSE(palette[i] == palette[j]) << "colours " << j << " and " << i;
-    }
-  }
+  EXPECT_FALSE(DecodeWal(std::string(bytes).replace(32, 4, Words({40}))));
 }
 
 // Black, white, mid grey and a red, the rest a far blue.
@@ -167,6 +121,19 @@ Palette FourColours() {
   palette[3] = {200, 0, 0};
   palette[250] = {250, 0, 0};
   return palette;
+}
+
+TEST(PaletteFileTest, SevenHundredSixtyEightBytesOrAPcxPalette) {
+  const Palette palette = FourColours();
+  const std::string file = EncodePaletteFile(palette);
+  EXPECT_EQ(file.substr(0, 9), std::string("\0\0\0\xFF\xFF\xFF\x80\x80\x80", 9));
+  EXPECT_EQ(file.size(), 768u);
+  EXPECT_EQ(DecodePaletteFile(file), palette);
+  // A PCX picture: a 128-byte header starting with 10, its pixels, a byte 12 and the palette.
+  const std::string pcx = std::string(1, '\x0A') + std::string(427, 'x') + '\x0C' + file;
+  EXPECT_EQ(DecodePaletteFile(pcx), palette);
+  EXPECT_FALSE(DecodePaletteFile(file + "x"));
+  EXPECT_FALSE(DecodePaletteFile(pcx.substr(0, pcx.size() - 769) + 'x' + file));
 }
 
 TEST(QuantiserTest, NearestColourInTheRangeLowestIndexOnATie) {
@@ -204,17 +171,6 @@ TEST(MipTextureTest, EachLevelIsTheMeanOfTheOneAboveInColourThenMatched) {
   EXPECT_EQ(texture.levels[3], std::vector<std::uint8_t>(4, 2));
   EXPECT_EQ(texture.name, "t");
   EXPECT_EQ(texture.width, 16);
-}
-
-TEST(MipTextureTest, HalfSizeRoundsTheMean) {
-  RgbImage image(2, 2);
-  image.At(0, 0) = {0, 10, 255};
-  image.At(1, 0) = {1, 10, 255};
-  image.At(0, 1) = {1, 11, 254};
-  image.At(1, 1) = {1, 11, 254};
-  const RgbImage half = HalfSize(image);
-  ASSERT_EQ(half.width, 1);
-  EXPECT_EQ(half.At(0, 0), (Rgb{1, 11, 255}));  // 3/4, 42/4 and 1018/4, rounded
 }
 
 }  // namespace
