@@ -12,7 +12,9 @@ namespace {
 
 bool SameSettings(const cw::settings::Settings& a, const cw::settings::Settings& b) {
   return a.block.Bx == b.block.Bx && a.block.By == b.block.By && a.block.Bz == b.block.Bz &&
-         a.block.Ox == b.block.Ox && a.block.Oy == b.block.Oy && a.Ax == b.Ax && a.Ay == b.Ay;
+         a.block.Ox == b.block.Ox && a.block.Oy == b.block.Oy && a.Ax == b.Ax && a.Ay == b.Ay &&
+         a.block.map.keepFaceFlags == b.block.map.keepFaceFlags &&
+         a.block.map.worldKeys == b.block.map.worldKeys;
 }
 
 }  // namespace

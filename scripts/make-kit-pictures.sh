@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Draws every block picture of the kit again from its template with cryptwright-picture, and the
-# two fixed pictures Empty.bmp and Unknown.bmp. Run it after changing a template; the tests check
-# that each picture in kit/ is exactly what the tool draws.
+# Draws every block picture of the kits (kit/ for Quake, kit-quake2/ for Quake 2) again from its
+# template with cryptwright-picture, and the two fixed pictures Empty.bmp and Unknown.bmp. Run it
+# after changing a template; the tests check that each picture is exactly what the tool draws.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
@@ -10,11 +10,17 @@ if [ ! -f "$dir/build.ninja" ]; then
 fi
 cmake --build "$dir" --target cryptwright-picture >/dev/null
 tool="$PWD/$dir/tools/cryptwright-picture"
-cd kit
 status=0
-for template in *.map; do
-  "$tool" "$template" "${template%.map}.bmp" || status=1
+for kit in kit kit-quake2; do
+  (
+    cd "$kit"
+    result=0
+    for template in *.map; do
+      "$tool" "$template" "${template%.map}.bmp" || result=1
+    done
+    "$tool" --empty Empty.bmp
+    "$tool" --unknown Unknown.bmp
+    exit $result
+  ) || status=1
 done
-"$tool" --empty Empty.bmp
-"$tool" --unknown Unknown.bmp
 exit $status

@@ -1,5 +1,7 @@
 #include "compiler/face_line.h"
 
+#include <cstdint>
+
 #include "document/scanner.h"
 
 namespace cw::compiler {
@@ -8,6 +10,23 @@ namespace {
 bool ReadPoint(std::string_view text, std::array<std::int32_t, 3>& point) {
   document::Scanner scanner(text);
   return scanner.Int(point[0]) && scanner.Int(point[1]) && scanner.Int(point[2]);
+}
+
+// A whole decimal number that fits 32 bits as a signed or an unsigned value.
+bool ReadWholeNumber(std::string_view word, std::int64_t& number) {
+  bool negative = false;
+  if (!word.empty() && (word.front() == '-' || word.front() == '+')) {
+    negative = word.front() == '-';
+    word.remove_prefix(1);
+  }
+  if (word.empty() || word.size() > 10) return false;
+  std::int64_t magnitude = 0;
+  for (char c : word) {
+    if (c < '0' || c > '9') return false;
+    magnitude = magnitude * 10 + (c - '0');
+  }
+  number = negative ? -magnitude : magnitude;
+  return number >= INT32_MIN && number <= UINT32_MAX;
 }
 
 #if defined(__SIZEOF_INT128__)
@@ -49,7 +68,24 @@ std::optional<FaceFields> ParseFaceLine(std::string_view line) {
   texture.xOffset = xOffset;
   texture.yOffset = yOffset;
   texture.rotation = rotation;
+  face.surface = ReadSurfaceFields(scanner.Rest());
   return face;
+}
+
+std::optional<SurfaceFields> ReadSurfaceFields(std::string_view rest) {
+  std::int64_t numbers[3];
+  for (std::int64_t& number : numbers) {
+    std::size_t start = 0;
+    while (start < rest.size() && document::IsCSpace(rest[start])) ++start;
+    std::size_t end = start;
+    while (end < rest.size() && !document::IsCSpace(rest[end])) ++end;
+    // The word must start after a blank (the scale's own text ends there) and be a number whole.
+    if (start == 0 || start == end || !ReadWholeNumber(rest.substr(start, end - start), number)) {
+      return std::nullopt;
+    }
+    rest.remove_prefix(end);
+  }
+  return SurfaceFields{numbers[0], numbers[1], numbers[2]};
 }
 
 FaceClass ClassifyFace(const std::array<std::array<std::int32_t, 3>, 3>& points) {

@@ -2,6 +2,7 @@
 
 #include <bit>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 #include "compiler/number_text.h"
@@ -28,6 +29,12 @@ PreparedFace PrepareFace(FaceFields fields) {
   const float y = fields.texture.yScale;
   face.xScaleTexts = {ScaleText(x), ScaleText(-x)};
   face.yScaleTexts = {ScaleText(y), ScaleText(-y)};
+  if (const std::optional<SurfaceFields>& surface = fields.surface) {
+    for (const std::int64_t number : {surface->contents, surface->flags, surface->value}) {
+      face.surfaceText += ' ';
+      platform::AppendDecimal(face.surfaceText, number);
+    }
+  }
   face.fields = std::move(fields);
   return face;
 }
@@ -78,6 +85,7 @@ void RewriteFaceLine(std::string& out, const PreparedFace& face, const Placement
   out += ScaleTextFor(texture.xScale, asRead.xScale, face.xScaleTexts);
   out += ' ';
   out += ScaleTextFor(texture.yScale, asRead.yScale, face.yScaleTexts);
+  if (settings.map.keepFaceFlags) out += face.surfaceText;
 }
 
 }  // namespace cw::compiler

@@ -74,7 +74,9 @@ int ClassGroup(const std::string& className) {
 std::uint8_t MarkColour(const std::string& className) {
   if (className.starts_with("light")) return kLightMark;
   if (className.starts_with("info_player")) return kStartMark;
-  if (className == "info_teleport_destination") return kDestinationMark;
+  if (className == "info_teleport_destination" || className == "misc_teleporter_dest") {
+    return kDestinationMark;
+  }
   return kOtherMark;
 }
 

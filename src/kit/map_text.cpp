@@ -94,6 +94,30 @@ std::string LineError(int line, std::string_view what) {
   return text;
 }
 
+enum class FaceRead { kWhole, kBrokenFields, kBrokenSurface };
+
+FaceRead ReadFace(std::string_view line, MapFace& face) {
+  Cursor cursor(line);
+  for (IntPoint& point : face.points) {
+    if (!ReadPoint(cursor, point)) return FaceRead::kBrokenFields;
+  }
+  std::string_view texture = cursor.Token();
+  if (texture.empty()) return FaceRead::kBrokenFields;
+  face.texture = std::string(texture);
+  if (!cursor.Int(face.xOffset) || !cursor.Int(face.yOffset) || !cursor.Int(face.rotation) ||
+      !cursor.Real(face.xScale) || !cursor.Real(face.yScale)) {
+    return FaceRead::kBrokenFields;
+  }
+  if (cursor.AtEnd()) return FaceRead::kWhole;
+  std::array<std::int64_t, 3> surface{};
+  for (std::int64_t& number : surface) {
+    if (!cursor.Int(number)) return FaceRead::kBrokenSurface;
+  }
+  if (!cursor.AtEnd()) return FaceRead::kBrokenSurface;
+  face.surface = surface;
+  return FaceRead::kWhole;
+}
+
 }  // namespace
 
 std::optional<std::string> MapEntity::Value(std::string_view key) const {
@@ -104,19 +128,14 @@ std::optional<std::string> MapEntity::Value(std::string_view key) const {
 }
 
 std::optional<MapFace> ParseFaceLine(std::string_view line) {
-  Cursor cursor(line);
   MapFace face;
-  for (IntPoint& point : face.points) {
-    if (!ReadPoint(cursor, point)) return std::nullopt;
-  }
-  std::string_view texture = cursor.Token();
-  if (texture.empty()) return std::nullopt;
-  face.texture = std::string(texture);
-  if (!cursor.Int(face.xOffset) || !cursor.Int(face.yOffset) || !cursor.Int(face.rotation) ||
-      !cursor.Real(face.xScale) || !cursor.Real(face.yScale) || !cursor.AtEnd()) {
-    return std::nullopt;
-  }
+  if (ReadFace(line, face) != FaceRead::kWhole) return std::nullopt;
   return face;
+}
+
+bool HasBrokenSurfaceFields(std::string_view line) {
+  MapFace face;
+  return ReadFace(line, face) == FaceRead::kBrokenSurface;
 }
 
 ParsedMap ParseMapText(std::string_view text) {

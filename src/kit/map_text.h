@@ -26,6 +26,8 @@ struct MapFace {
   std::int64_t rotation = 0;
   double xScale = 1;
   double yScale = 1;
+  // A Quake 2 face's contents, surface flags and value, when the line carries them.
+  std::optional<std::array<std::int64_t, 3>> surface;
   int line = 0;  // 1-based line number in the text
 };
 
@@ -53,7 +55,12 @@ struct ParsedMap {
 // reported in errors with its line number, and the parse goes on with the next line.
 ParsedMap ParseMapText(std::string_view text);
 
-// Parses one face line "( x y z ) ( x y z ) ( x y z ) TEX xoff yoff rot xscale yscale".
+// Parses one face line "( x y z ) ( x y z ) ( x y z ) TEX xoff yoff rot xscale yscale", with
+// nothing after it or the three whole numbers of a Quake 2 face: contents, flags and value.
 std::optional<MapFace> ParseFaceLine(std::string_view line);
+
+// True for a face line that parses up to its y scale but is followed by something other than
+// nothing or three whole numbers: one or two of them, or a damaged one.
+bool HasBrokenSurfaceFields(std::string_view line);
 
 }  // namespace cw::kit

@@ -58,7 +58,12 @@ void CheckKeyLine(std::string_view line, std::size_t index, std::vector<std::str
 
 void CheckFaceLine(std::string_view line, std::size_t index, std::vector<std::string>& problems) {
   auto face = ParseFaceLine(line);
-  if (!face) {
+  if (!face && HasBrokenSurfaceFields(line)) {
+    // The compiler would drop the numbers, and a Quake 2 compiler would misread the next line.
+    problems.push_back(Problem(index,
+                               "after its scales a face line holds nothing or three whole "
+                               "numbers: contents, surface flags and value"));
+  } else if (!face) {
     problems.push_back(Problem(index,
                                "a face line must read ( x y z ) ( x y z ) ( x y z ) "
                                "TEXTURE xoff yoff rotation xscale yscale"));

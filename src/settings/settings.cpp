@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/file_reader.h"
@@ -85,27 +86,35 @@ class IniText {
  public:
   explicit IniText(std::string_view bytes) : lines_(platform::SplitTextLines(bytes)) {}
 
-  // The raw value text of a key in the first section of that name, or nothing when either is
-  // missing. Where a key appears twice in its section, the first one counts.
-  std::optional<std::string_view> Value(std::string_view section, std::string_view key) const {
+  // The key and value of every "key=value" line of the first section of that name, in file
+  // order, both without their surrounding blanks.
+  std::vector<std::pair<std::string_view, std::string_view>> Entries(
+      std::string_view section) const {
+    std::vector<std::pair<std::string_view, std::string_view>> entries;
     bool inside = false;
     for (const std::string& rawLine : lines_) {
       const std::string_view line = TrimBlanks(rawLine);
       if (line.empty() || line.front() == ';') continue;
       if (line.front() == '[') {
         // Only the first section of the name counts: the search ends where it ends.
-        if (inside) return std::nullopt;
+        if (inside) break;
         std::string_view name = line.substr(1);
         name = name.substr(0, name.find(']'));
         inside = EqualIgnoringCase(TrimBlanks(name), section);
         continue;
       }
-      if (!inside) continue;
       const std::size_t equals = line.find('=');
-      if (equals == std::string_view::npos) continue;
-      if (EqualIgnoringCase(TrimBlanks(line.substr(0, equals)), key)) {
-        return TrimBlanks(line.substr(equals + 1));
-      }
+      if (!inside || equals == std::string_view::npos) continue;
+      entries.emplace_back(TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1)));
+    }
+    return entries;
+  }
+
+  // The raw value text of a key in the first section of that name, or nothing when either is
+  // missing. Where a key appears twice in its section, the first one counts.
+  std::optional<std::string_view> Value(std::string_view section, std::string_view key) const {
+    for (const auto& [name, value] : Entries(section)) {
+      if (EqualIgnoringCase(name, key)) return value;
     }
     return std::nullopt;
   }
@@ -148,6 +157,32 @@ void ReadGameSection(const IniText& ini, GameSettings& game) {
   }
 }
 
+// Text that a map key line can hold between its quotes: no quote and no control character.
+bool FitsBetweenQuotes(std::string_view text) {
+  for (char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '"' || byte < 0x20 || byte == 0x7F) return false;
+  }
+  return true;
+}
+
+// The [World] keys that make sound key lines. An empty key, text that would break the line, and
+// "classname" (the world's own) are left out; of keys that match without regard to case, as the
+// settings file's keys do, the first counts.
+std::vector<WorldKey> ReadWorldKeys(const IniText& ini) {
+  std::vector<WorldKey> keys;
+  for (const auto& [key, value] : ini.Entries("World")) {
+    if (key.empty() || !FitsBetweenQuotes(key) || !FitsBetweenQuotes(value) ||
+        EqualIgnoringCase(key, "classname")) {
+      continue;
+    }
+    bool seen = false;
+    for (const WorldKey& earlier : keys) seen = seen || EqualIgnoringCase(earlier.key, key);
+    if (!seen) keys.push_back({std::string(key), std::string(value)});
+  }
+  return keys;
+}
+
 }  // namespace
 
 const char* TargetGameName(TargetGame game) {
@@ -163,6 +198,8 @@ Settings ParseSettings(std::string_view iniText) {
   block.Bz = ini.Integer("Block", "Bz", block.Bz);
   block.Ox = ini.Integer("Block", "Ox", block.Ox);
   block.Oy = ini.Integer("Block", "Oy", block.Oy);
+  block.map.keepFaceFlags = ini.Integer("Faces", "KeepFlags", 0) != 0;
+  block.map.worldKeys = ReadWorldKeys(ini);
   settings.Ax = ini.Integer("Area", "Ax", settings.Ax);
   settings.Ay = ini.Integer("Area", "Ay", settings.Ay);
   ReadGameSection(ini, settings.game);

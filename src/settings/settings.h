@@ -11,8 +11,10 @@ namespace cw::settings {
 
 inline constexpr const char* kSettingsFileName = "PellEd.ini";
 
-// The settings file: section "Block" (Bx, By, Bz, Ox, Oy), section "Area" (Ax, Ay) and section
-// "Game" (Target, PlayerStarts).
+// The settings file: section "Block" (Bx, By, Bz, Ox, Oy), section "Area" (Ax, Ay), section "Game"
+// (Target, PlayerStarts), and the map options: section "Faces" (KeepFlags, a number: not 0 keeps
+// a face's contents, surface flags and value) and section "World" (every "key=value" line a key
+// of the map's world entity).
 struct Settings {
   PlacementSettings block;
   std::int32_t Ax = 1024;  // floor canvas width in pixels

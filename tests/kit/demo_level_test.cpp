@@ -22,8 +22,8 @@ namespace {
 
 const char* kDemo = "works/Demo.pwl";
 
-document::Level DemoLevel() {
-  document::Level records = document::ParseLevelFileText(ReadKitFile(kDemo));
+document::Level DemoLevel(Kit kit = Kit::kQuake) {
+  document::Level records = document::ParseLevelFileText(ReadKitFile(kDemo, kit));
   document::Level level;
   level.BlockList = records.BlockList;
   level.LinkList = records.LinkList;
@@ -44,9 +44,13 @@ kit::Vec3 Origin(const kit::MapEntity& entity) {
   return p;
 }
 
-TEST(DemoLevelTest, TheFileIsALevelFileThatUsesEveryBlockOnTwoFloors) {
-  std::string bytes = ReadKitFile(kDemo);
-  document::Level level = DemoLevel();
+// All but the test of the Quake entities hold for both kits' demos, Quake and Quake 2.
+class DemoLevelTest : public ::testing::TestWithParam<Kit> {};
+INSTANTIATE_TEST_SUITE_P(Kits, DemoLevelTest, ::testing::Values(Kit::kQuake, Kit::kQuake2));
+
+TEST_P(DemoLevelTest, TheFileIsALevelFileThatUsesEveryBlockOnTwoFloors) {
+  std::string bytes = ReadKitFile(kDemo, GetParam());
+  document::Level level = DemoLevel(GetParam());
   EXPECT_EQ(LevelBytes(level), bytes) << "not byte for byte as Save writes it";
   std::set<std::string> used;
   std::set<int> floors;
@@ -59,7 +63,9 @@ TEST(DemoLevelTest, TheFileIsALevelFileThatUsesEveryBlockOnTwoFloors) {
     EXPECT_TRUE(cells.insert({record->floor, {record->column, record->row}}).second)
         << "two blocks in one cell: " << text;
   }
-  for (const std::string& name : KitBlockNames()) EXPECT_TRUE(used.count(name)) << name;
+  for (const std::string& name : KitBlockNames(GetParam())) {
+    EXPECT_TRUE(used.count(name)) << name;
+  }
   EXPECT_GE(floors.size(), 2u);
   bool linkBetweenFloors = false;
   for (const std::string& text : level.LinkList) {
@@ -70,8 +76,8 @@ TEST(DemoLevelTest, TheFileIsALevelFileThatUsesEveryBlockOnTwoFloors) {
   EXPECT_TRUE(linkBetweenFloors);
 }
 
-TEST(DemoLevelTest, ItBuildsIntoClosedConvexBrushes) {
-  kit::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel()));
+TEST_P(DemoLevelTest, ItBuildsIntoClosedConvexBrushes) {
+  kit::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel(GetParam()), GetParam()));
   std::size_t brushes = 0;
   for (const auto& entity : map.entities) {
     for (const auto& brush : entity.brushes) {
@@ -83,8 +89,8 @@ TEST(DemoLevelTest, ItBuildsIntoClosedConvexBrushes) {
   EXPECT_GT(brushes, 100u);
 }
 
-TEST(DemoLevelTest, ItIsSealedAndEveryRoomIsReachableFromTheStart) {
-  kit::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel()));
+TEST_P(DemoLevelTest, ItIsSealedAndEveryRoomIsReachableFromTheStart) {
+  kit::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel(GetParam()), GetParam()));
   auto entities = ByClass(map);
   ASSERT_EQ(entities.count("info_player_start"), 1u);
   kit::Vec3 start = Origin(entities.find("info_player_start")->second);
@@ -101,19 +107,19 @@ TEST(DemoLevelTest, ItIsSealedAndEveryRoomIsReachableFromTheStart) {
   EXPECT_TRUE(flood.Reached({10 * 128, -1 * 128, 100}));  // above the middle step
 }
 
-TEST(DemoLevelTest, WithoutOneOfItsWallsItLeaks) {
+TEST_P(DemoLevelTest, WithoutOneOfItsWallsItLeaks) {
   // The check is not vacuous: taking out a wall of the first room opens the level.
-  document::Level level = DemoLevel();
+  document::Level level = DemoLevel(GetParam());
   auto wall = std::find(level.BlockList.begin(), level.BlockList.end(), "0 1 3 2 Wall");
   ASSERT_NE(wall, level.BlockList.end());
   level.BlockList.erase(wall);
-  kit::ParsedMap map = ParseOrFail(CompileWithKit(level));
+  kit::ParsedMap map = ParseOrFail(CompileWithKit(level, GetParam()));
   kit::WorldSolids world = kit::CollectWorldSolids(map.entities);
   kit::Vec3 start = Origin(ByClass(map).find("info_player_start")->second);
   EXPECT_FALSE(kit::SealFlood(world.solids, 8).Flood(start).sealed);
 }
 
-TEST(DemoLevelTest, ButtonTriggerAndTeleporterReachTheirTargets) {
+TEST(QuakeDemoLevelTest, ButtonTriggerAndTeleporterReachTheirTargets) {
   auto entities = ByClass(ParseOrFail(CompileWithKit(DemoLevel())));
   auto only = [&](const std::string& className) {
     EXPECT_EQ(entities.count(className), 1u) << className;
@@ -138,14 +144,14 @@ TEST(DemoLevelTest, ButtonTriggerAndTeleporterReachTheirTargets) {
             only("info_teleport_destination").Value("targetname"));
 }
 
-TEST(DemoLevelTest, CryptwrightBuildWritesTheSameMapInTheKitFolder) {
+TEST_P(DemoLevelTest, CryptwrightBuildWritesTheSameMapInTheKitFolder) {
   TempDir dir;
   std::string out = dir.File("Demo.map");
-  ShellRun run = Shell("cd " + Quoted(CW_KIT_DIR) + " && " + Quoted(CW_TOOL_CRYPTWRIGHT_BUILD) +
-                       " " + kDemo + " " + Quoted(out));
+  ShellRun run = Shell("cd " + Quoted(KitFolder(GetParam())) + " && " +
+                       Quoted(CW_TOOL_CRYPTWRIGHT_BUILD) + " " + kDemo + " " + Quoted(out));
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(run.output, "");
-  EXPECT_EQ(ReadFileBytes(out), CompileWithKit(DemoLevel()));
+  EXPECT_EQ(ReadFileBytes(out), CompileWithKit(DemoLevel(GetParam()), GetParam()));
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ std::string Record(int flags, const std::string& name) {
   return "1 1 1 " + std::to_string(flags) + " " + name;
 }
 
-TEST(KitBlocksTest, TheKitHoldsTheBlocksOfAPlayableLevel) {
+TEST(QuakeKitBlocksTest, TheKitHoldsTheBlocksOfAPlayableLevel) {
   std::vector<std::string> names = KitBlockNames();
   EXPECT_GE(names.size(), 14u);
   // What the entities of the kit must offer between them.
@@ -57,10 +57,14 @@ TEST(KitBlocksTest, TheKitHoldsTheBlocksOfAPlayableLevel) {
   EXPECT_TRUE(destinationNamedT0);
 }
 
-TEST(KitBlocksTest, EveryTemplateFollowsTheAuthoringRules) {
+// The tests below hold for both kits, the Quake one and the Quake 2 one.
+class KitBlocksTest : public ::testing::TestWithParam<Kit> {};
+INSTANTIATE_TEST_SUITE_P(Kits, KitBlocksTest, ::testing::Values(Kit::kQuake, Kit::kQuake2));
+
+TEST_P(KitBlocksTest, EveryTemplateFollowsTheAuthoringRules) {
   bool someOffset = false;
-  for (const std::string& name : KitBlockNames()) {
-    std::string text = ReadKitFile(name + ".map");
+  for (const std::string& name : KitBlockNames(GetParam())) {
+    std::string text = ReadKitFile(name + ".map", GetParam());
     EXPECT_THAT(kit::CheckTemplateText(text), ::testing::IsEmpty()) << name;
     kit::ParsedMap map = ParseOrFail(text);
     ASSERT_FALSE(map.entities.empty()) << name;
@@ -79,11 +83,12 @@ TEST(KitBlocksTest, EveryTemplateFollowsTheAuthoringRules) {
   EXPECT_TRUE(someOffset) << "no face shows the realignment of texture offsets";
 }
 
-TEST(KitBlocksTest, EveryBlockIsSoundAndInsideItsCellInAllEightOrientations) {
-  for (const std::string& name : KitBlockNames()) {
+TEST_P(KitBlocksTest, EveryBlockIsSoundAndInsideItsCellInAllEightOrientations) {
+  for (const std::string& name : KitBlockNames(GetParam())) {
     for (int flags = 0; flags < 8; ++flags) {
       SCOPED_TRACE(name + " flags " + std::to_string(flags));
-      kit::ParsedMap map = ParseOrFail(CompileWithKit(OneBlockLevel(Record(flags, name))));
+      kit::ParsedMap map =
+          ParseOrFail(CompileWithKit(OneBlockLevel(Record(flags, name)), GetParam()));
       std::size_t brushes = 0;
       for (const MapEntity& entity : map.entities) {
         for (const auto& brush : entity.brushes) {
@@ -137,16 +142,17 @@ std::pair<int, int> TurnedPixel(int flags, int x, int y) {
   }
 }
 
-TEST(KitBlocksTest, EachPictureTurnsExactlyAsItsBuiltBlock) {
+TEST_P(KitBlocksTest, EachPictureTurnsExactlyAsItsBuiltBlock) {
   kit::PictureView view;
   view.centreX = kCentreX;
   view.centreY = kCentreY;
   view.floorZ = kFloorZ;
-  for (const std::string& name : KitBlockNames()) {
-    auto picture = kit::DecodeBmp8(ReadKitFile(name + ".bmp"));
+  for (const std::string& name : KitBlockNames(GetParam())) {
+    auto picture = kit::DecodeBmp8(ReadKitFile(name + ".bmp", GetParam()));
     ASSERT_TRUE(picture) << name;
     for (int flags = 1; flags < 8; ++flags) {
-      kit::ParsedMap map = ParseOrFail(CompileWithKit(OneBlockLevel(Record(flags, name))));
+      kit::ParsedMap map =
+          ParseOrFail(CompileWithKit(OneBlockLevel(Record(flags, name)), GetParam()));
       kit::IndexedPicture built = kit::RenderBlockPicture(map.entities, view);
       kit::IndexedPicture turned = *picture;
       for (int y = 0; y < 32; ++y) {

@@ -49,6 +49,18 @@ TEST(KitFilesTest, PellEdIniWritesOutTheSevenDefaultsEachAfterItsComment) {
   EXPECT_THAT(lines, ::testing::Contains("[Area]"));
 }
 
+TEST(KitFilesTest, TheQuakeKitNamesItsWadAndTheQuake2KitKeepsFaceNumbers) {
+  const settings::Settings quake = settings::ParseSettings(ReadKitFile("PellEd.ini"));
+  EXPECT_FALSE(quake.block.map.keepFaceFlags);
+  EXPECT_EQ(quake.block.map.worldKeys,
+            (std::vector<settings::WorldKey>{{"wad", "cryptwright.wad"}}));
+  const settings::Settings quake2 =
+      settings::ParseSettings(ReadKitFile("PellEd.ini", Kit::kQuake2));
+  EXPECT_TRUE(quake2.block.map.keepFaceFlags);
+  EXPECT_TRUE(quake2.block.map.worldKeys.empty());
+  EXPECT_EQ(quake2.block.Bx, quake.block.Bx);
+}
+
 // A folder of stand-in compile tools that log how they were called, and a map folder whose name
 // holds a blank.
 class PostBuildScriptTest : public ::testing::Test {
@@ -65,9 +77,9 @@ class PostBuildScriptTest : public ::testing::Test {
     std::filesystem::permissions(path, std::filesystem::perms::owner_all);
   }
 
-  ShellRun RunScript() {
+  ShellRun RunScript(Kit kit = Kit::kQuake) {
     return Shell("PATH=" + Quoted((dir_.path() / "tools").string()) + " /bin/sh " +
-                 Quoted(KitPath("PellPost.BAT")) + " Demo " + Quoted(Folder()));
+                 Quoted(KitPath("PellPost.BAT", kit)) + " Demo " + Quoted(Folder()));
   }
 
   std::string Folder() const { return (dir_.path() / "my maps").string(); }
@@ -113,6 +125,23 @@ TEST_F(PostBuildScriptTest, SkipsAMissingToolAndStopsAtAFailingOne) {
   EXPECT_EQ(failed.status, 3);
   EXPECT_THAT(failed.output, ::testing::HasSubstr("qbsp failed with status 3"));
   EXPECT_EQ(LogText(), "qbsp " + Folder() + "/Demo.map\n");
+}
+
+TEST_F(PostBuildScriptTest, TheQuake2KitRunsIdsToolsOrEricwToolsWithItsTexturesFolder) {
+  AddTool("qbsp");
+  AddTool("vis");
+  AddTool("light", 4);
+  ShellRun ericw = RunScript(Kit::kQuake2);
+  EXPECT_EQ(ericw.status, 4) << ericw.output;
+  const std::string maps = Folder();
+  const std::string kit = std::filesystem::canonical(KitFolder(Kit::kQuake2)).string();
+  EXPECT_EQ(LogText(), "qbsp -q2bsp -basedir " + kit + " " + maps + "/Demo.map\nvis " + maps +
+                           "/Demo.bsp\nlight -basedir " + kit + " " + maps + "/Demo.bsp\n");
+  std::filesystem::remove(Log());
+  for (const char* tool : {"qbsp3", "qvis3", "qrad3"}) AddTool(tool);
+  EXPECT_EQ(RunScript(Kit::kQuake2).status, 0);
+  EXPECT_EQ(LogText(), "qbsp3 " + maps + "/Demo.map\nqvis3 " + maps + "/Demo.bsp\nqrad3 " + maps +
+                           "/Demo.bsp\n");
 }
 
 TEST_F(PostBuildScriptTest, RefusesAWrongNumberOfArguments) {

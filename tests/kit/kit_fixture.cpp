@@ -11,21 +11,26 @@
 #include "compiler/map_compiler.h"
 #include "compiler/template_library.h"
 #include "platform/line_sink.h"
+#include "settings/settings.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
 
-std::string KitPath(const std::string& name) {
-  return std::string(CW_KIT_DIR) + "/" + name;
+const char* KitFolder(Kit kit) {
+  return kit == Kit::kQuake ? CW_KIT_DIR : CW_KIT_QUAKE2_DIR;
 }
 
-std::string ReadKitFile(const std::string& name) {
-  return ReadFileBytes(KitPath(name));
+std::string KitPath(const std::string& name, Kit kit) {
+  return std::string(KitFolder(kit)) + "/" + name;
 }
 
-std::vector<std::string> KitBlockNames() {
+std::string ReadKitFile(const std::string& name, Kit kit) {
+  return ReadFileBytes(KitPath(name, kit));
+}
+
+std::vector<std::string> KitBlockNames(Kit kit) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(CW_KIT_DIR)) {
+  for (const auto& entry : std::filesystem::directory_iterator(KitFolder(kit))) {
     if (entry.is_regular_file() && entry.path().extension() == ".map") {
       names.push_back(entry.path().stem().string());
     }
@@ -34,11 +39,17 @@ std::vector<std::string> KitBlockNames() {
   return names;
 }
 
-std::string CompileWithKit(const document::Level& level) {
+settings::PlacementSettings KitSettings(Kit kit) {
+  return settings::ParseSettings(ReadKitFile(settings::kSettingsFileName, kit)).block;
+}
+
+std::string CompileWithKit(const document::Level& level, Kit kit) {
   compiler::MemoryTemplateSource templates;
-  for (const std::string& name : KitBlockNames()) templates.Add(name, ReadKitFile(name + ".map"));
+  for (const std::string& name : KitBlockNames(kit)) {
+    templates.Add(name, ReadKitFile(name + ".map", kit));
+  }
   platform::TextLineSink out;
-  std::vector<std::string> warnings = compiler::CompileMap(level, {}, templates, out);
+  std::vector<std::string> warnings = compiler::CompileMap(level, KitSettings(kit), templates, out);
   EXPECT_TRUE(warnings.empty()) << warnings.front();
   return out.text();
 }

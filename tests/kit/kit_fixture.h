@@ -5,18 +5,26 @@
 
 #include "document/level.h"
 #include "kit/map_text.h"
+#include "settings/placement_settings.h"
 
 namespace cw::testing {
 
-// The folder of the bundled kit, and the bytes of one of its files.
-std::string KitPath(const std::string& name);
-std::string ReadKitFile(const std::string& name);
+// The bundled kits: kit/ for Quake (the one the editor starts in) and kit-quake2/.
+enum class Kit { kQuake, kQuake2 };
+const char* KitFolder(Kit kit);
 
-// The names of the kit's blocks: every template "NAME.map" in the kit folder, sorted.
-std::vector<std::string> KitBlockNames();
+// The path of a file of a kit, and its bytes.
+std::string KitPath(const std::string& name, Kit kit = Kit::kQuake);
+std::string ReadKitFile(const std::string& name, Kit kit = Kit::kQuake);
 
-// Compiles a level with the kit's templates and default settings; the map text.
-std::string CompileWithKit(const document::Level& level);
+// The names of a kit's blocks: every template "NAME.map" in the kit folder, sorted.
+std::vector<std::string> KitBlockNames(Kit kit = Kit::kQuake);
+
+// The settings of a kit's PellEd.ini, as Build reads them.
+settings::PlacementSettings KitSettings(Kit kit = Kit::kQuake);
+
+// Compiles a level with a kit's templates and its settings; the map text.
+std::string CompileWithKit(const document::Level& level, Kit kit = Kit::kQuake);
 
 // A level holding one record.
 document::Level OneBlockLevel(const std::string& record);

@@ -15,49 +15,56 @@ namespace {
 
 const std::string kTool = CW_TOOL_CRYPTWRIGHT_PICTURE;
 
-TEST(KitPicturesTest, EveryBlockHasAPictureAndEveryPictureABlock) {
+// The first three hold for both kits, the Quake one and the Quake 2 one.
+class KitPicturesTest : public ::testing::TestWithParam<Kit> {};
+INSTANTIATE_TEST_SUITE_P(Kits, KitPicturesTest, ::testing::Values(Kit::kQuake, Kit::kQuake2));
+
+TEST_P(KitPicturesTest, EveryBlockHasAPictureAndEveryPictureABlock) {
   std::vector<std::string> pictures;
-  for (const auto& entry : std::filesystem::directory_iterator(CW_KIT_DIR)) {
+  for (const auto& entry : std::filesystem::directory_iterator(KitFolder(GetParam()))) {
     if (entry.path().extension() == ".bmp") pictures.push_back(entry.path().stem().string());
   }
-  std::vector<std::string> expected = KitBlockNames();
+  std::vector<std::string> expected = KitBlockNames(GetParam());
   expected.push_back("Empty");
   expected.push_back("Unknown");
   EXPECT_THAT(pictures, ::testing::UnorderedElementsAreArray(expected));
 }
 
-TEST(KitPicturesTest, EachPictureIsWhatTheLibraryDrawsFromItsTemplate) {
-  for (const std::string& name : KitBlockNames()) {
-    std::string bytes = ReadKitFile(name + ".bmp");
+TEST_P(KitPicturesTest, EachPictureIsWhatTheLibraryDrawsFromItsTemplate) {
+  const Kit k = GetParam();
+  for (const std::string& name : KitBlockNames(k)) {
+    std::string bytes = ReadKitFile(name + ".bmp", k);
     auto picture = kit::DecodeBmp8(bytes);
     ASSERT_TRUE(picture) << name;
     EXPECT_EQ(picture->width, 32) << name;
     EXPECT_EQ(picture->height, 32) << name;
     kit::IndexedPicture drawn =
-        kit::RenderBlockPicture(ParseOrFail(ReadKitFile(name + ".map")).entities, {});
+        kit::RenderBlockPicture(ParseOrFail(ReadKitFile(name + ".map", k)).entities, {});
     EXPECT_EQ(kit::EncodeBmp8(drawn), bytes) << name;
   }
-  EXPECT_EQ(kit::EncodeBmp8(kit::EmptyPicture()), ReadKitFile("Empty.bmp"));
-  EXPECT_EQ(kit::EncodeBmp8(kit::UnknownPicture()), ReadKitFile("Unknown.bmp"));
+  EXPECT_EQ(kit::EncodeBmp8(kit::EmptyPicture()), ReadKitFile("Empty.bmp", k));
+  EXPECT_EQ(kit::EncodeBmp8(kit::UnknownPicture()), ReadKitFile("Unknown.bmp", k));
 }
 
-TEST(KitPicturesTest, TheToolWritesEachKitPictureByteForByte) {
+TEST_P(KitPicturesTest, TheToolWritesEachKitPictureByteForByte) {
+  const Kit k = GetParam();
   TempDir dir;
-  for (const std::string& name : KitBlockNames()) {
+  for (const std::string& name : KitBlockNames(k)) {
     std::string out = dir.File(name + ".bmp");
-    ShellRun run = Shell(Quoted(kTool) + " " + Quoted(KitPath(name + ".map")) + " " + Quoted(out));
+    ShellRun run =
+        Shell(Quoted(kTool) + " " + Quoted(KitPath(name + ".map", k)) + " " + Quoted(out));
     EXPECT_EQ(run.status, 0) << name << ": " << run.output;
-    EXPECT_EQ(ReadFileBytes(out), ReadKitFile(name + ".bmp")) << name;
+    EXPECT_EQ(ReadFileBytes(out), ReadKitFile(name + ".bmp", k)) << name;
   }
   for (const char* name : {"Empty", "Unknown"}) {
     std::string out = dir.File(std::string(name) + ".bmp");
     std::string option = name == std::string("Empty") ? "--empty" : "--unknown";
     EXPECT_EQ(Shell(Quoted(kTool) + " " + option + " " + Quoted(out)).status, 0);
-    EXPECT_EQ(ReadFileBytes(out), ReadKitFile(std::string(name) + ".bmp")) << name;
+    EXPECT_EQ(ReadFileBytes(out), ReadKitFile(std::string(name) + ".bmp", k)) << name;
   }
 }
 
-TEST(KitPicturesTest, TheToolReportsTemplateProblemsAndStillDraws) {
+TEST(PictureToolTest, TheToolReportsTemplateProblemsAndStillDraws) {
   TempDir dir;
   WriteFileBytes(dir.File("Bad.map"),
                  "{\r\n\"classname\" \"worldspawn\"\r\n{\r\n"

@@ -43,6 +43,9 @@ TEST(TemplateCheckTest, ReportsWhatTheCompilerWouldMisread) {
       {kHead + "{\r\n( 0 0 8 ) ( 8 0 0 ) ( 0 0 0 ) stone 0 0 0 1\r\n}\r\n}\r\n",
        "line 4: a face line must read ( x y z ) ( x y z ) ( x y z ) TEXTURE xoff yoff rotation "
        "xscale yscale"},
+      {kHead + "{\r\n( 0 0 8 ) ( 8 0 0 ) ( 0 0 0 ) stone 0 0 0 1 1 0 1\r\n}\r\n}\r\n",
+       "line 4: after its scales a face line holds nothing or three whole numbers: contents, "
+       "surface flags and value"},
       {kHead + "{\r\n( 0 0 8 ) ( 8 0 0 ) ( 0 0 0 ) walls/stone 0 0 0 1 1\r\n}\r\n}\r\n",
        "line 4: texture name \"walls/stone\" is longer than 15 or holds \"/\""},
       {kHead + "{\r\n( 0 0 8 ) ( 8 0 0 ) ( 0 0 0 ) a_very_long_stone 0 0 0 1 1\r\n}\r\n}\r\n",

@@ -1,0 +1,170 @@
+// The texture files: WAD2 for Quake, .wal for Quake 2, the palette file, and how a picture in
+// full colour becomes palette indices at four mip levels.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "kit/mip_texture.h"
+#include "kit/texture_palette.h"
+#include "kit/wad_file.h"
+#include "kit/wal_file.h"
+
+namespace cw::kit {
+namespace {
+
+// Little-endian 32-bit words, and a name padded with NULs to its field.
+std::string Words(std::initializer_list<std::uint32_t> words) {
+  std::string bytes;
+  for (std::uint32_t w : words) {
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>((w >> (8 * i)) & 0xFF));
+  }
+  return bytes;
+}
+std::string Name(const std::string& name, std::size_t field) {
+  return name + std::string(field - name.size(), '\0');
+}
+
+// A texture whose pixel i of level k is (seed + 7 k + i) modulo 256.
+MipTexture Numbered(const std::string& name, int width, int height, int seed) {
+  MipTexture texture;
+  texture.name = name;
+  texture.width = width;
+  texture.height = height;
+  for (int k = 0; k < 4; ++k) {
+    const std::size_t size = static_cast<std::size_t>((width >> k) * (height >> k));
+    for (std::size_t i = 0; i < size; ++i) {
+      texture.levels[static_cast<std::size_t>(k)].push_back(
+          static_cast<std::uint8_t>((seed + 7 * k + static_cast<int>(i)) % 256));
+    }
+  }
+  return texture;
+}
+
+std::string Levels(const MipTexture& texture) {
+  std::string bytes;
+  for (const auto& level : texture.levels) bytes.append(level.begin(), level.end());
+  return bytes;
+}
+
+TEST(Wad2FileTest, HeaderLumpsAndDirectoryByteForByte) {
+  const MipTexture small = Numbered("cw_a", 16, 16, 1);    // 256 + 64 + 16 + 4 = 340 pixels
+  const MipTexture wide = Numbered("cw_wide", 32, 16, 9);  // 512 + 128 + 32 + 8 = 680 pixels
+  const std::string expected =
+      "WAD2" + Words({2, 12 + 380 + 720}) +
+      // The first lump at 12: name, size, levels at 40, 296, 360 and 376 from the lump's start.
+      Name("cw_a", 16) + Words({16, 16, 40, 296, 360, 376}) + Levels(small) +
+      // The second at 392: levels at 40, 552, 680 and 712.
+      Name("cw_wide", 16) + Words({32, 16, 40, 552, 680, 712}) + Levels(wide) +
+      // The directory: offset, size twice, type 'D', no compression, padding, name.
+      Words({12, 380, 380}) + "D" + std::string(3, '\0') + Name("cw_a", 16) +
+      Words({392, 720, 720}) + "D" + std::string(3, '\0') + Name("cw_wide", 16);
+  EXPECT_EQ(EncodeWad2({small, wide}), expected);
+  EXPECT_EQ(EncodeWad2({}), "WAD2" + Words({0, 12}));
+  // Read back, every pixel of every level.
+  const Wad2Read read = DecodeWad2(expected);
+  EXPECT_EQ(read.problem, "");
+  EXPECT_EQ(read.textures, (std::vector<MipTexture>{small, wide}));
+}
+
+TEST(Wad2FileTest, DamagedFilesAreRefusedWithTheirProblem) {
+  const std::string good = EncodeWad2({Numbered("a", 16, 16, 0), Numbered("b", 16, 16, 0)});
+  auto with = [&](std::size_t at, std::string bytes) {
+    std::string damaged = good;
+    damaged.replace(at, bytes.size(), bytes);
+    return damaged;
+  };
+  const std::size_t directory = good.size() - 64;
+  struct Case {
+    std::string bytes;
+    const char* problem;
+  } cases[] = {
+      {with(0, "WAD3"), "not a WAD2 file"},
+      {with(4, Words({3})), "the directory does not lie inside the file"},
+      {with(directory + 32 + 13, "\1"), "directory entry 2 is not an uncompressed texture"},
+      {with(12 + 16, Words({24})),
+       "directory entry 1 is not a texture of a size that is a multiple of 16"},
+      {with(12 + 36, Words({377})), "directory entry 1 has a mip level outside its lump"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(DecodeWad2(c.bytes).problem, c.problem) << c.problem;
+}
+
+TEST(WalFileTest, HeaderAndLevelsByteForByteAndReadBack) {
+  const MipTexture texture = Numbered("cw_lamp", 16, 32, 5);  // 512 + 128 + 32 + 8 pixels
+  const std::string bytes = EncodeWal(texture, {1, 134217728, -1});
+  EXPECT_EQ(bytes, Name("cw_lamp", 32) + Words({16, 32, 100, 612, 740, 772}) + Name("", 32) +
+                       Words({1, 134217728, 0xFFFFFFFF}) + Levels(texture));
+  const std::optional<WalRead> read = DecodeWal(bytes);
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->texture, texture);
+  EXPECT_EQ(read->surface, (WalSurface{1, 134217728, -1}));
+  EXPECT_FALSE(DecodeWal(bytes.substr(0, 99)));
+  EXPECT_FALSE(DecodeWal(bytes.substr(0, bytes.size() - 1)));  // the last level is cut short
+  EXPECT_FALSE(DecodeWal(std::string(bytes).replace(32, 4, Words({40}))));
+}
+
+// Black, white, mid grey and a red, the rest a far blue.
+Palette FourColours() {
+  Palette palette;
+  palette.fill({0, 0, 255});
+  palette[0] = {0, 0, 0};
+  palette[1] = {255, 255, 255};
+  palette[2] = {128, 128, 128};
+  palette[3] = {200, 0, 0};
+  palette[250] = {250, 0, 0};
+  return palette;
+}
+
+TEST(PaletteFileTest, SevenHundredSixtyEightBytesOrAPcxPalette) {
+  const Palette palette = FourColours();
+  const std::string file = EncodePaletteFile(palette);
+  EXPECT_EQ(file.substr(0, 9), std::string("\0\0\0\xFF\xFF\xFF\x80\x80\x80", 9));
+  EXPECT_EQ(file.size(), 768u);
+  EXPECT_EQ(DecodePaletteFile(file), palette);
+  // A PCX picture: a 128-byte header starting with 10, its pixels, a byte 12 and the palette.
+  const std::string pcx = std::string(1, '\x0A') + std::string(427, 'x') + '\x0C' + file;
+  EXPECT_EQ(DecodePaletteFile(pcx), palette);
+  EXPECT_FALSE(DecodePaletteFile(file + "x"));
+  EXPECT_FALSE(DecodePaletteFile(pcx.substr(0, pcx.size() - 769) + 'x' + file));
+}
+
+TEST(QuantiserTest, NearestColourInTheRangeLowestIndexOnATie) {
+  const Palette palette = FourColours();
+  const Quantiser all(palette, 0, 255);
+  EXPECT_EQ(all.Nearest({10, 10, 10}), 0);
+  EXPECT_EQ(all.Nearest({140, 120, 130}), 2);
+  EXPECT_EQ(all.Nearest({255, 0, 0}), 250);
+  EXPECT_EQ(all.Nearest({0, 0, 250}), 4);  // indices 4 to 255 but 250 are one blue: the first
+  // Without the last colours, the red that glows is out of reach.
+  const Quantiser plain(palette, 0, 223);
+  EXPECT_EQ(plain.Nearest({255, 0, 0}), 3);
+  // (64, 64, 64) is as near to black as to mid grey, 3 * 64 * 64 from each: the lower index.
+  EXPECT_EQ(all.Nearest({64, 64, 64}), 0);
+}
+
+TEST(MipTextureTest, EachLevelIsTheMeanOfTheOneAboveInColourThenMatched) {
+  // 16 x 16 in columns of black and white: at half size every pixel is the mean of two of each,
+  // mid grey; at a quarter and an eighth still grey.
+  RgbImage image(16, 16);
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) image.At(x, y) = x % 2 ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
+  }
+  image.At(0, 0) = {200, 0, 0};
+  const MipTexture texture = MakeMipTexture("t", image, Quantiser(FourColours(), 0, 223));
+  std::vector<std::uint8_t> full;
+  for (int y = 0; y < 16; ++y) {
+    for (int x = 0; x < 16; ++x) full.push_back(x % 2 ? 1 : 0);
+  }
+  full[0] = 3;
+  EXPECT_EQ(texture.levels[0], full);
+  // The red corner makes its 2 x 2 mean (178, 128, 128), still nearest to mid grey.
+  EXPECT_EQ(texture.levels[1], std::vector<std::uint8_t>(64, 2));
+  EXPECT_EQ(texture.levels[2], std::vector<std::uint8_t>(16, 2));
+  EXPECT_EQ(texture.levels[3], std::vector<std::uint8_t>(4, 2));
+  EXPECT_EQ(texture.name, "t");
+  EXPECT_EQ(texture.width, 16);
+}
+
+}  // namespace
+}  // namespace cw::kit
