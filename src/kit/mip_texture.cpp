@@ -41,4 +41,13 @@ bool ReadMipLevels(std::string_view lump, const std::uint32_t (&offsets)[4], Mip
   return true;
 }
 
+void AppendNameField(std::string& out, std::string_view name, std::size_t fieldSize) {
+  out += name;
+  out.append(fieldSize - name.size(), '\0');
+}
+
+std::string ReadNameField(std::string_view field) {
+  return std::string(field.substr(0, field.find('\0')));
+}
+
 }  // namespace cw::kit

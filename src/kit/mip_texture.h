@@ -26,6 +26,11 @@ struct MipTexture {
 // is whole); the files here take them up to 4096.
 bool IsMipTextureSize(int width, int height);
 
+// The fixed-size, NUL-padded name fields of texture files: written, and read back up to the
+// first NUL.
+void AppendNameField(std::string& out, std::string_view name, std::size_t fieldSize);
+std::string ReadNameField(std::string_view field);
+
 // The number of pixels of mip level `level` (0 to 3).
 std::size_t MipLevelSize(int width, int height, int level);
 

@@ -18,12 +18,7 @@ constexpr char kMiptexType = 'D';
 void AppendName(std::string& out, std::string_view name) {
   assert(!name.empty() && name.size() <= kMaxWadTextureName &&
          name.find('\0') == std::string_view::npos);
-  out += name;
-  out.append(kNameSize - name.size(), '\0');
-}
-
-std::string ReadName(std::string_view field) {
-  return std::string(field.substr(0, field.find('\0')));
+  AppendNameField(out, name, kNameSize);
 }
 
 std::uint32_t Word(std::string_view bytes, std::size_t at) {
@@ -100,7 +95,7 @@ Wad2Read DecodeWad2(std::string_view bytes) {
     }
     const std::string_view lump = bytes.substr(at, size);
     MipTexture texture;
-    texture.name = ReadName(entry.substr(16, kNameSize));
+    texture.name = ReadNameField(entry.substr(16, kNameSize));
     const std::uint32_t width = Word(lump, 16);
     const std::uint32_t height = Word(lump, 20);
     const std::uint32_t offsets[4] = {Word(lump, 24), Word(lump, 28), Word(lump, 32),

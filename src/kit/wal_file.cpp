@@ -11,12 +11,7 @@ constexpr std::size_t kNameSize = 32;
 constexpr std::size_t kHeaderSize = kNameSize + 4 * 6 + kNameSize + 4 * 3;
 
 void AppendName(std::string& out, std::string_view name) {
-  out += name;
-  out.append(kNameSize - name.size(), '\0');
-}
-
-std::string ReadName(std::string_view field) {
-  return std::string(field.substr(0, field.find('\0')));
+  AppendNameField(out, name, kNameSize);
 }
 
 std::uint32_t Word(std::string_view bytes, std::size_t at) {
@@ -54,7 +49,7 @@ std::string EncodeWal(const MipTexture& texture, const WalSurface& surface) {
 std::optional<WalRead> DecodeWal(std::string_view bytes) {
   if (bytes.size() < kHeaderSize) return std::nullopt;
   WalRead read;
-  read.texture.name = ReadName(bytes.substr(0, kNameSize));
+  read.texture.name = ReadNameField(bytes.substr(0, kNameSize));
   const std::uint32_t width = Word(bytes, 32);
   const std::uint32_t height = Word(bytes, 36);
   read.texture.width = width > 4096 ? 0 : static_cast<int>(width);
@@ -62,7 +57,7 @@ std::optional<WalRead> DecodeWal(std::string_view bytes) {
   if (!IsMipTextureSize(read.texture.width, read.texture.height)) return std::nullopt;
   const std::uint32_t offsets[4] = {Word(bytes, 40), Word(bytes, 44), Word(bytes, 48),
                                     Word(bytes, 52)};
-  read.nextFrame = ReadName(bytes.substr(56, kNameSize));
+  read.nextFrame = ReadNameField(bytes.substr(56, kNameSize));
   read.surface.flags = static_cast<std::int32_t>(Word(bytes, 88));
   read.surface.contents = static_cast<std::int32_t>(Word(bytes, 92));
   read.surface.value = static_cast<std::int32_t>(Word(bytes, 96));
