@@ -53,10 +53,6 @@ void BM_UndoThenRedoOfAPlacement(benchmark::State& state) {
     editor.Redo();
     benchmark::DoNotOptimize(editor.FloorCanvas().constBits());
   }
-  state.counters["per_step_ms"] =
-      benchmark::Counter(2 * static_cast<double>(state.iterations()),
-                         benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
-  state.counters["per_step_ms"] = state.counters["per_step_ms"] * 1000;
 }
 BENCHMARK(BM_UndoThenRedoOfAPlacement)->Unit(benchmark::kMillisecond)->UseRealTime();
 

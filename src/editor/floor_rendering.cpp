@@ -1,5 +1,6 @@
 // Drawing the floor canvas: the background tiles and the blocks of the current floor.
 #include <array>
+#include <cstring>
 #include <exception>
 #include <string>
 #include <unordered_map>
@@ -31,6 +32,17 @@ void CoverWithTiles(QImage& canvas, const QImage& tile, const std::vector<bool>&
     for (int row = 0; row < rows; ++row)
       if (skip.empty() || !skip[static_cast<std::size_t>(row * columns + column)])
         DrawPicture(canvas, tile, kCellSize * column, kCellSize * row);
+}
+
+// FloorSnapshot = canvas.copy(), into the snapshot's own pixels when it has the canvas's size, so
+// that a redraw takes no new memory.
+void TakeSnapshot(const QImage& canvas, QImage& snapshot) {
+  if (snapshot.size() != canvas.size() || snapshot.format() != canvas.format() ||
+      snapshot.bytesPerLine() != canvas.bytesPerLine()) {
+    snapshot = canvas.copy();
+    return;
+  }
+  std::memcpy(snapshot.bits(), canvas.constBits(), static_cast<std::size_t>(canvas.sizeInBytes()));
 }
 
 // A block as it is drawn: its turned picture and where its top-left corner goes.
@@ -111,7 +123,7 @@ void Editor::RedrawFloor() {
   CoverWithTiles(canvas, tile, covered);
   for (const PlacedPicture& block : blocks) DrawPicture(canvas, *block.picture, block.x, block.y);
   if (failure) std::rethrow_exception(failure);
-  state_.FloorSnapshot = canvas.copy();
+  TakeSnapshot(canvas, state_.FloorSnapshot);
 }
 
 }  // namespace cw::editor
