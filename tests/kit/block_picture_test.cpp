@@ -10,7 +10,7 @@
 namespace cw::kit {
 namespace {
 
-std::string Box(int x1, int x2, int y1, int y2, int z1, int z2, const std::string& texture) {
+std::string BoxBrush(int x1, int x2, int y1, int y2, int z1, int z2, const std::string& texture) {
   auto p = [](int x, int y, int z) {
     return "( " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(z) + " ) ";
   };
@@ -31,7 +31,7 @@ const std::string kWorld = "{\n\"classname\" \"worldspawn\"\n";
 
 TEST(BlockPictureTest, ScreenXRunsAlongPlusXAndScreenYDownAlongMinusY) {
   // A post in the +X, +Y quarter of the cell shows in the top-right corner of the picture.
-  IndexedPicture picture = Render(kWorld + Box(32, 64, 32, 64, 0, 128, "stone") + "}\n");
+  IndexedPicture picture = Render(kWorld + BoxBrush(32, 64, 32, 64, 0, 128, "stone") + "}\n");
   ASSERT_EQ(picture.width, 32);
   ASSERT_EQ(picture.height, 32);
   for (int y = 0; y < 32; ++y) {
@@ -47,7 +47,7 @@ TEST(BlockPictureTest, TheViewFollowsTheCellItIsCentredOn) {
   PictureView view;
   view.centreX = 128;
   view.centreY = -128;
-  IndexedPicture picture = Render(kWorld + Box(160, 192, -96, -64, 0, 128, "stone") + "}\n", view);
+  IndexedPicture picture = Render(kWorld + BoxBrush(160, 192, -96, -64, 0, 128, "stone") + "}\n", view);
   EXPECT_NE(picture.At(31, 0), 0);
   EXPECT_NE(picture.At(24, 7), 0);
   EXPECT_EQ(picture.At(23, 7), 0);
@@ -56,9 +56,9 @@ TEST(BlockPictureTest, TheViewFollowsTheCellItIsCentredOn) {
 
 TEST(BlockPictureTest, TheSectionLeavesOutCeilingsAndShadesByHeight) {
   IndexedPicture picture = Render(
-      kWorld + Box(-64, 64, -64, 64, 0, 8, "stone") + Box(-64, 64, -64, 64, 120, 128, "roof") +
-      Box(-64, 0, -64, 64, 8, 120, "stone") + Box(0, 32, -64, 64, 8, 40, "stone") + "}\n");
-  IndexedPicture floorOnly = Render(kWorld + Box(-64, 64, -64, 64, 0, 8, "stone") + "}\n");
+      kWorld + BoxBrush(-64, 64, -64, 64, 0, 8, "stone") + BoxBrush(-64, 64, -64, 64, 120, 128, "roof") +
+      BoxBrush(-64, 0, -64, 64, 8, 120, "stone") + BoxBrush(0, 32, -64, 64, 8, 40, "stone") + "}\n");
+  IndexedPicture floorOnly = Render(kWorld + BoxBrush(-64, 64, -64, 64, 0, 8, "stone") + "}\n");
   // Same texture, so the same hue: wall through the cut brightest, the step lower, the floor
   // lowest.
   int wall = picture.At(5, 16), step = picture.At(20, 16), floor = picture.At(30, 16);
@@ -72,10 +72,10 @@ TEST(BlockPictureTest, TheSectionLeavesOutCeilingsAndShadesByHeight) {
 }
 
 TEST(BlockPictureTest, DoorsButtonsTriggersAndMarksHaveTheirOwnColours) {
-  std::string text = kWorld + Box(-64, 64, -64, 64, 0, 8, "stone") + "}\n";
-  text += "{\n\"classname\" \"func_door\"\n" + Box(-64, -32, -64, 64, 8, 96, "stone") + "}\n";
-  text += "{\n\"classname\" \"trigger_once\"\n" + Box(-32, 0, -64, 64, 8, 96, "stone") + "}\n";
-  text += "{\n\"classname\" \"func_button\"\n" + Box(0, 32, -64, 64, 8, 96, "stone") + "}\n";
+  std::string text = kWorld + BoxBrush(-64, 64, -64, 64, 0, 8, "stone") + "}\n";
+  text += "{\n\"classname\" \"func_door\"\n" + BoxBrush(-64, -32, -64, 64, 8, 96, "stone") + "}\n";
+  text += "{\n\"classname\" \"trigger_once\"\n" + BoxBrush(-32, 0, -64, 64, 8, 96, "stone") + "}\n";
+  text += "{\n\"classname\" \"func_button\"\n" + BoxBrush(0, 32, -64, 64, 8, 96, "stone") + "}\n";
   text += "{\n\"classname\" \"light\"\n\"origin\" \"48 -48 88\"\n}\n";
   text += "{\n\"classname\" \"info_player_start\"\n\"origin\" \"48 48 32\"\n}\n";
   IndexedPicture picture = Render(text);
