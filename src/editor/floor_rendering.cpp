@@ -34,11 +34,15 @@ void CoverWithTiles(QImage& canvas, const QImage& tile, const std::vector<bool>&
         DrawPicture(canvas, tile, kCellSize * column, kCellSize * row);
 }
 
+bool SharesLayout(const QImage& snapshot, const QImage& canvas) {
+  return snapshot.size() == canvas.size() && snapshot.format() == canvas.format() &&
+         snapshot.bytesPerLine() == canvas.bytesPerLine();
+}
+
 // FloorSnapshot = canvas.copy(), into the snapshot's own pixels when it has the canvas's size, so
 // that a redraw takes no new memory.
 void TakeSnapshot(const QImage& canvas, QImage& snapshot) {
-  if (snapshot.size() != canvas.size() || snapshot.format() != canvas.format() ||
-      snapshot.bytesPerLine() != canvas.bytesPerLine()) {
+  if (!SharesLayout(snapshot, canvas)) {
     snapshot = canvas.copy();
     return;
   }
@@ -51,6 +55,58 @@ struct PlacedPicture {
   std::int64_t x;
   std::int64_t y;
 };
+
+bool IsCellPicture(const QImage& picture) {
+  return picture.width() == kCellSize && picture.height() == kCellSize &&
+         picture.format() == QImage::Format_RGB32;
+}
+
+// The common floor, where the tile and every picture are exactly one opaque cell: each cell then
+// shows the last block drawn on it, or the tile when it is whole and has none, so the canvas is
+// written once, row after row, instead of block after block down its columns. Each finished row
+// goes to the snapshot while it is still in the cache, when `snapshot` is given (and has the
+// canvas's size and layout). Returns false, having drawn nothing, for any other floor.
+bool DrawCellFloor(QImage& canvas, const QImage& tile, const std::vector<PlacedPicture>& blocks,
+                   QImage* snapshot) {
+  if (canvas.depth() != 32 || !IsCellPicture(tile)) return false;
+  for (const PlacedPicture& block : blocks)
+    if (!IsCellPicture(*block.picture)) return false;
+  const std::int64_t width = canvas.width();
+  const std::int64_t height = canvas.height();
+  const std::int64_t wholeColumns = width / kCellSize;
+  const std::int64_t wholeRows = height / kCellSize;
+  const std::int64_t columns = (width + kCellSize - 1) / kCellSize;
+  const std::int64_t rows = (height + kCellSize - 1) / kCellSize;
+  std::vector<const QImage*> shown(static_cast<std::size_t>(columns * rows), nullptr);
+  for (const PlacedPicture& block : blocks) {
+    const std::int64_t column = block.x / kCellSize;
+    const std::int64_t row = block.y / kCellSize;
+    if (column >= 0 && column < columns && row >= 0 && row < rows)
+      shown[static_cast<std::size_t>(row * columns + column)] = block.picture;
+  }
+  uchar* const target = canvas.bits();
+  const qsizetype stride = canvas.bytesPerLine();
+  uchar* const copy = snapshot != nullptr ? snapshot->bits() : nullptr;
+  const std::size_t cellBytes = kCellSize * sizeof(QRgb);
+  for (std::int64_t y = 0; y < height; ++y) {
+    const std::int64_t row = y / kCellSize;
+    const int pictureRow = static_cast<int>(y % kCellSize);
+    auto* line = reinterpret_cast<QRgb*>(target + y * stride);
+    const QImage* const* cell = &shown[static_cast<std::size_t>(row * columns)];
+    for (std::int64_t column = 0; column < columns; ++column) {
+      const QImage* picture = cell[column];
+      if (picture == nullptr) {
+        if (column >= wholeColumns || row >= wholeRows) continue;  // a strip no tile covers
+        picture = &tile;
+      }
+      const std::size_t bytes =
+          column < wholeColumns ? cellBytes : static_cast<std::size_t>(width % kCellSize) * sizeof(QRgb);
+      std::memcpy(line + column * kCellSize, picture->constScanLine(pictureRow), bytes);
+    }
+    if (copy != nullptr) std::memcpy(copy + y * stride, line, static_cast<std::size_t>(stride));
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -105,8 +161,18 @@ void Editor::RedrawFloor() {
     failure = std::current_exception();
   }
 
-  // A cell that a block's picture covers whole gets no tile first: the picture's pixels replace
-  // every pixel of a tile of a cell's size.
+  // After a failure the canvas shows what came before it, and the snapshot stays as it was.
+  QImage* const snapshot =
+      !failure && SharesLayout(state_.FloorSnapshot, canvas) ? &state_.FloorSnapshot : nullptr;
+  if (DrawCellFloor(canvas, tile, blocks, snapshot)) {
+    if (failure) std::rethrow_exception(failure);
+    if (snapshot == nullptr) TakeSnapshot(canvas, state_.FloorSnapshot);
+    return;
+  }
+
+  // Pictures of other sizes: a cell that a block's picture covers whole gets no tile first, the
+  // picture's pixels replace every pixel of a tile of a cell's size; then the blocks in list
+  // order, so that a larger picture overlaps its neighbours as it is drawn.
   std::vector<bool> covered;
   const int columns = canvas.width() / kCellSize;
   const int rows = canvas.height() / kCellSize;

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
+#include <string>
+#include <vector>
 
+#include "editor/block_picture.h"
 #include "editor/marker.h"
+#include "editor/orient_picture.h"
 #include "gui_support/editor_test.h"
 
 namespace cw::editor {
@@ -75,6 +80,40 @@ TEST_F(RedrawFloorTest, PicturesOfOtherSizesOverlapOrLeaveTheTileVisible) {
   EXPECT_EQ(Canvas().pixel(42, 51), CanvasColour(1));  // the tile beside and below it
   EXPECT_EQ(Canvas().pixel(41, 52), CanvasColour(1));
   EXPECT_EQ(Canvas().pixel(1023, 1023), CanvasColour(9));  // cut at the canvas's edge
+}
+
+// The whole canvas against the plain way of drawing it: every whole cell tiled, then each block's
+// turned picture in list order. The canvas ends in strips that no whole cell covers.
+TEST_F(RedrawFloorTest, ACanvasOfPartCellsIsDrawnAsTilesThenBlocksInListOrder) {
+  WriteFileBytes(Folder() / "PellEd.ini", CrLfLines({"[Area]", "Ax=1000", "Ay=700"}));
+  ASSERT_TRUE(Start());
+  ASSERT_EQ(Canvas().size(), QSize(1000, 700));
+  std::vector<std::string> blocks = {"0 1 1 0 A", "0 1 1 5 B", "0 31 3 2 A", "0 4 21 6 A",
+                                     "0 31 21 1 A", "0 32 0 0 A", "0 0 22 0 B", "5 2 2 0 B",
+                                     "0 7 7 -3 A"};
+  for (int flags = 0; flags < 8; ++flags)
+    blocks.push_back("0 " + std::to_string(10 + flags) + " 9 " + std::to_string(flags) + " A");
+  Canvas().fill(qRgb(9, 9, 9));  // what the strips keep
+  QImage expected = Canvas().copy();
+  Redraw(blocks);
+
+  const auto turned = [&](const std::string& name, int flags) {
+    QImage picture(QString::fromStdString(File(name + ".bmp")));
+    OrientPicture(picture, flags);
+    return OpaquePicture(picture);
+  };
+  const QImage tile = turned("Empty", 0);
+  for (int row = 0; row < 700 / 32; ++row)
+    for (int column = 0; column < 1000 / 32; ++column)
+      DrawPicture(expected, tile, 32 * column, 32 * row);
+  for (const std::string& text : blocks) {
+    int floor, column, row, flags;
+    char name[2];
+    ASSERT_EQ(std::sscanf(text.c_str(), "%d %d %d %d %1s", &floor, &column, &row, &flags, name), 5);
+    if (floor == 0) DrawPicture(expected, turned(name, flags), 32 * column, 32 * row);
+  }
+  EXPECT_TRUE(Canvas() == expected);
+  EXPECT_TRUE(State().FloorSnapshot == Canvas());
 }
 
 TEST_F(RedrawFloorTest, RecordsThatDoNotParseOrLieOutsideTheCanvasDrawNothing) {
