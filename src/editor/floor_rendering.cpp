@@ -23,15 +23,13 @@ QImage OpaqueTile(const QImage& tile) {
   return tile.convertToFormat(QImage::Format_RGB32);
 }
 
-// Covers the whole cells of the canvas with the tile, except the cells in `skip` (by row, then
-// column), which a later picture covers whole.
-void CoverWithTiles(QImage& canvas, const QImage& tile, const std::vector<bool>& skip) {
+// Covers the whole cells of the canvas with the tile.
+void CoverWithTiles(QImage& canvas, const QImage& tile) {
   const int columns = canvas.width() / kCellSize;
   const int rows = canvas.height() / kCellSize;
   for (int column = 0; column < columns; ++column)
     for (int row = 0; row < rows; ++row)
-      if (skip.empty() || !skip[static_cast<std::size_t>(row * columns + column)])
-        DrawPicture(canvas, tile, kCellSize * column, kCellSize * row);
+      DrawPicture(canvas, tile, kCellSize * column, kCellSize * row);
 }
 
 bool SharesLayout(const QImage& snapshot, const QImage& canvas) {
@@ -39,15 +37,6 @@ bool SharesLayout(const QImage& snapshot, const QImage& canvas) {
          snapshot.bytesPerLine() == canvas.bytesPerLine();
 }
 
-// FloorSnapshot = canvas.copy(), into the snapshot's own pixels when it has the canvas's size, so
-// that a redraw takes no new memory.
-void TakeSnapshot(const QImage& canvas, QImage& snapshot) {
-  if (!SharesLayout(snapshot, canvas)) {
-    snapshot = canvas.copy();
-    return;
-  }
-  std::memcpy(snapshot.bits(), canvas.constBits(), static_cast<std::size_t>(canvas.sizeInBytes()));
-}
 
 // A block as it is drawn: its turned picture and where its top-left corner goes.
 struct PlacedPicture {
@@ -64,8 +53,8 @@ bool IsCellPicture(const QImage& picture) {
 // The common floor, where the tile and every picture are exactly one opaque cell: each cell then
 // shows the last block drawn on it, or the tile when it is whole and has none, so the canvas is
 // written once, row after row, instead of block after block down its columns. Each finished row
-// goes to the snapshot while it is still in the cache, when `snapshot` is given (and has the
-// canvas's size and layout). Returns false, having drawn nothing, for any other floor.
+// goes to the snapshot, of the canvas's layout, while it is still in the cache, when `snapshot`
+// is given. Returns false, having drawn nothing, for any other floor.
 bool DrawCellFloor(QImage& canvas, const QImage& tile, const std::vector<PlacedPicture>& blocks,
                    QImage* snapshot) {
   if (canvas.depth() != 32 || !IsCellPicture(tile)) return false;
@@ -88,6 +77,7 @@ bool DrawCellFloor(QImage& canvas, const QImage& tile, const std::vector<PlacedP
   const qsizetype stride = canvas.bytesPerLine();
   uchar* const copy = snapshot != nullptr ? snapshot->bits() : nullptr;
   const std::size_t cellBytes = kCellSize * sizeof(QRgb);
+  const std::size_t stripBytes = static_cast<std::size_t>(width % kCellSize) * sizeof(QRgb);
   for (std::int64_t y = 0; y < height; ++y) {
     const std::int64_t row = y / kCellSize;
     const int pictureRow = static_cast<int>(y % kCellSize);
@@ -99,9 +89,8 @@ bool DrawCellFloor(QImage& canvas, const QImage& tile, const std::vector<PlacedP
         if (column >= wholeColumns || row >= wholeRows) continue;  // a strip no tile covers
         picture = &tile;
       }
-      const std::size_t bytes =
-          column < wholeColumns ? cellBytes : static_cast<std::size_t>(width % kCellSize) * sizeof(QRgb);
-      std::memcpy(line + column * kCellSize, picture->constScanLine(pictureRow), bytes);
+      std::memcpy(line + column * kCellSize, picture->constScanLine(pictureRow),
+                  column < wholeColumns ? cellBytes : stripBytes);
     }
     if (copy != nullptr) std::memcpy(copy + y * stride, line, static_cast<std::size_t>(stride));
   }
@@ -111,7 +100,7 @@ bool DrawCellFloor(QImage& canvas, const QImage& tile, const std::vector<PlacedP
 }  // namespace
 
 void Editor::FillBackground() {
-  CoverWithTiles(FloorCanvas(), OpaqueTile(LoadPicture(PictureFileName(kEmptyBlockName))), {});
+  CoverWithTiles(FloorCanvas(), OpaqueTile(LoadPicture(PictureFileName(kEmptyBlockName))));
 }
 
 void Editor::RedrawFloor() {
@@ -161,35 +150,25 @@ void Editor::RedrawFloor() {
     failure = std::current_exception();
   }
 
-  // After a failure the canvas shows what came before it, and the snapshot stays as it was.
-  QImage* const snapshot =
-      !failure && SharesLayout(state_.FloorSnapshot, canvas) ? &state_.FloorSnapshot : nullptr;
-  if (DrawCellFloor(canvas, tile, blocks, snapshot)) {
-    if (failure) std::rethrow_exception(failure);
-    if (snapshot == nullptr) TakeSnapshot(canvas, state_.FloorSnapshot);
-    return;
+  // FloorSnapshot becomes a copy of the canvas, in its own pixels once it has the canvas's
+  // layout, so that a redraw takes no new memory. After a failure the canvas shows what came
+  // before it, and the snapshot stays as it was.
+  QImage* snapshot = nullptr;
+  if (!failure) {
+    if (!SharesLayout(state_.FloorSnapshot, canvas)) state_.FloorSnapshot = canvas.copy();
+    snapshot = &state_.FloorSnapshot;
   }
-
-  // Pictures of other sizes: a cell that a block's picture covers whole gets no tile first, the
-  // picture's pixels replace every pixel of a tile of a cell's size; then the blocks in list
-  // order, so that a larger picture overlaps its neighbours as it is drawn.
-  std::vector<bool> covered;
-  const int columns = canvas.width() / kCellSize;
-  const int rows = canvas.height() / kCellSize;
-  if (tile.width() == kCellSize && tile.height() == kCellSize) {
-    covered.assign(static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows), false);
-    for (const PlacedPicture& block : blocks) {
-      if (block.picture->width() < kCellSize || block.picture->height() < kCellSize) continue;
-      const std::int64_t column = block.x / kCellSize;
-      const std::int64_t row = block.y / kCellSize;
-      if (column >= 0 && column < columns && row >= 0 && row < rows)
-        covered[static_cast<std::size_t>(row * columns + column)] = true;
+  if (!DrawCellFloor(canvas, tile, blocks, snapshot)) {
+    // Pictures of other sizes are drawn in list order, so that a larger one overlaps its
+    // neighbours and a smaller one leaves the tile around it.
+    CoverWithTiles(canvas, tile);
+    for (const PlacedPicture& block : blocks) DrawPicture(canvas, *block.picture, block.x, block.y);
+    if (snapshot != nullptr) {
+      std::memcpy(snapshot->bits(), canvas.constBits(),
+                  static_cast<std::size_t>(canvas.sizeInBytes()));
     }
   }
-  CoverWithTiles(canvas, tile, covered);
-  for (const PlacedPicture& block : blocks) DrawPicture(canvas, *block.picture, block.x, block.y);
   if (failure) std::rethrow_exception(failure);
-  TakeSnapshot(canvas, state_.FloorSnapshot);
 }
 
 }  // namespace cw::editor
