@@ -47,11 +47,11 @@ void BM_UndoThenRedoOfAPlacement(benchmark::State& state) {
   QListWidget& palette = *session.windows().toolBox->ListBox1;
   palette.setCurrentRow(3);
   Editor& editor = session.editor();
-  editor.FloorMouseDown(Qt::LeftButton, Qt::NoModifier, 300, 300);  // on floor 0, the current one
+  editor.PressFloor(Qt::LeftButton, Qt::NoModifier, 300, 300);  // on floor 0, the current one
   for (auto _ : state) {
     editor.Undo();
     editor.Redo();
-    benchmark::DoNotOptimize(editor.FloorCanvas().constBits());
+    benchmark::DoNotOptimize(editor.State().FloorCanvas.constBits());
   }
 }
 BENCHMARK(BM_UndoThenRedoOfAPlacement)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -60,6 +60,7 @@ void BM_HistoryOf100000Placements(benchmark::State& state) {
   for (auto _ : state) {
     const std::size_t before = mallinfo2().uordblks;
     auto history = std::make_unique<cw::editor::LevelHistory>();
+    const cw::document::Level level;
     for (int i = 0; i < 100'000; ++i) {
       const int column = i % 32;
       const int row = (i / 32) % 32;
@@ -71,7 +72,8 @@ void BM_HistoryOf100000Placements(benchmark::State& state) {
       edit.added = cw::document::RecordAt{
           16383, cw::document::FormatBlockRecord({i % 16 - 8, column, row, (i + 1) % 8,
                                                   "Block" + std::to_string((i + 5) % 16)})};
-      history->Record(std::move(edit));
+      history->LevelChanged(
+          level, cw::document::ChangeOfEdits(cw::document::ChangeCause::kEdit, {std::move(edit)}));
     }
     state.counters["history_MB"] =
         static_cast<double>(mallinfo2().uordblks - before) / (1024.0 * 1024.0);

@@ -64,7 +64,7 @@ class BenchSession {
   void LoadLevel(const cw::document::Level& level) {
     answer_ = folder_.FilePath(QStringLiteral("bench.pwl"));
     (void)cw::document::SaveLevelFile(answer_->toStdString(), level);
-    editor_.Button4Click();
+    editor_.ClickLoad();
   }
 
  private:

@@ -20,13 +20,6 @@ std::optional<BlockRecord> FindBlockAt(const Level& level, const Cell& cell) {
   return std::nullopt;
 }
 
-bool EraseCell(Level& level, const Cell& cell) {
-  const auto index = FindCellRecord(level, cell);
-  if (!index) return false;
-  level.BlockList.erase(std::next(level.BlockList.begin(), static_cast<std::ptrdiff_t>(*index)));
-  return true;
-}
-
 Placement PlaceBlock(Level& level, const BlockRecord& record, ListEdit* done) {
   if (record.name == kUnknownBlockName) return Placement::kRefused;
   ListEdit edit{LevelList::kBlocks, std::nullopt, std::nullopt};

@@ -19,9 +19,6 @@ std::optional<std::size_t> FindCellRecord(const Level& level, const Cell& cell);
 // The first block record of the cell that parses in full (what a pick shows).
 std::optional<BlockRecord> FindBlockAt(const Level& level, const Cell& cell);
 
-// Deletes the first block record of the cell; returns whether there was one.
-bool EraseCell(Level& level, const Cell& cell);
-
 enum class Placement { kRefused, kPlaced, kErased };
 
 // Places a block: the cell's first record is deleted and the new record appended at the end.

@@ -35,4 +35,8 @@ void RevertEdit(Level& level, const ListEdit& edit) {
   if (edit.removed) Insert(records, *edit.removed);
 }
 
+ListEdit InverseEdit(const ListEdit& edit) {
+  return {edit.list, edit.added, edit.removed};
+}
+
 }  // namespace cw::document

@@ -37,4 +37,7 @@ struct ListEdit {
 void ApplyEdit(Level& level, const ListEdit& edit);
 void RevertEdit(Level& level, const ListEdit& edit);
 
+// The edit that takes this one back: applying it is reverting this one.
+ListEdit InverseEdit(const ListEdit& edit);
+
 }  // namespace cw::document

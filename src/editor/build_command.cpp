@@ -15,7 +15,7 @@ void Editor::Button6Click() {
   // A map file that could not be written is reported, and then nothing is handed to the
   // post-build step.
   compiler::WatchedPostBuild batch;
-  const compiler::BuildOutcome outcome = compiler::RunBuild(state_.level, state_.placement, mapPath,
+  const compiler::BuildOutcome outcome = compiler::RunBuild(Level(), state_.settings.block, mapPath,
                                                             {.startPostBuild =
                                                                  [&](const std::string& path) {
                                                                    batch = StartPostBuild(path);

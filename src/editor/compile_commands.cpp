@@ -6,7 +6,6 @@
 #include "compiler/post_build.h"
 #include "document/records.h"
 #include "editor/editor.h"
-#include "editor/leak_overlay.h"
 #include "editor/palette.h"
 #include "platform/number_format.h"
 
@@ -27,10 +26,8 @@ std::string CheckSummary(const compiler::CheckReport& report) {
 }  // namespace
 
 compiler::CheckReport Editor::CheckCurrentLevel() const {
-  settings::Settings settings = compile_.Settings();
-  settings.block = state_.placement;
   compiler::FileTemplateSource templates;
-  return compiler::CheckLevel(state_.level, settings, templates, compiler::PictureFileExists);
+  return compiler::CheckLevel(Level(), state_.settings, templates, compiler::PictureFileExists);
 }
 
 compiler::CheckReport Editor::StartBuildLog(const std::string& mapPath) {
@@ -44,8 +41,8 @@ compiler::CheckReport Editor::StartBuildLog(const std::string& mapPath) {
       ReportError(QString::fromStdString(error.what()));
     }
   }
-  compile_.Begin("Build of " + state_.level.DocumentName + " into " + mapPath);
-  compile_.KeepBuild(state_.level, state_.placement, mapPath);
+  compile_.Begin("Build of " + Level().DocumentName + " into " + mapPath);
+  compile_.KeepBuild(Level(), state_.settings.block, mapPath);
   return CheckCurrentLevel();
 }
 
@@ -75,10 +72,7 @@ void Editor::EndBuildLog(const compiler::BuildOutcome& outcome, const compiler::
                    " lines");
   if (batch.process) {
     compile_.Add(LogLineKind::kNote, batchName + " started");
-    compile_.Watch(
-        std::move(batch.process),
-        [this](const std::function<void()>& handler) { RunHandler(handler); },
-        [this] { UpDown1Click(); });
+    compile_.Watch(std::move(batch.process), [this] { UpDown1Click(); });
   } else if (batch.started) {
     compile_.Add(LogLineKind::kNote, batchName + " started; its output cannot be watched here");
   } else {
@@ -88,14 +82,10 @@ void Editor::EndBuildLog(const compiler::BuildOutcome& outcome, const compiler::
 }
 
 void Editor::CheckClick() {
-  compile_.Begin("Check of " + state_.level.DocumentName);
+  compile_.Begin("Check of " + Level().DocumentName);
   const compiler::CheckReport report = CheckCurrentLevel();
   compile_.AddFindings(report, false);
   compile_.Add(LogLineKind::kNote, CheckSummary(report));
-}
-
-void Editor::ShowCompileLog() {
-  compile_.Show();
 }
 
 void Editor::CompileLogLineClicked(std::size_t line) {
@@ -105,15 +95,11 @@ void Editor::CompileLogLineClicked(std::size_t line) {
   // The marker is drawn anew by the floor change, at its new cell.
   state_.MarkerColumn = cell.column;
   state_.MarkerRow = cell.row;
-  toolBox_->SetFloorSelectorPosition(cell.floor);
+  MoveFloorSelector(cell.floor);
   UpDown1Click();
   // The log keeps the focus, so that the user can go on through its lines.
-  floorView_->ScrollToShow(document::kCellSize * cell.column, document::kCellSize * cell.row,
-                           document::kCellSize, document::kCellSize);
-}
-
-void Editor::DrawLeakOverlay() {
-  if (compile_.HasLeak()) DrawLeakPath(FloorCanvas(), compile_.Leak(), CurrentFloor());
+  pending_.reveal = QRect(document::kCellSize * cell.column, document::kCellSize * cell.row,
+                          document::kCellSize, document::kCellSize);
 }
 
 }  // namespace cw::editor

@@ -63,13 +63,7 @@ void CompileLoop::StopWatching() {
 }
 
 void CompileLoop::Changed() {
-  if (window_ != nullptr) window_->LogChanged(log_);
-}
-
-void CompileLoop::Show() {
-  if (window_ == nullptr) return;
-  window_->LogChanged(log_);
-  window_->ShowLog();
+  changed_ = true;
 }
 
 void CompileLoop::Begin(const std::string& heading) {
@@ -82,7 +76,7 @@ void CompileLoop::Begin(const std::string& heading) {
     log_.Clear();
   }
   Add(LogLineKind::kNote, heading);
-  if (window_ != nullptr) window_->ShowLog();
+  showRequested_ = true;
 }
 
 void CompileLoop::KeepBuild(const document::Level& level,
@@ -146,11 +140,10 @@ std::optional<document::Cell> CompileLoop::CellOfMapLine(std::size_t line,
   return cell;
 }
 
-void CompileLoop::Watch(std::unique_ptr<platform::WatchedProcess> process, HandlerRunner runHandler,
+void CompileLoop::Watch(std::unique_ptr<platform::WatchedProcess> process,
                         std::function<void()> leakFound) {
   StopWatching();
   process_ = std::move(process);
-  runHandler_ = std::move(runHandler);
   leakFound_ = std::move(leakFound);
   // The application owns the notifier, so that it goes before the event dispatcher does.
   notifier_ = new QSocketNotifier(process_->OutputDescriptor(), QSocketNotifier::Read,

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "compiler/build.h"
@@ -14,7 +15,6 @@
 #include "compiler/point_file.h"
 #include "document/level.h"
 #include "editor/compile_log.h"
-#include "editor/compile_log_window.h"
 #include "platform/watched_process.h"
 #include "settings/settings.h"
 
@@ -36,13 +36,14 @@ class CompileLoop {
   CompileLoop(const CompileLoop&) = delete;
   CompileLoop& operator=(const CompileLoop&) = delete;
 
-  void AttachWindow(CompileLogWindow* window) { window_ = window; }
-  // The settings read at start-up: the grid and the target game that Check measures against.
-  void SetSettings(const settings::Settings& settings) { settings_ = settings; }
-  const settings::Settings& Settings() const { return settings_; }
+  // How the batch's output is read: as one event of the editor.
+  void SetHandlerRunner(HandlerRunner runHandler) { runHandler_ = std::move(runHandler); }
   const CompileLog& Log() const { return log_; }
-  // Opens the window on the log as it is.
-  void Show();
+  // Asks for the log window to be opened on the log as it is.
+  void Show() { showRequested_ = true; }
+  // Whether the log changed, or its window was asked for, since the last call.
+  bool TakeLogChanged() { return std::exchange(changed_, false); }
+  bool TakeShowRequest() { return std::exchange(showRequested_, false); }
 
   // Starts the log anew for a command and shows the window. An earlier batch still running goes
   // on unwatched.
@@ -64,8 +65,7 @@ class CompileLoop {
   // Watches the batch: each line of its output goes into the log as it comes, with the cell of
   // the map line it names; at the end its status, then the leak if its compile wrote a point
   // file. `changed` runs after each change of the log; `leakFound` after a leak was read.
-  void Watch(std::unique_ptr<platform::WatchedProcess> process, HandlerRunner runHandler,
-             std::function<void()> leakFound);
+  void Watch(std::unique_ptr<platform::WatchedProcess> process, std::function<void()> leakFound);
   bool BatchRunning() const { return process_ != nullptr; }
 
   // The leak of the last Build, in floor view coordinates, until the next Build.
@@ -86,8 +86,8 @@ class CompileLoop {
   void StopWatching();
 
   CompileLog log_;
-  CompileLogWindow* window_ = nullptr;
-  settings::Settings settings_;
+  bool changed_ = false;
+  bool showRequested_ = false;
 
   document::Level builtLevel_;
   settings::PlacementSettings placement_;

@@ -6,70 +6,118 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "document/level.h"
+#include "document/level_document.h"
 #include "editor/block_picture.h"
 #include "editor/compile_loop.h"
 #include "editor/editor_services.h"
-#include "editor/editor_windows.h"
+#include "editor/editor_state.h"
+#include "editor/editor_view.h"
 #include "editor/level_history.h"
-#include "editor/link_drag.h"
 #include "editor/recovery_files.h"
 #include "editor/saved_level.h"
-#include "settings/placement_settings.h"
 
 namespace cw::editor {
 
-// What the editor holds between events: created before any window, alive until the program ends.
-struct EditorState {
-  document::Level level;                  // BlockList, LinkList, DocumentName
-  settings::PlacementSettings placement;  // Bx, By, Bz, Ox, Oy, read at start-up for Build
-  std::int32_t MarkerColumn = 0;          // the cell the marker is drawn on
-  std::int32_t MarkerRow = 0;
-  LinkDrag drag;
-  QImage FloorSnapshot;  // the floor canvas with blocks only (no marker, links or rubber band)
+// How the floor is drawn anew: what the blocks layer starts from, and which links are drawn over
+// it. The leak, the rubber band of a drag and the marker always follow, in that order.
+enum class BlockLayer {
+  kBackground,  // tiles only, no snapshot taken (start-up)
+  kRedraw,      // RedrawFloor: the blocks from the records, and a new FloorSnapshot
+  kSnapshot,    // FloorSnapshot copied back
+  kCanvas,      // the canvas as it stands, its marker and band taken off, becomes FloorSnapshot
+  kKeep,        // the canvas as it stands, its marker and band taken off; links drawn over it
+};
+enum class LinkLayer {
+  kMode,  // every link of the floor when link mode is on
+  kAll,   // every link of the floor, whatever the mode (the end of a link drag)
+  kCell,  // the marker cell's own links, whatever the mode
 };
 
-// The editor: its state and the operations of the tool box that act on it. One Editor is created
-// before any window, lives until the program ends and is passed by reference to the windows,
-// which only forward their events here; it reaches the windows only through ToolBoxWindow and
-// FloorViewWindow.
+// The editor: the level document, the editor's state (the floor, link mode, orientation,
+// palette selection, marker, drag, zoom, the floor canvas and its snapshot, the captions) and
+// the commands of the tool box and the floor view that act on them. It is created before any
+// window and lives until the program ends; the windows show its state (EditorView) and forward
+// the user's actions to the actions below. It runs without any window.
 //
-// The current floor has no variable: it is the position of the floor selector, read through
-// CurrentFloor() whenever it is needed. Pictures are looked up in the current directory.
-//
-// Operations that load a picture throw PictureError when the file cannot be read; a handler then
-// stops at that step. Events from the windows run through RunHandler(), which reports the error
-// once and lets the program go on.
-class Editor {
+// Each action is one event: it runs to its end, and whatever it throws (a picture that cannot be
+// loaded, PictureError) stops it at that step and is shown once through the error reporter; what
+// it did before stands. The views are told at the end of every event.
+class Editor final : public document::LevelObserver {
  public:
   explicit Editor(EditorServices services);
+  ~Editor() override;
   Editor(const Editor&) = delete;
   Editor& operator=(const Editor&) = delete;
 
+  // ---- What the windows show -----------------------------------------------------------------
   const EditorState& State() const { return state_; }
+  const document::Level& Level() const { return document_.level(); }
+  // The level document, for views that follow the level itself and for setting up a level.
+  document::LevelDocument& Document() { return document_; }
+  const CompileLog& Log() const { return compile_.Log(); }
+  bool BatchRunning() const { return compile_.BatchRunning(); }
+  // Whether the lists differ from what the last confirmed Load or successful Save left.
+  bool HasUnsavedChanges() const { return saved_.HasUnsavedChanges(Level()); }
+  // 1 for X flip + 2 for Y flip + 4 for Rotate.
+  std::int32_t CurrentOrientation() const;
+  // The text of the selected palette item as the palette shows it; "" for the empty item or none.
+  QString SelectedItemText() const;
 
-  // ---- Windows -------------------------------------------------------------------------------
-  // Connects the editor to the floor view and the tool box; both outlive every later call.
-  void AttachWindows(FloorViewWindow& floorView, ToolBoxWindow& toolBox);
-
-  // The tool box's construction: palette, preview, captions, settings, floor canvas size,
-  // background, marker at (0, 0), "NoName". Throws PictureError when "Empty.bmp" is unusable.
-  void ConstructToolBox();
-
-  // Runs one event of a window to its end. Whatever the handler throws is shown once through the
-  // error reporter and the program goes on; what the handler did before stands. The floor view
-  // is repainted when the outermost handler ends.
+  void AddView(EditorView& view) { views_.push_back(&view); }
+  // The one boundary of events: runs the handler to its end, reports what it throws once through
+  // the error reporter, and tells the views once the outermost handler is over. Every action
+  // below runs through it; a window with an event of its own runs it through here too.
   void RunHandler(const std::function<void()>& handler);
-  void ReportError(const QString& message) const;
+  void RemoveView(EditorView& view);
+  // The font of the floor numbers of the link overlay: the floor view's own.
+  void SetCanvasFont(const QFont& font) { state_.canvasFont = font; }
 
-  // ---- Floor canvas --------------------------------------------------------------------------
-  // The drawing surface of the floor view (Format_RGB32), kept between redraws.
-  QImage& FloorCanvas() const;
-  // The position of the floor selector, a 16-bit signed value.
-  std::int32_t CurrentFloor() const;
-  bool LinkModeOn() const;
+  // ---- Start-up and the end ------------------------------------------------------------------
+  // The tool box's construction: palette, preview, captions, settings, floor canvas size,
+  // background, marker at (0, 0), "NoName". False when it failed (no usable "Empty.bmp"); the
+  // error was reported.
+  bool Start();
+  // Each recovery file that an editor in this folder left without a clean end is offered, newest
+  // first, until one is restored.
+  void OfferRecovery();
+  // The floor view is being closed: with unsaved changes the user is asked whether to save them
+  // first. True when the program may end (and then the recovery files are removed).
+  bool ConfirmEnd();
 
+  // ---- The user's actions --------------------------------------------------------------------
+  // The floor view's mouse, in floor canvas pixels whatever the scroll position and zoom; moves
+  // and the release keep coming outside the canvas while a button is held.
+  void PressFloor(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+  void MoveOnFloor(Qt::KeyboardModifiers modifiers, int x, int y);
+  void ReleaseFloor(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+  // A key pressed while the floor view is active (a Qt::Key value).
+  void PressFloorKey(int key, Qt::KeyboardModifiers modifiers);
+  // The floor selector's arrows moved it to this position (kept within -8 to 7); nothing runs
+  // unless the position really changes.
+  void SetFloorSelector(int position);
+  // The user chose a palette row; nothing runs when it is the selected one or no row.
+  void ChoosePaletteRow(int row);
+  // The user ticked or cleared an orientation box, or the link mode box.
+  void SetOrientationBox(OrientationBox box, bool checked);
+  void SetLinkMode(bool on);
+  void ClickLoad();   // Button4
+  void ClickSave();   // Button5
+  void ClickBuild();  // Button6
+  void ClickCheck();
+  void ShowCompileLog();
+  // A click on a line of the compile log: a line that names a cell shows that cell on its floor.
+  void ClickLogLine(std::size_t line);
+  // Takes the last change of the level back, or does it again, and shows the floor it changed.
+  // Nothing happens while a link drag runs.
+  void Undo();
+  void Redo();
+  // The floor view's zoom, kept within 1 to 4.
+  void SetZoom(int factor);
+
+  // ---- Drawing the floor canvas --------------------------------------------------------------
   // Covers every whole cell of the floor canvas with the "Empty.bmp" tile.
   void FillBackground();
   // Draws the background and every block record of the current floor in list order, then takes
@@ -77,133 +125,90 @@ class Editor {
   // file is read anew at each redraw (once per redraw, however many blocks use it).
   void RedrawFloor();
 
-  // ---- Palette and orientation ---------------------------------------------------------------
-  // The user chose a palette item: label, plain preview, the three boxes cleared.
-  void ListBox1Click();
-  // A box changed state: the chosen picture previewed turned by the boxes.
-  void CheckBoxClick();
-  // 1 for X flip + 2 for Y flip + 4 for Rotate.
-  std::int32_t CurrentOrientation() const;
-  // The text of the selected palette item ("" for the empty item or no selection).
-  QString SelectedItemText() const;
-  // The block name of the selected palette item, the bytes of its picture's file name.
-  std::string SelectedItemName() const;
-
-  // ---- Commands ------------------------------------------------------------------------------
-  void Button4Click();  // Load
-  void Button5Click();  // Save
-  void Button6Click();  // Build
-
-  // ---- The compile loop (compile_commands.cpp) -----------------------------------------------
-  // Connects the compile log window, or disconnects it with nullptr.
-  void AttachCompileLog(CompileLogWindow* window) { compile_.AttachWindow(window); }
-  // Check: the level's findings and its budget into the compile log, without building.
-  void CheckClick();
-  // Opens the compile log window again.
-  void ShowCompileLog();
-  // A click on a line of the log: a line that names a cell moves the floor selector to its floor
-  // (as a floor change does) and the marker to the cell.
-  void CompileLogLineClicked(std::size_t line);
-  const CompileLog& Log() const { return compile_.Log(); }
-  bool BatchRunning() const { return compile_.BatchRunning(); }
-
-  // ---- Mouse editing, links and floor changes ------------------------------------------------
-  // The floor view forwards its events here: pixel positions of the floor canvas, whatever the
-  // scroll position; moves and the release keep coming outside the canvas while a button is held.
-  void FloorMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-  void FloorMouseMove(Qt::KeyboardModifiers shift, int x, int y);
-  void FloorMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int x, int y);
-  // A key pressed while the floor view is active (a Qt::Key value).
-  void FormKeyDown(int key, Qt::KeyboardModifiers shift);
-  // The floor selector changed position.
-  void UpDown1Click();
-  // The link mode box changed state.
-  void LinksClick();
-
-  // ---- Keeping the user's work ---------------------------------------------------------------
-  // Takes the last change of the level back, or does it again, and shows the floor it changed:
-  // the selector moves to that floor first when the change was on another floor only. Nothing
-  // happens while a link drag runs.
-  void Undo();
-  void Redo();
-  // Whether the lists differ from what the last confirmed Load or successful Save left.
-  bool HasUnsavedChanges() const { return saved_.HasUnsavedChanges(state_.level); }
-  // The floor view is being closed: with unsaved changes the user is asked whether to save them
-  // first. True when the program may end (and then the recovery files are removed).
-  bool ConfirmEnd();
-  // At start-up: each recovery file that an editor in this folder left without a clean end is
-  // offered, newest first, until one is restored.
-  void OfferRecovery();
-
  private:
-  friend struct EditorTestAccess;  // lets the tests set up a state directly
+  void ReportError(const QString& message);
+  void NotifyViews();
 
+  // The level's change notification: every change is kept in the recovery file; undo and redo
+  // show the floor they changed.
+  void LevelChanged(const document::Level& level, const document::LevelChange& change) override;
+
+  // The handlers, in the order of the events that run them.
+  void ConstructToolBox();
+  void FloorMouseDown(Qt::MouseButton button, std::int32_t x, std::int32_t y);
+  void FloorMouseMove(std::int32_t x, std::int32_t y);
+  void FloorMouseUp(std::int32_t x, std::int32_t y);
+  void FormKeyDown(int key);
+  void UpDown1Click();
+  void ListBox1Click();
+  void CheckBoxClick();
+  void LinksClick();
+  void Button4Click();  // Load
+  bool Button5Click();  // Save; true when the level was written
+  void Button6Click();  // Build
+  void CheckClick();
+  void CompileLogLineClicked(std::size_t line);
+
+  // ---- The floor composer (floor_composer.cpp) -----------------------------------------------
+  // Draws the floor view's layers in their order: blocks, links, leak, rubber band, marker.
+  void ComposeFloor(BlockLayer blocks, LinkLayer links = LinkLayer::kMode);
+  // ToggleMarker at the marker's cell: puts the marker on or takes it off.
+  void ToggleMarkerOnFloor();
+  // Draws the drag's rubber band in invert mode, which puts it on or takes it off.
+  void InvertRubberBand();
+
+  // ---- Palette and orientation ---------------------------------------------------------------
   // Loads a picture from the current directory; the file is read at every call.
   QImage LoadPicture(const std::string& fileName) { return pictures_.Load(fileName); }
-  // Draws a picture on the tool box's preview at (0, 0), at its own size.
+  // The block name of the selected palette item, the bytes of its picture's file name.
+  std::string SelectedItemName() const;
+  // Draws a picture on the preview at (0, 0), at its own size.
   void DrawPreview(const QImage& picture);
   // Sets a box from code; a change of state runs CheckBoxClick, as a click would.
-  void SetOrientationBox(OrientationBox box, bool checked);
-  QString PaletteItemText(int row) const { return toolBox_->PaletteItemText(row); }
+  void SetOrientationBoxFromCode(OrientationBox box, bool checked);
 
+  // A level that replaced the whole of the old one shown, as Load does.
+  void ShowNewLevel();
   void SetFloorCaption();      // "  Floor 0    NoName"
   void SetLinkCountCaption();  // "Links  total 0"
+  // Keeps the floor selector's rule: a 16-bit position within -8 to 7.
+  void MoveFloorSelector(int position);
 
   // The mouse steps of a press (floor_mouse.cpp).
   void PlaceOrErase(std::int32_t column, std::int32_t row);
   void Pick(std::int32_t column, std::int32_t row);
-
-  // The link steps that the mouse handlers and the floor change share (link_mode.cpp).
-  void DrawFloorLinks();
   void StartLinkDrag(std::int32_t x, std::int32_t y);
-  // Draws the drag's rubber band in invert mode, which puts it on or takes it off.
-  void InvertRubberBand();
-  // Copies FloorSnapshot back onto the floor canvas, which wipes the links, the rubber band and
-  // the marker. A snapshot of another size than the canvas (none taken yet) is not copied.
-  void RestoreFloorSnapshot();
-  // The cell's link view: only the links that start or end at the cell of the current floor,
-  // and their counts in the caption of the link mode box.
-  void ShowCellLinks(std::int32_t column, std::int32_t row);
-  // ToggleMarker at the marker's cell: puts the marker on or takes it off.
-  void ToggleMarkerOnFloor();
 
-  // Asks about unsaved changes before they would be lost; true when the caller may go on.
+  // ---- Keeping the user's work ---------------------------------------------------------------
   bool MayLoseChanges();
-  // The Save command; true when the level was written.
-  bool SaveCommand();
-  // A change of the level: one history step, and the recovery file written after the event.
-  void RecordStep(document::ListEdit edit);
-  void RecordNewLevel(document::Level before);
-  void LevelChanged();
+  void ScheduleRecovery();
   void WriteRecovery();
-  // Shows a level that replaced the whole of the old one, as Load does.
-  void ShowNewLevel();
-  void ShowStep(const LevelStep& step);
-  // Build's steps around the one build path (compile_commands.cpp).
+
+  // ---- Build and Check (compile_commands.cpp) ------------------------------------------------
   compiler::CheckReport StartBuildLog(const std::string& mapPath);
   compiler::WatchedPostBuild StartPostBuild(const std::string& mapPath);
   void EndBuildLog(const compiler::BuildOutcome& outcome, const compiler::CheckReport& check,
                    compiler::WatchedPostBuild batch);
   compiler::CheckReport CheckCurrentLevel() const;
-  // The leak of the last Build on the current floor, after the links and before the marker.
-  void DrawLeakOverlay();
 
   FileDialogRequest LevelDialogRequest(FileDialogRequest::Kind kind) const;
   FileDialogRequest MapDialogRequest() const;
 
-  EditorState state_;
   EditorServices services_;
+  document::LevelDocument document_;
+  EditorState state_;
   LevelHistory history_;
   SavedLevel saved_;
   RecoveryFiles recovery_;
   bool recoveryPending_ = false;
-  bool recoveryProblemShown_ = false;
   PictureLoader pictures_;
-  std::vector<std::string> palette_;  // the block names of the palette's items, in their order
-  FloorViewWindow* floorView_ = nullptr;
-  ToolBoxWindow* toolBox_ = nullptr;
-  int handlerDepth_ = 0;
   CompileLoop compile_;
+
+  std::vector<EditorView*> views_;
+  int handlerDepth_ = 0;
+  ViewUpdate pending_;  // what the views are asked to do at the end of the event
+  qint64 shownCanvas_ = 0;
+  qint64 shownPreview_ = 0;
 };
 
 }  // namespace cw::editor

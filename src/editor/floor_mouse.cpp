@@ -3,6 +3,7 @@
 #include "document/level_edit.h"
 #include "document/records.h"
 #include "editor/block_picture.h"
+#include "editor/canvas_pixels.h"
 #include "editor/editor.h"
 #include "editor/link_drag.h"
 #include "editor/link_geometry.h"
@@ -23,16 +24,18 @@ const char* const kNoSelectionError = "List index out of bounds (-1)";
 void Editor::PlaceOrErase(std::int32_t column, std::int32_t row) {
   const std::string name = SelectedItemName();
   const std::int32_t flags = CurrentOrientation();
-  document::ListEdit edit;
-  if (document::PlaceBlock(state_.level, {CurrentFloor(), column, row, flags, name}, &edit) ==
-      document::Placement::kRefused) {
-    return;
-  }
-  RecordStep(std::move(edit));
+  bool refused = false;
+  document_.Edit([&](document::Level& level) -> std::vector<document::ListEdit> {
+    document::ListEdit edit;
+    refused = document::PlaceBlock(level, {state_.floor, column, row, flags, name}, &edit) ==
+              document::Placement::kRefused;
+    return {edit};
+  });
+  if (refused) return;
   // Only the pressed cell is drawn again; FloorSnapshot is left as it was.
   QImage picture = LoadPicture(ItemPictureFileName(name));
   OrientPicture(picture, flags);
-  DrawPicture(FloorCanvas(), picture, std::int64_t{kCellSize} * column,
+  DrawPicture(state_.FloorCanvas, picture, std::int64_t{kCellSize} * column,
               std::int64_t{kCellSize} * row);
 }
 
@@ -40,36 +43,49 @@ void Editor::PlaceOrErase(std::int32_t column, std::int32_t row) {
 // placed elsewhere. Neither the level nor the floor canvas changes.
 void Editor::Pick(std::int32_t column, std::int32_t row) {
   const std::optional<document::BlockRecord> record =
-      document::FindBlockAt(state_.level, {CurrentFloor(), column, row});
+      document::FindBlockAt(Level(), {state_.floor, column, row});
   const std::int32_t flags = record ? record->flags : 0;
   const std::string name = record ? record->name : std::string();
-  toolBox_->SetLabel1Caption(DisplayName(name));
+  state_.label = DisplayName(name);
 
   // The item of that exact name, else the "Unknown" item, else none. A selection made here is
   // not the user's click: the boxes are not cleared by it.
+  const std::vector<std::string>& palette = state_.palette;
   int paletteRow = -1;
   for (const std::string_view wanted : {std::string_view(name), document::kUnknownBlockName}) {
-    for (std::size_t i = 0; i < palette_.size() && paletteRow < 0; ++i) {
-      if (palette_[i] == wanted) paletteRow = static_cast<int>(i);
+    for (std::size_t i = 0; i < palette.size() && paletteRow < 0; ++i) {
+      if (palette[i] == wanted) paletteRow = static_cast<int>(i);
     }
   }
-  toolBox_->SelectPaletteRow(paletteRow);
+  state_.selectedRow = paletteRow;
   // Each box that changes state previews as a click would; the pick's own preview comes last.
-  SetOrientationBox(OrientationBox::kXFlip, (flags & document::kFlipX) != 0);
-  SetOrientationBox(OrientationBox::kYFlip, (flags & document::kFlipY) != 0);
-  SetOrientationBox(OrientationBox::kRotate, (flags & document::kRotate) != 0);
+  SetOrientationBoxFromCode(OrientationBox::kXFlip, (flags & document::kFlipX) != 0);
+  SetOrientationBoxFromCode(OrientationBox::kYFlip, (flags & document::kFlipY) != 0);
+  SetOrientationBoxFromCode(OrientationBox::kRotate, (flags & document::kRotate) != 0);
   // Without a palette item there is no picture to preview.
   if (paletteRow < 0) return;
-  QImage picture = LoadPicture(ItemPictureFileName(palette_[static_cast<std::size_t>(paletteRow)]));
+  QImage picture = LoadPicture(ItemPictureFileName(palette[static_cast<std::size_t>(paletteRow)]));
   OrientPicture(picture, flags);
   DrawPreview(picture);
 }
 
-void Editor::FloorMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-  const bool linkMode = LinkModeOn();
-  const int selected = toolBox_->SelectedPaletteRow();
+void Editor::StartLinkDrag(std::int32_t x, std::int32_t y) {
+  LinkDrag& drag = state_.drag;
+  // A drag whose release never arrived would leave its band behind; take it off first.
+  if (drag.LinkDragActive) InvertRubberBand();
+  const GridCell cell = CellOfPoint(x, y);
+  drag.startFloor = state_.floor;
+  drag.start = CellCentre(cell.column, cell.row);
+  drag.end = {x, y};
+  drag.LinkDragActive = true;
+  InvertRubberBand();
+}
+
+void Editor::FloorMouseDown(Qt::MouseButton button, std::int32_t x, std::int32_t y) {
+  const bool linkMode = state_.linkMode;
+  const int selected = state_.selectedRow;
   if (button == Qt::LeftButton && !linkMode &&
-      (selected < 0 || static_cast<std::size_t>(selected) >= palette_.size())) {
+      (selected < 0 || static_cast<std::size_t>(selected) >= state_.palette.size())) {
     // Nothing to place: the press is refused as a whole and the marker stays where it is.
     ReportError(QString::fromLatin1(kNoSelectionError));
     return;
@@ -80,25 +96,23 @@ void Editor::FloorMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, int x
   const auto row = static_cast<std::int32_t>(cell.row);
   if (linkMode && button == Qt::LeftButton) {
     StartLinkDrag(x, y);
-  } else {
-    if (button == Qt::LeftButton) {
-      PlaceOrErase(column, row);
-    } else if (button == Qt::RightButton) {
-      Pick(column, row);
-    }
-    if (linkMode && button == Qt::RightButton) {
-      ShowCellLinks(column, row);
-      // The view was rebuilt from the snapshot; a drag still running needs its band back so
-      // that its next move or its release restores the canvas.
-      if (state_.drag.LinkDragActive) InvertRubberBand();
-    }
+  } else if (button == Qt::LeftButton) {
+    PlaceOrErase(column, row);
+  } else if (button == Qt::RightButton) {
+    Pick(column, row);
   }
   state_.MarkerColumn = column;
   state_.MarkerRow = row;
-  ToggleMarkerOnFloor();
+  if (linkMode && button == Qt::RightButton) {
+    // The cell's link view: the floor from the snapshot with that cell's links only; a drag still
+    // running gets its band back, so that its next move or its release restores the canvas.
+    ComposeFloor(BlockLayer::kSnapshot, LinkLayer::kCell);
+  } else {
+    ToggleMarkerOnFloor();
+  }
 }
 
-void Editor::FloorMouseMove(Qt::KeyboardModifiers, int x, int y) {
+void Editor::FloorMouseMove(std::int32_t x, std::int32_t y) {
   if (!state_.drag.LinkDragActive) return;
   // Two lines and nothing else: the old band inverted back, the new one inverted on.
   InvertRubberBand();
@@ -106,27 +120,25 @@ void Editor::FloorMouseMove(Qt::KeyboardModifiers, int x, int y) {
   InvertRubberBand();
 }
 
-void Editor::FloorMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
+void Editor::FloorMouseUp(std::int32_t x, std::int32_t y) {
   LinkDrag& drag = state_.drag;
   if (!drag.LinkDragActive) return;
   InvertRubberBand();
   drag.LinkDragActive = false;
   const document::LinkRecord link =
       ReleasedLink(drag.startFloor, static_cast<std::int32_t>(drag.start.x),
-                   static_cast<std::int32_t>(drag.start.y), CurrentFloor(), x, y);
-  // The links are drawn under the marker, which is taken off and put back around them: a link
-  // drawn over the ring would be marked by the ring's next toggle.
-  ToggleMarkerOnFloor();
-  document::ListEdit edit;
-  const document::LinkToggle toggle = document::ToggleLink(state_.level, link, &edit);
-  if (toggle != document::LinkToggle::kRefused) RecordStep(std::move(edit));
-  if (toggle == document::LinkToggle::kRemoved) {
-    // The removed link is still on the canvas: start again from the blocks.
-    RestoreFloorSnapshot();
-  }
-  DrawFloorLinks();
-  DrawLeakOverlay();
-  ToggleMarkerOnFloor();
+                   static_cast<std::int32_t>(drag.start.y), state_.floor, x, y);
+  document::LinkToggle toggle = document::LinkToggle::kRefused;
+  document_.Edit([&](document::Level& level) -> std::vector<document::ListEdit> {
+    document::ListEdit edit;
+    toggle = document::ToggleLink(level, link, &edit);
+    if (toggle == document::LinkToggle::kRefused) return {};
+    return {edit};
+  });
+  // A link added is drawn over the links already there; a removed one is still on the canvas, so
+  // the floor starts again from the blocks.
+  ComposeFloor(toggle == document::LinkToggle::kRemoved ? BlockLayer::kSnapshot : BlockLayer::kKeep,
+               LinkLayer::kAll);
   SetLinkCountCaption();
 }
 

@@ -5,24 +5,20 @@ namespace cw::editor {
 
 void Editor::UpDown1Click() {
   SetFloorCaption();
-  RedrawFloor();
-  if (LinkModeOn()) DrawFloorLinks();
-  DrawLeakOverlay();
-  // The redraw wiped the band of a drag that goes on across floors; its next move or its release
-  // inverts it again.
-  if (state_.drag.LinkDragActive) InvertRubberBand();
-  ToggleMarkerOnFloor();
+  // The redraw wipes the band of a drag that goes on across floors; the composer puts it back, so
+  // that its next move or its release inverts it again.
+  ComposeFloor(BlockLayer::kRedraw);
   SetLinkCountCaption();
 }
 
-void Editor::FormKeyDown(int key, Qt::KeyboardModifiers) {
+void Editor::FormKeyDown(int key) {
   int step = 0;
   if (key == Qt::Key_PageUp) step = 1;
   if (key == Qt::Key_PageDown) step = -1;
   if (step == 0) return;
   // The selector keeps itself within -8 to 7; the floor-change steps run here, once, also when
   // the position stays at a bound.
-  toolBox_->SetFloorSelectorPosition(toolBox_->FloorSelectorPosition() + step);
+  MoveFloorSelector(state_.floor + step);
   UpDown1Click();
 }
 

@@ -37,7 +37,6 @@ bool SharesLayout(const QImage& snapshot, const QImage& canvas) {
          snapshot.bytesPerLine() == canvas.bytesPerLine();
 }
 
-
 // A block as it is drawn: its turned picture and where its top-left corner goes.
 struct PlacedPicture {
   const QImage* picture;
@@ -100,17 +99,17 @@ bool DrawCellFloor(QImage& canvas, const QImage& tile, const std::vector<PlacedP
 }  // namespace
 
 void Editor::FillBackground() {
-  CoverWithTiles(FloorCanvas(), OpaqueTile(LoadPicture(PictureFileName(kEmptyBlockName))));
+  CoverWithTiles(state_.FloorCanvas, OpaqueTile(LoadPicture(PictureFileName(kEmptyBlockName))));
 }
 
 void Editor::RedrawFloor() {
-  QImage& canvas = FloorCanvas();
+  QImage& canvas = state_.FloorCanvas;
   const QImage tile = OpaqueTile(LoadPicture(PictureFileName(kEmptyBlockName)));
-  const std::int32_t floor = CurrentFloor();
+  const std::int32_t floor = state_.floor;
 
   // The palette's texts, compared exactly; the empty item stands for "Empty", which therefore
   // never matches a record and is drawn as Unknown.
-  const std::unordered_set<std::string> paletteNames(palette_.begin(), palette_.end());
+  const std::unordered_set<std::string> paletteNames(state_.palette.begin(), state_.palette.end());
 
   // The blocks of the floor in list order, each picture file read once per redraw, whatever the
   // number of its blocks, so that a redraw shows every picture as its file is now. A picture that
@@ -125,7 +124,7 @@ void Editor::RedrawFloor() {
   std::exception_ptr failure;
   const document::FloorFilter onThisFloor(floor);
   try {
-    for (const std::string& text : state_.level.BlockList) {
+    for (const std::string& text : Level().BlockList) {
       // Most records stand on other floors: those are told apart by their first number alone.
       if (!onThisFloor.Holds(text)) continue;
       // A record that does not parse in full (an empty line of a level file) draws nothing.

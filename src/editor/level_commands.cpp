@@ -19,13 +19,13 @@ QString WorksFolder() {
 
 FileDialogRequest Editor::LevelDialogRequest(FileDialogRequest::Kind kind) const {
   return {kind, QStringLiteral("pwl"), QStringLiteral("texte Pellowmar (*.pwl)"), WorksFolder(),
-          FromBytes(state_.level.DocumentName)};
+          FromBytes(Level().DocumentName)};
 }
 
 FileDialogRequest Editor::MapDialogRequest() const {
   return {FileDialogRequest::Kind::kSave, QStringLiteral("map"),
           QStringLiteral("texte QuakeEd input (*.map)"), WorksFolder(),
-          FromBytes(state_.level.DocumentName)};
+          FromBytes(Level().DocumentName)};
 }
 
 void Editor::Button4Click() {
@@ -41,35 +41,29 @@ void Editor::Button4Click() {
       ReportError(QString::fromStdString(loaded.error));
     } else {
       // A name that does not exist gives a new, empty level under that name.
-      document::Level before = std::move(state_.level);
-      state_.level = std::move(loaded.level);
-      saved_.MarkSaved(state_.level);
-      RecordNewLevel(std::move(before));
+      saved_.MarkSaved(loaded.level);
+      document_.Replace(std::move(loaded.level), document::ChangeCause::kNewLevel);
       ShowNewLevel();
-      floorView_->BringToFront();
+      pending_.raiseFloorView = true;
     }
   }
   SetLinkCountCaption();
 }
 
-void Editor::Button5Click() {
-  SaveCommand();
-}
-
-bool Editor::SaveCommand() {
+bool Editor::Button5Click() {
   const std::optional<QString> chosen =
       services_.chooseFile(LevelDialogRequest(FileDialogRequest::Kind::kSave));
   if (!chosen) return false;
   const std::string path = ToBytes(*chosen);
   const BusyWhile busy(services_.showBusy);
-  const platform::IoResult saved = document::SaveLevelFile(path, state_.level);
+  const platform::IoResult saved = document::SaveLevelFile(path, Level());
   if (!saved) {
     // The level keeps its old name when the file could not be written.
     ReportError(QString::fromStdString(saved.error));
     return false;
   }
-  saved_.MarkSaved(state_.level);
-  state_.level.DocumentName = document::DocumentNameFromPath(path);
+  saved_.MarkSaved(Level());
+  document_.Rename(document::DocumentNameFromPath(path));
   SetFloorCaption();
   return true;
 }

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "document/records.h"
-
 namespace cw::editor {
+
+using document::ChangeCause;
 
 void LevelHistory::Push(LevelStep step) {
   steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(done_), steps_.end());
@@ -12,48 +12,39 @@ void LevelHistory::Push(LevelStep step) {
   done_ = steps_.size();
 }
 
-void LevelHistory::Record(document::ListEdit edit) {
-  Push(std::move(edit));
+void LevelHistory::LevelChanged(const document::Level& level, const document::LevelChange& change) {
+  if (change.cause == ChangeCause::kEdit) {
+    Push(change.edits);
+  } else if (change.cause == ChangeCause::kNewLevel && change.before != nullptr) {
+    Push(std::make_unique<LevelSwap>(LevelSwap{*change.before, level}));
+  }
 }
 
-void LevelHistory::Record(document::Level before, document::Level after) {
-  Push(std::make_unique<LevelSwap>(LevelSwap{std::move(before), std::move(after)}));
-}
-
-const LevelStep* LevelHistory::Undo(document::Level& level) {
-  if (!CanUndo()) return nullptr;
+bool LevelHistory::Undo(document::LevelDocument& document) {
+  if (!CanUndo()) return false;
   const LevelStep& step = steps_[--done_];
-  if (const auto* edit = std::get_if<document::ListEdit>(&step)) {
-    document::RevertEdit(level, *edit);
+  if (const auto* edits = std::get_if<std::vector<document::ListEdit>>(&step)) {
+    // The edits taken back last to first, each by its inverse.
+    std::vector<document::ListEdit> inverse;
+    inverse.reserve(edits->size());
+    std::transform(edits->rbegin(), edits->rend(), std::back_inserter(inverse),
+                   document::InverseEdit);
+    document.Replay(inverse, ChangeCause::kUndo);
   } else {
-    level = std::get<std::unique_ptr<LevelSwap>>(step)->before;
+    document.Replace(std::get<std::unique_ptr<LevelSwap>>(step)->before, ChangeCause::kUndo);
   }
-  return &step;
+  return true;
 }
 
-const LevelStep* LevelHistory::Redo(document::Level& level) {
-  if (!CanRedo()) return nullptr;
+bool LevelHistory::Redo(document::LevelDocument& document) {
+  if (!CanRedo()) return false;
   const LevelStep& step = steps_[done_++];
-  if (const auto* edit = std::get_if<document::ListEdit>(&step)) {
-    document::ApplyEdit(level, *edit);
+  if (const auto* edits = std::get_if<std::vector<document::ListEdit>>(&step)) {
+    document.Replay(*edits, ChangeCause::kRedo);
   } else {
-    level = std::get<std::unique_ptr<LevelSwap>>(step)->after;
+    document.Replace(std::get<std::unique_ptr<LevelSwap>>(step)->after, ChangeCause::kRedo);
   }
-  return &step;
-}
-
-std::vector<std::int32_t> FloorsChangedBy(const document::ListEdit& edit) {
-  std::vector<std::int32_t> floors;
-  for (const auto* at : {&edit.removed, &edit.added}) {
-    if (!*at) continue;
-    if (edit.list == document::LevelList::kBlocks) {
-      if (const auto cell = document::ParseCell((*at)->record)) floors.push_back(cell->floor);
-    } else if (const auto link = document::ParseLinkRecord((*at)->record)) {
-      floors.push_back(link->startFloor);
-      floors.push_back(link->endFloor);
-    }
-  }
-  return floors;
+  return true;
 }
 
 }  // namespace cw::editor

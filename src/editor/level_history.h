@@ -6,37 +6,37 @@
 #include <vector>
 
 #include "document/level.h"
-#include "document/list_edit.h"
+#include "document/level_change.h"
+#include "document/level_document.h"
 
 namespace cw::editor {
 
-// A Load: the whole level, its name included, before and after.
+// A whole new level (a Load, New, a restored recovery file): both levels, names included.
 struct LevelSwap {
   document::Level before;
   document::Level after;
 };
 
-// One step of the level's history: an edit of one list, or a whole new level.
-using LevelStep = std::variant<document::ListEdit, std::unique_ptr<LevelSwap>>;
+// One step of the level's history: the edits of one command, in the order they were done, or a
+// whole new level.
+using LevelStep = std::variant<std::vector<document::ListEdit>, std::unique_ptr<LevelSwap>>;
 
-// Every change of the level since the program started, for undo and redo. A step keeps only what
-// it changed (the records taken out and put in, with their indices), except a Load, which keeps
-// the two levels. Nothing but the end of the program clears it.
-class LevelHistory {
+// Every change of the level since the program started, for undo and redo. It hears of each
+// change from the level document: a command's edits and a new level become steps (the steps that
+// could have been redone are dropped); the undo and redo it does itself are not. A step keeps
+// only what it changed (the records taken out and put in, with their indices), except a new
+// level, which keeps the two levels. Nothing but the end of the program clears it.
+class LevelHistory final : public document::LevelObserver {
  public:
-  // A step that was just done to the level; the steps that could have been redone are dropped.
-  void Record(document::ListEdit edit);
-  void Record(document::Level before, document::Level after);
+  void LevelChanged(const document::Level& level, const document::LevelChange& change) override;
 
   bool CanUndo() const { return done_ > 0; }
   bool CanRedo() const { return done_ < steps_.size(); }
 
-  // Takes the last step back, or does the next one again, on the level; the step, or nothing
-  // when there was none.
-  const LevelStep* Undo(document::Level& level);
-  const LevelStep* Redo(document::Level& level);
-
-  std::size_t size() const { return steps_.size(); }
+  // Takes the last step back, or does the next one again, through the document, which tells
+  // every observer. False when there was no step.
+  bool Undo(document::LevelDocument& document);
+  bool Redo(document::LevelDocument& document);
 
  private:
   void Push(LevelStep step);
@@ -44,9 +44,5 @@ class LevelHistory {
   std::vector<LevelStep> steps_;
   std::size_t done_ = 0;  // steps before it are done, from it on undone
 };
-
-// The floors whose view a step changed: the floor of each block record it took out or put in, and
-// both floors of each link. Records that do not parse give none.
-std::vector<std::int32_t> FloorsChangedBy(const document::ListEdit& edit);
 
 }  // namespace cw::editor

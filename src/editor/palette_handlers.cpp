@@ -7,38 +7,30 @@
 namespace cw::editor {
 
 void Editor::ListBox1Click() {
-  toolBox_->SetLabel1Caption(SelectedItemText());
+  state_.label = SelectedItemText();
   DrawPreview(LoadPicture(ItemPictureFileName(SelectedItemName())));
   // Each box that was checked changes state and previews again with the boxes left checked.
-  SetOrientationBox(OrientationBox::kXFlip, false);
-  SetOrientationBox(OrientationBox::kYFlip, false);
-  SetOrientationBox(OrientationBox::kRotate, false);
+  SetOrientationBoxFromCode(OrientationBox::kXFlip, false);
+  SetOrientationBoxFromCode(OrientationBox::kYFlip, false);
+  SetOrientationBoxFromCode(OrientationBox::kRotate, false);
 }
 
 void Editor::CheckBoxClick() {
-  const std::int32_t flags = CurrentOrientation();
   QImage picture = LoadPicture(ItemPictureFileName(SelectedItemName()));
-  OrientPicture(picture, flags);
+  OrientPicture(picture, CurrentOrientation());
   DrawPreview(picture);
 }
 
-void Editor::SetOrientationBox(OrientationBox box, bool checked) {
-  if (toolBox_->OrientationBoxChecked(box) == checked) return;
-  // The click runs here directly rather than through the box's own event, so that an error in it
-  // stops the caller too.
-  toolBox_->SetOrientationBoxChecked(box, checked);
+void Editor::SetOrientationBoxFromCode(OrientationBox box, bool checked) {
+  bool& state = state_.orientation[static_cast<std::size_t>(box)];
+  if (state == checked) return;
+  // A change of state runs the boxes' click, whoever made it.
+  state = checked;
   CheckBoxClick();
 }
 
-std::int32_t Editor::CurrentOrientation() const {
-  return (toolBox_->OrientationBoxChecked(OrientationBox::kXFlip) ? document::kFlipX : 0) +
-         (toolBox_->OrientationBoxChecked(OrientationBox::kYFlip) ? document::kFlipY : 0) +
-         (toolBox_->OrientationBoxChecked(OrientationBox::kRotate) ? document::kRotate : 0);
-}
-
 void Editor::DrawPreview(const QImage& picture) {
-  DrawPicture(toolBox_->PreviewCanvas(), picture, 0, 0);
-  toolBox_->PreviewChanged();
+  DrawPicture(state_.preview, picture, 0, 0);
 }
 
 }  // namespace cw::editor

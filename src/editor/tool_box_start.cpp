@@ -1,4 +1,5 @@
 // The tool box's construction at start-up.
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -19,6 +20,9 @@ std::string SettingsPath() {
   return (folder / settings::kSettingsFileName).string();
 }
 
+// The largest side the floor canvas gets: 16384 pixels (512 cells) keep it within 1 GiB.
+constexpr int kMaxCanvasSide = 16384;
+
 }  // namespace
 
 void Editor::ConstructToolBox() {
@@ -32,10 +36,8 @@ void Editor::ConstructToolBox() {
     }
   }
   SortPaletteItems(scan.items);
-  palette_ = std::move(scan.items);
-  QStringList shown;
-  for (const std::string& item : palette_) shown.append(DisplayName(item));
-  toolBox_->SetPaletteItems(shown);
+  state_.palette = std::move(scan.items);
+  state_.selectedRow = state_.palette.empty() ? -1 : 0;
   DrawPreview(LoadPicture(PictureFileName(kEmptyBlockName)));
 
   state_.drag.LinkDragActive = false;
@@ -43,16 +45,16 @@ void Editor::ConstructToolBox() {
   state_.MarkerRow = 0;
   SetLinkCountCaption();
 
-  const settings::Settings settings = settings::ReadSettingsFile(SettingsPath());
-  state_.placement = settings.block;
-  compile_.SetSettings(settings);
-  floorView_->SetFloorCanvasSize(settings.Ax, settings.Ay);
+  state_.settings = settings::ReadSettingsFile(SettingsPath());
+  // The canvas gets its size, as a new white surface, before anything is drawn on it.
+  state_.FloorCanvas =
+      QImage(std::clamp(state_.settings.Ax, 0, kMaxCanvasSide),
+             std::clamp(state_.settings.Ay, 0, kMaxCanvasSide), QImage::Format_RGB32);
+  state_.FloorCanvas.fill(Qt::white);
 
-  FillBackground();
-  ToggleMarkerOnFloor();
-  state_.level.DocumentName = document::kNewDocumentName;
+  ComposeFloor(BlockLayer::kBackground);
+  document_.Rename(document::kNewDocumentName);
   SetFloorCaption();
-  floorView_->FloorCanvasChanged();
 }
 
 }  // namespace cw::editor

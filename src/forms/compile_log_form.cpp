@@ -60,28 +60,28 @@ TCompileLog::TCompileLog(editor::Editor& editor, QWidget* floorView)
   layout->addLayout(buttons);
 
   auto clicked = [this](QListWidgetItem* item) {
-    const auto row = static_cast<std::size_t>(Lines->row(item));
-    editor_.RunHandler([&] { editor_.CompileLogLineClicked(row); });
+    editor_.ClickLogLine(static_cast<std::size_t>(Lines->row(item)));
   };
   connect(Lines, &QListWidget::itemClicked, this, clicked);
   connect(Lines, &QListWidget::itemActivated, this, clicked);
-  connect(CheckButton, &QPushButton::clicked, this,
-          [this] { editor_.RunHandler([&] { editor_.CheckClick(); }); });
-  connect(BuildButton, &QPushButton::clicked, this,
-          [this] { editor_.RunHandler([&] { editor_.Button6Click(); }); });
-  editor_.AttachCompileLog(this);
+  connect(CheckButton, &QPushButton::clicked, this, [this] { editor_.ClickCheck(); });
+  connect(BuildButton, &QPushButton::clicked, this, [this] { editor_.ClickBuild(); });
+  editor_.AddView(*this);
 }
 
 TCompileLog::~TCompileLog() {
-  editor_.AttachCompileLog(nullptr);
+  editor_.RemoveView(*this);
 }
 
-void TCompileLog::ShowLog() {
-  show();
-  raise();
+void TCompileLog::EditorChanged(const editor::Editor& editor, const editor::ViewUpdate& update) {
+  if (update.logChanged || update.showLog) ShowLines(editor.Log());
+  if (update.showLog) {
+    show();
+    raise();
+  }
 }
 
-void TCompileLog::LogChanged(const editor::CompileLog& log) {
+void TCompileLog::ShowLines(const editor::CompileLog& log) {
   if (log.Generation() != generation_ || log.Lines().size() < shown_) {
     Lines->clear();
     generation_ = log.Generation();

@@ -4,7 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "editor/compile_log_window.h"
+#include "editor/compile_log.h"
+#include "editor/editor_view.h"
 
 class QListWidget;
 class QPushButton;
@@ -18,21 +19,22 @@ namespace cw::forms {
 // The compile log: a tool window of the floor view with the log of the last Build or Check, one
 // line per row. A click on a line that names a cell shows that cell on its floor. Its own Check
 // and Build buttons run the tool box's commands.
-class TCompileLog : public QWidget, public editor::CompileLogWindow {
+class TCompileLog : public QWidget, public editor::EditorView {
   Q_OBJECT
 
  public:
   TCompileLog(editor::Editor& editor, QWidget* floorView);
   ~TCompileLog() override;
 
-  void ShowLog() override;
-  void LogChanged(const editor::CompileLog& log) override;
+  void EditorChanged(const editor::Editor& editor, const editor::ViewUpdate& update) override;
 
   QListWidget* Lines = nullptr;
   QPushButton* CheckButton = nullptr;
   QPushButton* BuildButton = nullptr;
 
  private:
+  void ShowLines(const editor::CompileLog& log);
+
   editor::Editor& editor_;
   std::uint64_t generation_ = 0;
   std::size_t shown_ = 0;

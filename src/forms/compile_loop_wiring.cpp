@@ -9,8 +9,8 @@
 namespace cw::forms {
 
 void WireCompileLoop(editor::Editor& editor, QPushButton& buildButton, QWidget& floorView) {
-  auto check = [&editor] { editor.RunHandler([&] { editor.CheckClick(); }); };
-  auto showLog = [&editor] { editor.RunHandler([&] { editor.ShowCompileLog(); }); };
+  auto check = [&editor] { editor.ClickCheck(); };
+  auto showLog = [&editor] { editor.ShowCompileLog(); };
   // One shortcut of each for the whole program: it works in the tool box, the floor view and the
   // log window alike (one per window would make the keys ambiguous between them).
   auto* checkKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_K), &floorView);

@@ -15,7 +15,7 @@ void Bind(QWidget& window, const QKeySequence& keys, editor::Editor& editor,
   auto* shortcut = new QShortcut(keys, &window);
   shortcut->setContext(Qt::WindowShortcut);
   QObject::connect(shortcut, &QShortcut::activated, &window,
-                   [&editor, command] { editor.RunHandler([&] { (editor.*command)(); }); });
+                   [&editor, command] { (editor.*command)(); });
 }
 
 }  // namespace
@@ -24,9 +24,9 @@ void InstallEditorShortcuts(QWidget& window, editor::Editor& editor) {
   Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Z), editor, &editor::Editor::Undo);
   Bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), editor, &editor::Editor::Redo);
   Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Y), editor, &editor::Editor::Redo);
-  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_O), editor, &editor::Editor::Button4Click);
-  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_S), editor, &editor::Editor::Button5Click);
-  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_B), editor, &editor::Editor::Button6Click);
+  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_O), editor, &editor::Editor::ClickLoad);
+  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_S), editor, &editor::Editor::ClickSave);
+  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_B), editor, &editor::Editor::ClickBuild);
 }
 
 }  // namespace cw::forms

@@ -8,7 +8,6 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <QWheelEvent>
-#include <algorithm>
 
 #include "editor/editor.h"
 #include "forms/editor_shortcuts.h"
@@ -20,11 +19,10 @@ namespace {
 // The window's place and inside size: left 340, top 108, 464 by 399 with its frame.
 constexpr QPoint kPosition(340, 108);
 constexpr QSize kInsideSize(456, 372);
-constexpr int kLayoutCanvasSide = 1024;
 
 // The floor canvas: every press, move and release goes to the editor in canvas pixels, whatever
-// the scroll position and the zoom. While a button is held the canvas keeps the mouse, so moves and
-// the release arrive even outside it.
+// the scroll position and the zoom. While a button is held the canvas keeps the mouse, so moves
+// and the release arrive even outside it.
 class FloorImage : public CanvasImage {
  public:
   FloorImage(editor::Editor& editor, QWidget* parent) : CanvasImage(parent), editor_(editor) {
@@ -37,23 +35,17 @@ class FloorImage : public CanvasImage {
   void mouseDoubleClickEvent(QMouseEvent* event) override { ForwardPress(event); }
   void mouseMoveEvent(QMouseEvent* event) override {
     const QPoint at = SurfacePoint(event->position().toPoint());
-    const auto modifiers = event->modifiers();
-    editor_.RunHandler([&] { editor_.FloorMouseMove(modifiers, at.x(), at.y()); });
+    editor_.MoveOnFloor(event->modifiers(), at.x(), at.y());
   }
   void mouseReleaseEvent(QMouseEvent* event) override {
     const QPoint at = SurfacePoint(event->position().toPoint());
-    const auto button = event->button();
-    const auto modifiers = event->modifiers();
-    editor_.RunHandler([&] { editor_.FloorMouseUp(button, modifiers, at.x(), at.y()); });
+    editor_.ReleaseFloor(event->button(), event->modifiers(), at.x(), at.y());
   }
 
  private:
-  // Positions go to the editor in canvas pixels, whatever the zoom.
   void ForwardPress(QMouseEvent* event) {
     const QPoint at = SurfacePoint(event->position().toPoint());
-    const auto button = event->button();
-    const auto modifiers = event->modifiers();
-    editor_.RunHandler([&] { editor_.FloorMouseDown(button, modifiers, at.x(), at.y()); });
+    editor_.PressFloor(event->button(), event->modifiers(), at.x(), at.y());
   }
 
   editor::Editor& editor_;
@@ -62,13 +54,12 @@ class FloorImage : public CanvasImage {
 }  // namespace
 
 TForm2::TForm2(editor::Editor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
-  setWindowTitle(QStringLiteral("  Floor 0"));
   move(kPosition);
   resize(kInsideSize);
 
   Image1 = new FloorImage(editor, this);
   Image1->setObjectName(QStringLiteral("Image1"));
-  Image1->setFixedSize(kLayoutCanvasSide, kLayoutCanvasSide);
+  Image1->ShowImage(editor.State().FloorCanvas);
 
   ScrollArea = new QScrollArea(this);
   ScrollArea->setWidgetResizable(false);
@@ -95,29 +86,44 @@ TForm2::TForm2(editor::Editor& editor, QWidget* parent) : QWidget(parent), edito
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(ScrollArea);
+
+  // The floor numbers of the link overlay are written in the canvas's own font.
+  editor.SetCanvasFont(Image1->font());
+  editor.AddView(*this);
+  setWindowTitle(editor.State().floorCaption);
 }
 
-void TForm2::BringToFront() {
-  show();
-  raise();
-  activateWindow();
+TForm2::~TForm2() {
+  editor_.RemoveView(*this);
+}
+
+void TForm2::EditorChanged(const editor::Editor& editor, const editor::ViewUpdate& update) {
+  const editor::EditorState& state = editor.State();
+  if (windowTitle() != state.floorCaption) setWindowTitle(state.floorCaption);
+  if (Image1->Zoom() != state.zoom) ShowZoom(state.zoom);
+  if (update.canvasChanged) Image1->ImageChanged();
+  if (update.raiseFloorView) {
+    show();
+    raise();
+    activateWindow();
+  }
+  if (update.reveal) ScrollToShow(*update.reveal);
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
-  bool mayEnd = false;
-  editor_.RunHandler([&] { mayEnd = editor_.ConfirmEnd(); });
-  if (mayEnd) {
+  if (editor_.ConfirmEnd()) {
     event->accept();
   } else {
     event->ignore();
   }
 }
 
-void TForm2::ScrollToShow(int left, int top, int width, int height) {
+void TForm2::ScrollToShow(const QRect& area) {
   // The area is in canvas pixels; the scroll area's are the zoomed ones.
   const int zoom = Image1->Zoom();
-  ScrollArea->ensureVisible((left + width / 2) * zoom, (top + height / 2) * zoom,
-                            (width / 2 + 48) * zoom, (height / 2 + 48) * zoom);
+  ScrollArea->ensureVisible((area.left() + area.width() / 2) * zoom,
+                            (area.top() + area.height() / 2) * zoom, (area.width() / 2 + 48) * zoom,
+                            (area.height() / 2 + 48) * zoom);
 }
 
 void TForm2::keyPressEvent(QKeyEvent* event) {
@@ -125,23 +131,24 @@ void TForm2::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForm2::SetZoom(int factor, QPoint viewportAnchor) {
-  factor = std::clamp(factor, 1, kMaxZoom);
-  const int old = Image1->Zoom();
-  if (factor == old) return;
+  zoomAnchor_ = viewportAnchor;
+  editor_.SetZoom(factor);
+}
+
+void TForm2::ShowZoom(int factor) {
   // The canvas point under the anchor stays under it.
+  const int old = Image1->Zoom();
   QScrollBar* horizontal = ScrollArea->horizontalScrollBar();
   QScrollBar* vertical = ScrollArea->verticalScrollBar();
   const QPointF canvasPoint =
-      QPointF(horizontal->value() + viewportAnchor.x(), vertical->value() + viewportAnchor.y()) /
-      old;
+      QPointF(horizontal->value() + zoomAnchor_.x(), vertical->value() + zoomAnchor_.y()) / old;
   Image1->SetZoom(factor);
-  horizontal->setValue(static_cast<int>(canvasPoint.x() * factor) - viewportAnchor.x());
-  vertical->setValue(static_cast<int>(canvasPoint.y() * factor) - viewportAnchor.y());
+  horizontal->setValue(static_cast<int>(canvasPoint.x() * factor) - zoomAnchor_.x());
+  vertical->setValue(static_cast<int>(canvasPoint.y() * factor) - zoomAnchor_.y());
 }
 
 void TForm2::ZoomBy(int steps) {
-  const QRect viewport = ScrollArea->viewport()->rect();
-  SetZoom(Image1->Zoom() + steps, viewport.center());
+  SetZoom(Image1->Zoom() + steps, ScrollArea->viewport()->rect().center());
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {
@@ -166,9 +173,7 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm2::ForwardKey(QKeyEvent* event) {
-  const int key = event->key();
-  const auto modifiers = event->modifiers();
-  editor_.RunHandler([&] { editor_.FormKeyDown(key, modifiers); });
+  editor_.PressFloorKey(event->key(), event->modifiers());
   event->accept();
 }
 

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "editor/editor_windows.h"
+#include "editor/editor_view.h"
 #include "forms/canvas_image.h"
 
 class QScrollArea;
@@ -13,29 +13,23 @@ class Editor;
 
 namespace cw::forms {
 
-// The floor view: the main window, showing the floor canvas (Image1) in a scroll area. It only
-// forwards the canvas's mouse events and the window's keys to the editor.
-class TForm2 : public QWidget, public editor::FloorViewWindow {
+// The floor view: the main window, showing the editor's floor canvas (Image1) in a scroll area,
+// its caption as the title. It forwards the canvas's mouse events, the window's keys and the zoom
+// to the editor.
+class TForm2 : public QWidget, public editor::EditorView {
   Q_OBJECT
 
  public:
   explicit TForm2(editor::Editor& editor, QWidget* parent = nullptr);
+  ~TForm2() override;
 
-  // What the editor reads and sets.
-  QImage& FloorCanvas() override { return Image1->Canvas(); }
-  void SetFloorCanvasSize(int width, int height) override { Image1->SetSurfaceSize(width, height); }
-  void FloorCanvasChanged() override { Image1->CanvasChanged(); }
-  QFont FloorCanvasFont() const override { return Image1->font(); }
-  void SetFloorCaption(const QString& caption) override { setWindowTitle(caption); }
-  void BringToFront() override;
-  void ScrollToShow(int left, int top, int width, int height) override;
+  void EditorChanged(const editor::Editor& editor, const editor::ViewUpdate& update) override;
 
   CanvasImage* Image1 = nullptr;
   QScrollArea* ScrollArea = nullptr;
 
   // The zoom of the floor canvas, 1 to 4 times; the canvas point under the anchor (a point of
   // the scroll area's viewport) stays where it is. It lasts until the program ends.
-  static constexpr int kMaxZoom = 4;
   void SetZoom(int factor, QPoint viewportAnchor);
   void ZoomBy(int steps);
 
@@ -47,8 +41,11 @@ class TForm2 : public QWidget, public editor::FloorViewWindow {
 
  private:
   void ForwardKey(QKeyEvent* event);
+  void ShowZoom(int factor);
+  void ScrollToShow(const QRect& canvasArea);
 
   editor::Editor& editor_;
+  QPoint zoomAnchor_;  // where the next zoom keeps its canvas point
 };
 
 }  // namespace cw::forms

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QShortcut>
 #include <QTimer>
-#include <exception>
 
 #include "editor/editor.h"
 #include "forms/compile_loop_wiring.h"
@@ -27,13 +26,7 @@ std::optional<EditorWindows> OpenWindows(editor::Editor& editor) {
                    });
   windows.compileLog = std::make_unique<TCompileLog>(editor, windows.floorView.get());
   WireCompileLoop(editor, *windows.toolBox->Button6, *windows.floorView);
-  try {
-    editor.AttachWindows(*windows.floorView, *windows.toolBox);
-    editor.ConstructToolBox();
-  } catch (const std::exception& error) {
-    editor.ReportError(QString::fromStdString(error.what()));
-    return std::nullopt;
-  }
+  if (!editor.Start()) return std::nullopt;
   windows.about = std::make_unique<TForm3>();
   windows.about->show();
   return windows;
@@ -43,8 +36,7 @@ int RunProgram(editor::Editor& editor) {
   std::optional<EditorWindows> windows = OpenWindows(editor);
   if (!windows) return 0;
   // Once the windows are up and shown: a level that a run without a clean end left behind.
-  QTimer::singleShot(0, windows->floorView.get(),
-                     [&editor] { editor.RunHandler([&] { editor.OfferRecovery(); }); });
+  QTimer::singleShot(0, windows->floorView.get(), [&editor] { editor.OfferRecovery(); });
   QApplication::exec();
   return 0;
 }

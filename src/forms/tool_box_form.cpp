@@ -8,6 +8,7 @@
 #include <QSignalBlocker>
 
 #include "editor/editor.h"
+#include "editor/palette.h"
 
 namespace cw::forms {
 
@@ -29,7 +30,7 @@ Control* Place(Control* control, int left, int top, int width, int height, const
 }  // namespace
 
 TForm1::TForm1(editor::Editor& editor, QWidget* floorView)
-    : QWidget(floorView, Qt::Tool | Qt::WindowStaysOnTopHint) {
+    : QWidget(floorView, Qt::Tool | Qt::WindowStaysOnTopHint), editor_(editor) {
   setWindowTitle(QStringLiteral(" Tool Box"));
   move(kPosition);
   resize(kInsideSize);
@@ -64,7 +65,7 @@ TForm1::TForm1(editor::Editor& editor, QWidget* floorView)
   CheckBox3 = Place(new QCheckBox(QStringLiteral("Rotate"), Panel1), 1, 34, 50, 17, "CheckBox3");
 
   Image1 = Place(new CanvasImage(this), 4, 328, 32, 32, "Image1");
-  Image1->SetSurfaceSize(32, 32);
+  Image1->ShowImage(editor.State().preview);
 
   // Below the preview, where nothing else stands: a short warning, with the reason as its tip.
   RecoveryWarning =
@@ -80,98 +81,84 @@ TForm1::TForm1(editor::Editor& editor, QWidget* floorView)
   UpDown1->setRange(-8, 7);
   UpDown1->setValue(0);
 
-  ConnectEvents(editor);
+  ConnectEvents();
+  editor.AddView(*this);
+  EditorChanged(editor, {});
 }
 
-int TForm1::FloorSelectorPosition() const {
-  return UpDown1->value();
+TForm1::~TForm1() {
+  editor_.RemoveView(*this);
 }
 
-void TForm1::SetFloorSelectorPosition(int position) {
-  const QSignalBlocker quiet(UpDown1);
-  UpDown1->setValue(position);
-}
+namespace {
 
-bool TForm1::LinkModeChecked() const {
-  return Links->isChecked();
-}
-
-void TForm1::SetLinksCaption(const QString& caption) {
-  Links->setText(caption);
-}
-
-QCheckBox* TForm1::Box(editor::OrientationBox box) const {
-  switch (box) {
-    case editor::OrientationBox::kXFlip:
-      return CheckBox1;
-    case editor::OrientationBox::kYFlip:
-      return CheckBox2;
-    case editor::OrientationBox::kRotate:
-      break;
-  }
-  return CheckBox3;
-}
-
-bool TForm1::OrientationBoxChecked(editor::OrientationBox box) const {
-  return Box(box)->isChecked();
-}
-
-void TForm1::SetOrientationBoxChecked(editor::OrientationBox box, bool checked) {
-  QCheckBox* control = Box(box);
+// Sets a control from the editor's state without running the control's own event: only the
+// user's actions are forwarded.
+template <typename Control, typename Set>
+void Quietly(Control* control, Set set) {
   const QSignalBlocker quiet(control);
-  control->setChecked(checked);
+  set();
 }
 
-void TForm1::SetPaletteItems(const QStringList& items) {
+}  // namespace
+
+void TForm1::ShowPalette(const std::vector<std::string>& items) {
   const QSignalBlocker quiet(ListBox1);
   ListBox1->clear();
-  ListBox1->addItems(items);
-  ListBox1->setCurrentRow(0);
+  for (const std::string& item : items) ListBox1->addItem(editor::DisplayName(item));
 }
 
-int TForm1::PaletteItemCount() const {
-  return ListBox1->count();
+void TForm1::EditorChanged(const editor::Editor& editor, const editor::ViewUpdate& update) {
+  const editor::EditorState& state = editor.State();
+  if (ListBox1->count() != static_cast<int>(state.palette.size())) ShowPalette(state.palette);
+  if (ListBox1->currentRow() != state.selectedRow) {
+    Quietly(ListBox1, [&] {
+      ListBox1->setCurrentRow(state.selectedRow);
+      if (state.selectedRow < 0) ListBox1->clearSelection();
+    });
+  }
+  if (UpDown1->value() != state.floor) Quietly(UpDown1, [&] { UpDown1->setValue(state.floor); });
+  if (Links->isChecked() != state.linkMode) {
+    Quietly(Links, [&] { Links->setChecked(state.linkMode); });
+  }
+  if (Links->text() != state.linksCaption) Links->setText(state.linksCaption);
+  QCheckBox* const boxes[] = {CheckBox1, CheckBox2, CheckBox3};
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (boxes[i]->isChecked() != state.orientation[i]) {
+      Quietly(boxes[i], [&] { boxes[i]->setChecked(state.orientation[i]); });
+    }
+  }
+  // The label is as wide as its text, centred on it, 13 pixels high.
+  if (Label1->text() != state.label) {
+    Label1->setText(state.label);
+    Label1->resize(Label1->sizeHint().width(), kLabelHeight);
+  }
+  if (update.previewChanged) Image1->ImageChanged();
+  if (!state.recoveryProblem.isEmpty() && RecoveryWarning->isHidden()) {
+    RecoveryWarning->setToolTip(state.recoveryProblem);
+    RecoveryWarning->show();
+  }
 }
 
-QString TForm1::PaletteItemText(int row) const {
-  const QListWidgetItem* item = ListBox1->item(row);
-  return item != nullptr ? item->text() : QString();
-}
-
-int TForm1::SelectedPaletteRow() const {
-  return ListBox1->currentRow();
-}
-
-void TForm1::SelectPaletteRow(int row) {
-  const QSignalBlocker quiet(ListBox1);
-  ListBox1->setCurrentRow(row);
-  if (row < 0) ListBox1->clearSelection();
-}
-
-void TForm1::ShowRecoveryProblem(const QString& message) {
-  RecoveryWarning->setToolTip(message);
-  RecoveryWarning->show();
-}
-
-void TForm1::SetLabel1Caption(const QString& text) {
-  Label1->setText(text);
-  Label1->resize(Label1->sizeHint().width(), kLabelHeight);
-}
-
-void TForm1::ConnectEvents(editor::Editor& editor) {
-  auto forward = [&editor](void (editor::Editor::*handler)()) {
-    return [&editor, handler] { editor.RunHandler([&] { (editor.*handler)(); }); };
-  };
-  connect(Button4, &QPushButton::clicked, this, forward(&editor::Editor::Button4Click));
-  connect(Button5, &QPushButton::clicked, this, forward(&editor::Editor::Button5Click));
-  connect(Button6, &QPushButton::clicked, this, forward(&editor::Editor::Button6Click));
-  // A selection made by program code blocks these signals: only the user's choice is a click.
-  connect(ListBox1, &QListWidget::currentRowChanged, this, forward(&editor::Editor::ListBox1Click));
-  // toggled fires on every change of state, by the user or by code.
-  for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3})
-    connect(box, &QCheckBox::toggled, this, forward(&editor::Editor::CheckBoxClick));
-  connect(Links, &QCheckBox::toggled, this, forward(&editor::Editor::LinksClick));
-  connect(UpDown1, &UpDownControl::valueChanged, this, forward(&editor::Editor::UpDown1Click));
+void TForm1::ConnectEvents() {
+  editor::Editor& editor = editor_;
+  connect(Button4, &QPushButton::clicked, this, [&editor] { editor.ClickLoad(); });
+  connect(Button5, &QPushButton::clicked, this, [&editor] { editor.ClickSave(); });
+  connect(Button6, &QPushButton::clicked, this, [&editor] { editor.ClickBuild(); });
+  // A selection that shows the editor's is made quietly: only the user's choice is a click.
+  connect(ListBox1, &QListWidget::currentRowChanged, this,
+          [&editor](int row) { editor.ChoosePaletteRow(row); });
+  const std::pair<QCheckBox*, editor::OrientationBox> boxes[] = {
+      {CheckBox1, editor::OrientationBox::kXFlip},
+      {CheckBox2, editor::OrientationBox::kYFlip},
+      {CheckBox3, editor::OrientationBox::kRotate}};
+  for (const auto& [box, which] : boxes) {
+    connect(box, &QCheckBox::toggled, this,
+            [&editor, which = which](bool checked) { editor.SetOrientationBox(which, checked); });
+  }
+  connect(Links, &QCheckBox::toggled, this, [&editor](bool on) { editor.SetLinkMode(on); });
+  connect(UpDown1, &UpDownControl::valueChanged, this,
+          [&editor](int position) { editor.SetFloorSelector(position); });
 }
 
 }  // namespace cw::forms

@@ -2,7 +2,10 @@
 
 #include <QWidget>
 
-#include "editor/editor_windows.h"
+#include <string>
+#include <vector>
+
+#include "editor/editor_view.h"
 #include "forms/canvas_image.h"
 #include "forms/up_down_control.h"
 
@@ -20,28 +23,16 @@ namespace cw::forms {
 
 // The tool box: a tool window that stays on top of the floor view, with the commands, the block
 // palette, the orientation boxes, the preview, the floor selector and the link mode box. Every
-// control sits at its layout position; every event is forwarded to the editor.
-class TForm1 : public QWidget, public editor::ToolBoxWindow {
+// control sits at its layout position, shows the editor's state and forwards the user's actions
+// to the editor.
+class TForm1 : public QWidget, public editor::EditorView {
   Q_OBJECT
 
  public:
   TForm1(editor::Editor& editor, QWidget* floorView);
+  ~TForm1() override;
 
-  // What the editor reads and sets.
-  int FloorSelectorPosition() const override;
-  void SetFloorSelectorPosition(int position) override;
-  bool LinkModeChecked() const override;
-  void SetLinksCaption(const QString& caption) override;
-  bool OrientationBoxChecked(editor::OrientationBox box) const override;
-  void SetOrientationBoxChecked(editor::OrientationBox box, bool checked) override;
-  void SetPaletteItems(const QStringList& items) override;
-  int PaletteItemCount() const override;
-  QString PaletteItemText(int row) const override;
-  int SelectedPaletteRow() const override;
-  void SelectPaletteRow(int row) override;
-  QImage& PreviewCanvas() override { return Image1->Canvas(); }
-  void PreviewChanged() override { Image1->CanvasChanged(); }
-  void ShowRecoveryProblem(const QString& message) override;
+  void EditorChanged(const editor::Editor& editor, const editor::ViewUpdate& update) override;
 
   QPushButton* Button4 = nullptr;   // "Load"
   QPushButton* Button5 = nullptr;   // "Save"
@@ -57,12 +48,11 @@ class TForm1 : public QWidget, public editor::ToolBoxWindow {
   QLabel* RecoveryWarning = nullptr;  // under the preview, shown when no recovery file is kept
   UpDownControl* UpDown1 = nullptr;   // the floor selector, -8 to 7
 
-  // Sets the label's text; the label is as wide as its text, centred on it, 13 pixels high.
-  void SetLabel1Caption(const QString& text) override;
-
  private:
-  QCheckBox* Box(editor::OrientationBox box) const;
-  void ConnectEvents(editor::Editor& editor);
+  void ConnectEvents();
+  void ShowPalette(const std::vector<std::string>& items);
+
+  editor::Editor& editor_;
 };
 
 }  // namespace cw::forms

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "document/captions.h"
-
 namespace cw::document {
 namespace {
 
@@ -14,7 +12,8 @@ TEST(PlaceBlock, DeletesOnlyTheCellsFirstRecordAndAppends) {
   level.BlockList = {"0 1 1 0 A", "0 2 1 0 B", "1 2 1 0 C", "0 3 3 0 D", "0  2 1 4 E"};
   PlaceBlock(level, {0, 2, 1, 5, "F"});
   // The first record of cell (2, 1) on floor 0 goes; the later duplicate and other floors stay.
-  EXPECT_EQ(level.BlockList, (Lines{"0 1 1 0 A", "1 2 1 0 C", "0 3 3 0 D", "0  2 1 4 E", "0 2 1 5 F"}));
+  EXPECT_EQ(level.BlockList,
+            (Lines{"0 1 1 0 A", "1 2 1 0 C", "0 3 3 0 D", "0  2 1 4 E", "0 2 1 5 F"}));
 }
 
 TEST(PlaceBlock, ReplacingWithTheSameBlockMovesItsRecordToTheEnd) {
@@ -35,14 +34,6 @@ TEST(PlaceBlock, UnknownChangesNothingAndEmptyNameErases) {
   EXPECT_EQ(level.BlockList, (Lines{"0 0 0 0 A"}));
   PlaceBlock(level, {-8, 0, 0, 0, "unknown"});  // only the exact name is refused
   EXPECT_EQ(level.BlockList.back(), "-8 0 0 0 unknown");
-}
-
-TEST(EraseCell, MatchesOnParsedNumbersAndSkipsDamagedRecords) {
-  Level level;
-  level.BlockList = {"", "garbage", "00  +2 1 0 A", "0 2 1 0 B"};
-  EXPECT_TRUE(EraseCell(level, {0, 2, 1}));
-  EXPECT_EQ(level.BlockList, (Lines{"", "garbage", "0 2 1 0 B"}));
-  EXPECT_FALSE(EraseCell(level, {0, 5, 5}));
 }
 
 TEST(FindBlockAt, ReturnsTheFirstFullRecordOfTheCell) {
@@ -76,15 +67,6 @@ TEST(ToggleLink, RemovesTheFirstRecordWithTheSameNumbersWhateverItsSpacing) {
   level.LinkList = {"bad", "0  1 2 0 3 4", "0 1 2 0 3 4"};
   EXPECT_EQ(ToggleLink(level, {0, 1, 2, 0, 3, 4}), LinkToggle::kRemoved);
   EXPECT_EQ(level.LinkList, (Lines{"bad", "0 1 2 0 3 4"}));
-}
-
-TEST(Captions, FloorAndLinkTexts) {
-  EXPECT_EQ(FloorCaption(0, "NoName"), "  Floor 0    NoName");
-  EXPECT_EQ(FloorCaption(-8, "a.b"), "  Floor -8    a.b");
-  EXPECT_EQ(LinkCountCaption(0), "Links  total 0");
-  EXPECT_EQ(LinkCountCaption(12), "Links  total 12");
-  EXPECT_EQ(CellLinkCaption(2, 1), "Links  out 2 in 1");
-  EXPECT_EQ(Level{}.DocumentName, "NoName");
 }
 
 }  // namespace

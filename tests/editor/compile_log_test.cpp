@@ -11,7 +11,6 @@
 #include "editor/leak_overlay.h"
 #include "editor/link_drawing.h"
 #include "gui_support/editor_harness.h"
-#include "gui_support/fake_windows.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
@@ -100,7 +99,7 @@ TEST_F(CompileLogTest, TheBatchsLinesComeWhileTheEditorGoesOnAndNameTheirCells) 
 
   // A click on a line that names a map line shows its cell on its floor.
   SetFloor(-3);
-  Editor().RunHandler([&] { Editor().CompileLogLineClicked(LineIndex("WARNING:")); });
+  Editor().ClickLogLine(LineIndex("WARNING:"));
   EXPECT_EQ(Floor(), 0);
   EXPECT_EQ(FloorCaption(), "  Floor 0    NoName");
   EXPECT_EQ(State().MarkerColumn, 2);
@@ -108,12 +107,12 @@ TEST_F(CompileLogTest, TheBatchsLinesComeWhileTheEditorGoesOnAndNameTheirCells) 
   // The floor is drawn as a floor change draws it, the marker once at its new cell.
   EXPECT_EQ(CanvasWithoutMarker(), State().FloorSnapshot);
   EXPECT_NE(Canvas(), State().FloorSnapshot);
-  Editor().RunHandler([&] { Editor().CompileLogLineClicked(LineIndex("Line 20")); });
+  Editor().ClickLogLine(LineIndex("Line 20"));
   EXPECT_EQ(Floor(), 1);
   EXPECT_EQ(State().MarkerColumn, 3);
   EXPECT_EQ(State().MarkerRow, 2);
   // A line without a cell changes nothing.
-  Editor().RunHandler([&] { Editor().CompileLogLineClicked(LineIndex("qbsp level")); });
+  Editor().ClickLogLine(LineIndex("qbsp level"));
   EXPECT_EQ(Floor(), 1);
   EXPECT_EQ(State().MarkerColumn, 3);
 }
@@ -143,7 +142,7 @@ TEST_F(CompileLogTest, TheCompilersWarningsComeFirstThenTheCheck) {
           "map written: 27 lines\n"
           "PellPost.BAT started; its output cannot be watched here\n");
   // Check alone tells everything, the missing template of each block among it.
-  Editor().RunHandler([&] { Editor().CheckClick(); });
+  Editor().ClickCheck();
   EXPECT_EQ(LogFrom("Check of"),
             "Check of NoName\n"
             "floor 0, cell 0 3: no block template \"Gone.map\"; the block gets no brushes or "
@@ -189,7 +188,7 @@ TEST_F(CompileLogTest, ALeakIsDrawnFloorByFloorUntilTheNextBuild) {
       {0, 52, 36, 1, 1}, {0, 116, 36, 3, 1}, {0, 116, 68, 3, 2}, {1, 116, 68, 3, 2}};
   auto expectLeakOn = [&](int floor) {
     QImage expected = State().FloorSnapshot.copy();
-    if (State().drag.LinkDragActive || Fake()->LinkModeChecked()) {
+    if (State().drag.LinkDragActive || State().linkMode) {
       editor::DrawLinkOverlay(expected, CanvasFont(), LinkList(), floor);
     }
     editor::DrawLeakPath(expected, path, floor);

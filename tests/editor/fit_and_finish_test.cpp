@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "gui_support/editor_harness.h"
-#include "gui_support/fake_windows.h"
 
 namespace cw::testing {
 namespace {
@@ -38,16 +37,16 @@ TEST(FitAndFinish, APictureNamedInLatin1IsPlacedSavedLoadedAndBuiltWithTheSameBy
 
 TEST(FitAndFinish, ABareMoveOfTheMouseRepaintsNothing) {
   EditorHarness session(kStandardBlocks);
-  const int repaints = session.Fake()->Repaints();
+  const int repaints = session.Views().Repaints();
   session.Move({100, 100});
   session.Move({120, 130});
-  EXPECT_EQ(session.Fake()->Repaints(), repaints);
+  EXPECT_EQ(session.Views().Repaints(), repaints);
   // A move that draws, the rubber band of a link drag, repaints.
   session.SetLinkMode(true);
   session.Press(Qt::LeftButton, {10, 10});
-  const int dragging = session.Fake()->Repaints();
+  const int dragging = session.Views().Repaints();
   session.Move({100, 100});
-  EXPECT_EQ(session.Fake()->Repaints(), dragging + 1);
+  EXPECT_EQ(session.Views().Repaints(), dragging + 1);
 }
 
 }  // namespace

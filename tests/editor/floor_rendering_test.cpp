@@ -22,7 +22,7 @@ class RedrawFloorTest : public EditorTest {
     ASSERT_TRUE(Start());
   }
   void Redraw(std::vector<std::string> blocks) {
-    State().level.BlockList = std::move(blocks);
+    BlockList() = std::move(blocks);
     Editor().RedrawFloor();
   }
 };
@@ -92,16 +92,22 @@ TEST_F(RedrawFloorTest, ACanvasOfPartCellsIsDrawnAsTilesThenBlocksInListOrder) {
     OrientPicture(picture, flags);
     return OpaquePicture(picture);
   };
-  Canvas().fill(qRgb(9, 9, 9));
+  // Start-up left the strips white.
   QImage expected = Canvas().copy();
   const QImage tile = turned("Empty", 0);
   for (int row = 0; row < 700 / 32; ++row)
     for (int column = 0; column < 1000 / 32; ++column)
       DrawPicture(expected, tile, 32 * column, 32 * row);
   std::vector<std::string> records;  // the same cell twice, the strips, off the canvas
-  for (auto [column, row, flags, name] : {std::tuple{1, 1, 0, "A"}, {1, 1, 5, "B"}, {31, 3, 2, "A"},
-                                          {4, 21, 6, "A"}, {31, 21, 1, "A"}, {32, 0, 0, "A"},
-                                          {0, 22, 0, "B"}, {7, 7, -3, "A"}, {9, 9, 7, "A"}}) {
+  for (auto [column, row, flags, name] : {std::tuple{1, 1, 0, "A"},
+                                          {1, 1, 5, "B"},
+                                          {31, 3, 2, "A"},
+                                          {4, 21, 6, "A"},
+                                          {31, 21, 1, "A"},
+                                          {32, 0, 0, "A"},
+                                          {0, 22, 0, "B"},
+                                          {7, 7, -3, "A"},
+                                          {9, 9, 7, "A"}}) {
     records.push_back("0 " + std::to_string(column) + " " + std::to_string(row) + " " +
                       std::to_string(flags) + " " + name);
     DrawPicture(expected, turned(name, flags), 32 * column, 32 * row);
@@ -138,7 +144,7 @@ TEST_F(RedrawFloorTest, AMissingPictureStopsTheRedrawAtThatRecord) {
   Redraw({"0 0 0 0 A"});
   const QImage snapshot = State().FloorSnapshot;
   std::filesystem::remove(Folder() / "B.bmp");
-  State().level.BlockList = {"0 1 0 0 A", "0 2 0 0 B", "0 3 0 0 A"};
+  BlockList() = {"0 1 0 0 A", "0 2 0 0 B", "0 3 0 0 A"};
   try {
     Editor().RedrawFloor();
     ADD_FAILURE() << "no error";
@@ -152,7 +158,7 @@ TEST_F(RedrawFloorTest, AMissingPictureStopsTheRedrawAtThatRecord) {
 }
 
 TEST_F(RedrawFloorTest, AnErrorInAHandlerIsReportedOnceAndTheProgramGoesOn) {
-  State().level.BlockList = {"0 0 0 0 Gone"};
+  BlockList() = {"0 0 0 0 Gone"};
   std::filesystem::remove(Folder() / "Unknown.bmp");
   Editor().RunHandler([&] { Editor().RedrawFloor(); });
   Editor().RunHandler([&] {});
@@ -160,7 +166,7 @@ TEST_F(RedrawFloorTest, AnErrorInAHandlerIsReportedOnceAndTheProgramGoesOn) {
 }
 
 TEST_F(RedrawFloorTest, FillBackgroundLeavesTheMarkerAndSnapshotAlone) {
-  ToggleMarker(Canvas(), 3, 3);
+  Click(Qt::MiddleButton, {100, 100});  // the marker on cell (3, 3)
   const QImage snapshot = State().FloorSnapshot;
   Editor().FillBackground();
   EXPECT_EQ(Canvas().pixel(112, 112 - 22), CanvasColour(1));

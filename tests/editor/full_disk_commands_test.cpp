@@ -20,10 +20,11 @@ class FullDiskCommandsTest : public EditorTest {
     WriteStandardPictures();
     fs::create_directory(Folder() / "works");
     ASSERT_TRUE(Start());
-    for (int i = 0; i < 50'000; ++i)
-      State().level.BlockList.push_back("0 1 1 0 A" + std::to_string(i));
-    State().level.LinkList = {"0 1 1 0 2 2"};
-    State().level.DocumentName = "castle";
+    std::vector<std::string> blocks;
+    for (int i = 0; i < 50'000; ++i) blocks.push_back("0 1 1 0 A" + std::to_string(i));
+    BlockList() = blocks;
+    LinkList() = {"0 1 1 0 2 2"};
+    Editor().Document().Rename("castle");
   }
   std::string Works(const char* name) const { return (Folder() / "works" / name).string(); }
   void Click(Command command, const std::string& answer) {
@@ -32,10 +33,10 @@ class FullDiskCommandsTest : public EditorTest {
     RunCommand(command);
   }
   void ExpectLevelUnchanged() {
-    EXPECT_EQ(State().level.BlockList.size(), 50'000u);
-    EXPECT_EQ(State().level.BlockList.back(), "0 1 1 0 A49999");
-    EXPECT_EQ(State().level.LinkList, std::vector<std::string>({"0 1 1 0 2 2"}));
-    EXPECT_EQ(State().level.DocumentName, "castle");
+    EXPECT_EQ(BlockList().size(), 50'000u);
+    EXPECT_EQ(BlockList().back(), "0 1 1 0 A49999");
+    EXPECT_EQ(LinkList(), std::vector<std::string>({"0 1 1 0 2 2"}));
+    EXPECT_EQ(Editor().Level().DocumentName, "castle");
   }
 };
 
@@ -53,15 +54,16 @@ TEST_F(FullDiskCommandsTest, BuildTellsTheUserKeepsTheOldMapAndStartsNothing) {
   WriteFileBytes(
       "W.map",
       "{\n\"classname\" \"worldspawn\"\n{\n( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) W 1 1 0 1 1\n}\n}\n");
-  for (std::string& record : State().level.BlockList) record = "0 1 1 0 W";
-  State().level.BlockList.back() = "0 1 1 0 A49999";
+  std::vector<std::string> blocks(50'000, "0 1 1 0 W");
+  blocks.back() = "0 1 1 0 A49999";
+  BlockList() = blocks;
   WriteFileBytes(Works("castle.map"), "old map");
   Click(Command::kBuild, Works("castle.map"));
   EXPECT_EQ(Errors(),
             QStringList({QString::fromStdString(Works("castle.map") + ": File too large")}));
   EXPECT_EQ(ReadFileBytes(Works("castle.map")), "old map");
   EXPECT_TRUE(PostBuilds().empty());
-  EXPECT_EQ(State().level.LinkList, std::vector<std::string>({"0 1 1 0 2 2"}));
+  EXPECT_EQ(LinkList(), std::vector<std::string>({"0 1 1 0 2 2"}));
 }
 
 }  // namespace

@@ -24,8 +24,8 @@ TEST_F(HostileLevelsTest, EveryHostileLevelDrawsTheSameFloorEveryTimeWithoutAnEr
   for (const HostileInput& input : HostileLevelFiles()) {
     SCOPED_TRACE(input.name);
     const document::Level records = document::ParseLevelFileText(input.bytes);
-    State().level.BlockList = records.BlockList;
-    State().level.LinkList = records.LinkList;
+    BlockList() = records.BlockList;
+    LinkList() = records.LinkList;
     for (int floor : {-8, 0, 7}) {
       SetFloor(floor);
       Editor().RunHandler([&] { Editor().RedrawFloor(); });
@@ -35,19 +35,19 @@ TEST_F(HostileLevelsTest, EveryHostileLevelDrawsTheSameFloorEveryTimeWithoutAnEr
       EXPECT_EQ(State().FloorSnapshot, Canvas()) << floor;
     }
     EXPECT_TRUE(Errors().isEmpty()) << Errors().join("\n").toStdString();
-    EXPECT_EQ(State().level.BlockList, records.BlockList) << "drawing changes no record";
+    EXPECT_EQ(BlockList(), records.BlockList) << "drawing changes no record";
   }
 }
 
 TEST_F(HostileLevelsTest, RecordsAtTheLimitsOfTheirNumbersDrawNothingOutsideTheCanvas) {
-  State().level.BlockList = {"0 -2147483648 -2147483648 7 A",
-                             "0 2147483647 2147483647 5 A",
-                             "0 -1 0 0 A",
-                             "0 0 -1 0 A",
-                             "0 32 0 0 A",
-                             "0 0 32 0 A",
-                             "0 67108864 0 0 A",
-                             "0 -67108864 0 0 A"};
+  BlockList() = {"0 -2147483648 -2147483648 7 A",
+                 "0 2147483647 2147483647 5 A",
+                 "0 -1 0 0 A",
+                 "0 0 -1 0 A",
+                 "0 32 0 0 A",
+                 "0 0 32 0 A",
+                 "0 67108864 0 0 A",
+                 "0 -67108864 0 0 A"};
   Editor().RunHandler([&] { Editor().RedrawFloor(); });
   EXPECT_TRUE(Errors().isEmpty());
   for (int y = 0; y < 1024; y += 31)

@@ -127,14 +127,14 @@ class HostilePicturesTest : public EditorTest {
   // Draws a level of one block of that name at cell (1, 1), as an event of the floor view.
   void DrawBlock(const std::string& name, int flags) {
     Errors().clear();
-    State().level.BlockList = {"0 1 1 " + std::to_string(flags) + " " + name};
+    BlockList() = {"0 1 1 " + std::to_string(flags) + " " + name};
     Editor().RunHandler([&] { Editor().RedrawFloor(); });
   }
 
   // The editor still works: a good block draws where it should, with no error.
   void ExpectTheEditorGoesOn() {
     Errors().clear();
-    State().level.BlockList = {"0 2 2 0 A"};
+    BlockList() = {"0 2 2 0 A"};
     Editor().RunHandler([&] { Editor().RedrawFloor(); });
     EXPECT_TRUE(Errors().isEmpty());
     EXPECT_TRUE(ShowsPicture(Canvas(), 64, 64, blockA));

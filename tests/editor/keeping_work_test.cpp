@@ -5,7 +5,6 @@
 #include <filesystem>
 
 #include "gui_support/editor_harness.h"
-#include "gui_support/fake_windows.h"
 
 namespace cw::testing {
 namespace {
@@ -147,7 +146,9 @@ TEST_F(KeepingWorkTest, ClosingOrLoadingWithUnsavedChangesAsksFirst) {
   EXPECT_EQ(session.SaveQuestions(), QStringList({"NoName", "NoName", "NoName"}));
 
   // Load: "Cancel" changes nothing but the link count caption; "Save" saves, then loads.
-  session.Windows().ToolBox().SetLinksCaption("Links  out 1 in 0");
+  session.SetLinkMode(true);
+  session.Click(Qt::RightButton, {40, 40});
+  ASSERT_EQ(session.LinksCaption(), "Links  out 1 in 0");
   session.AnswerNextSaveQuestion(SaveAnswer::kCancel);
   session.RunCommand(Command::kLoad);  // no dialog follows
   EXPECT_EQ(session.BlockList().size(), 3u);
@@ -194,11 +195,13 @@ TEST_F(KeepingWorkTest, TheRecoveryFileOutlivesACrashAndIsOfferedAtTheNextStart)
 }
 
 TEST_F(KeepingWorkTest, ARecoveryFileThatCannotBeWrittenIsReportedOnceInTheToolBox) {
+  std::filesystem::remove_all(session.RecoveryFolder() / "recovery");
   WriteFileBytes(session.RecoveryFolder() / "recovery", "a file where the folder should be");
   session.ChooseItem("C");
   session.Click(Qt::LeftButton, {40, 40});
   session.Click(Qt::LeftButton, {70, 40});
-  EXPECT_EQ(session.Fake()->RecoveryProblems().size(), 1);
+  EXPECT_EQ(session.State().recoveryProblem.left(37), "The recovery file cannot be written: ");
+  EXPECT_EQ(session.Views().RecoveryProblemsShown(), 1);
   EXPECT_TRUE(session.Errors().empty());  // no message box
   EXPECT_EQ(session.BlockList().size(), 4u);
 }

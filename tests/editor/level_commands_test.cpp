@@ -56,41 +56,41 @@ class LevelCommandsTest : public EditorTest {
 };
 
 TEST_F(LevelCommandsTest, SaveWritesTheLevelAndNamesItAfterTheFile) {
-  State().level.BlockList = {"0 3 4 0 B", "0 4 4 2 C", ""};
-  State().level.LinkList = {"0 3 4 1 3 4"};
+  BlockList() = {"0 3 4 0 B", "0 4 4 2 C", ""};
+  LinkList() = {"0 3 4 1 3 4"};
   Save(Works("first.pwl"));
   ASSERT_EQ(Requests().size(), 1u);
   CheckDialog(Requests()[0], FileDialogRequest::Kind::kSave, "pwl", "texte Pellowmar (*.pwl)",
               "NoName");
   EXPECT_EQ(ReadFileBytes(Folder() / "works" / "first.pwl"),
             CrLfLines({"0 3 4 0 B", "0 4 4 2 C", "", ":0 3 4 1 3 4"}));
-  EXPECT_EQ(State().level.DocumentName, "first");
+  EXPECT_EQ(Editor().Level().DocumentName, "first");
   EXPECT_EQ(FloorCaption(), "  Floor 0    first");
   EXPECT_EQ(fs::current_path(), Folder());
 
   // The next dialog proposes the new name; an existing file is replaced without a question.
   SetFloor(-2);
-  State().level.BlockList.clear();
+  BlockList().clear();
   Save(Works("a.b.pwl"));
   EXPECT_EQ(Requests()[1].proposedName, "first");
   EXPECT_EQ(ReadFileBytes(Folder() / "works" / "a.b.pwl"), CrLfLines({":0 3 4 1 3 4"}));
   EXPECT_EQ(FloorCaption(), "  Floor -2    a.b");
-  State().level.LinkList.clear();
+  LinkList().clear();
   Save(Works("a.b.pwl"));
   EXPECT_EQ(ReadFileBytes(Folder() / "works" / "a.b.pwl"), "");
   EXPECT_TRUE(Errors().isEmpty());
 }
 
 TEST_F(LevelCommandsTest, ACancelledOrFailedSaveKeepsTheNameAndCaption) {
-  State().level.BlockList = {"0 0 0 0 A"};
+  BlockList() = {"0 0 0 0 A"};
   Save(QString());  // cancelled
   EXPECT_TRUE(fs::is_empty(Folder() / "works"));
   Save(Works("no-such-folder/level.pwl"));
   ASSERT_EQ(Errors().size(), 1);
   EXPECT_TRUE(Errors()[0].contains("no-such-folder/level.pwl")) << Errors()[0].toStdString();
-  EXPECT_EQ(State().level.DocumentName, "NoName");
+  EXPECT_EQ(Editor().Level().DocumentName, "NoName");
   EXPECT_EQ(FloorCaption(), "  Floor 0    NoName");
-  EXPECT_EQ(State().level.BlockList, std::vector<std::string>({"0 0 0 0 A"}));
+  EXPECT_EQ(BlockList(), std::vector<std::string>({"0 0 0 0 A"}));
 }
 
 TEST_F(LevelCommandsTest, LoadReplacesTheLevelAndRedrawsTheCurrentFloor) {
@@ -98,19 +98,17 @@ TEST_F(LevelCommandsTest, LoadReplacesTheLevelAndRedrawsTheCurrentFloor) {
   WriteFileBytes(
       Folder() / "works" / "a.b.pwl",
       ":1 2 3 1 4 5\n3 1 1 0 A\r\n0 0 0 0 B\r\n\r\n3 2 2 4 " + longName + "\n:3 1 1 3 2 2");
-  State().level.BlockList = {"3 5 5 0 B"};
+  BlockList() = {"3 5 5 0 B"};
   SetFloor(3);
-  State().MarkerColumn = 2;  // the cell last clicked
-  State().MarkerRow = 1;
-  Windows().ToolBox().SetLinksCaption("Links  out 1 in 0");
+  Click(Qt::MiddleButton, {70, 40});  // the marker on cell (2, 1)
   Load(Works("a.b.pwl"));
   ASSERT_EQ(Requests().size(), 1u);
   CheckDialog(Requests()[0], FileDialogRequest::Kind::kOpen, "pwl", "texte Pellowmar (*.pwl)",
               "NoName");
-  EXPECT_EQ(State().level.BlockList,
+  EXPECT_EQ(BlockList(),
             std::vector<std::string>({"3 1 1 0 A", "0 0 0 0 B", "", "3 2 2 4 " + longName}));
-  EXPECT_EQ(State().level.LinkList, std::vector<std::string>({"1 2 3 1 4 5", "3 1 1 3 2 2"}));
-  EXPECT_EQ(State().level.DocumentName, "a.b");
+  EXPECT_EQ(LinkList(), std::vector<std::string>({"1 2 3 1 4 5", "3 1 1 3 2 2"}));
+  EXPECT_EQ(Editor().Level().DocumentName, "a.b");
   EXPECT_EQ(FloorCaption(), "  Floor 3    a.b");
   EXPECT_EQ(LinksCaption(), "Links  total 2");
   EXPECT_EQ(Floor(), 3);
@@ -120,7 +118,7 @@ TEST_F(LevelCommandsTest, LoadReplacesTheLevelAndRedrawsTheCurrentFloor) {
   EXPECT_TRUE(ShowsPicture(State().FloorSnapshot, 0, 0, empty));
   EXPECT_TRUE(ShowsPicture(State().FloorSnapshot, 160, 160, empty));
   EXPECT_TRUE(MarkerOnlyAt(2, 1));
-  EXPECT_TRUE(Windows().FloorViewShown());
+  EXPECT_TRUE(Views().FloorViewRaised());
   EXPECT_TRUE(Errors().isEmpty());
 }
 
@@ -128,36 +126,38 @@ TEST_F(LevelCommandsTest, SaveThenLoadGivesBackBothListsInOrder) {
   const std::vector<std::string> blocks = {"0 1 1 5 A", "-8 31 0 2 B", "", "0  1 2 3 A",
                                            "7 0 0 0 " + std::string(300, 'x')};
   const std::vector<std::string> links = {"0 1 1 0 2 2", "0 2 2 0 1 1", "0 0 0 1 0 0"};
-  State().level.BlockList = blocks;
-  State().level.LinkList = links;
+  BlockList() = blocks;
+  LinkList() = links;
   Save(Works("round.pwl"));
-  State().level.BlockList.clear();
-  State().level.LinkList.clear();
+  BlockList().clear();
+  LinkList().clear();
   Load(Works("round.pwl"));
-  EXPECT_EQ(State().level.BlockList, blocks);
-  EXPECT_EQ(State().level.LinkList, links);
+  EXPECT_EQ(BlockList(), blocks);
+  EXPECT_EQ(LinkList(), links);
 }
 
 TEST_F(LevelCommandsTest, ACancelledLoadChangesNothingButTheLinkCount) {
-  State().level.BlockList = {"0 0 0 0 A"};
-  State().level.LinkList = {"0 0 0 0 1 1"};
-  Windows().ToolBox().SetLinksCaption("Links  out 1 in 0");
+  BlockList() = {"0 0 0 0 A"};
+  LinkList() = {"0 0 0 0 1 1"};
+  SetLinkMode(true);
+  Click(Qt::RightButton, {10, 10});
+  ASSERT_EQ(LinksCaption(), "Links  out 1 in 0");
   const QImage canvas = Canvas().copy();
   Load(QString());
-  EXPECT_EQ(State().level.BlockList.size(), 1u);
-  EXPECT_EQ(State().level.DocumentName, "NoName");
+  EXPECT_EQ(BlockList().size(), 1u);
+  EXPECT_EQ(Editor().Level().DocumentName, "NoName");
   EXPECT_EQ(LinksCaption(), "Links  total 1");
   EXPECT_EQ(Canvas(), canvas);
 }
 
 TEST_F(LevelCommandsTest, LoadingANameThatDoesNotExistStartsANewLevelUnderIt) {
-  State().level.BlockList = {"0 0 0 0 A"};
-  State().level.LinkList = {"0 0 0 0 1 1"};
+  BlockList() = {"0 0 0 0 A"};
+  LinkList() = {"0 0 0 0 1 1"};
   Editor().RedrawFloor();
   Load(Works("fresh.pwl"));
-  EXPECT_TRUE(State().level.BlockList.empty());
-  EXPECT_TRUE(State().level.LinkList.empty());
-  EXPECT_EQ(State().level.DocumentName, "fresh");
+  EXPECT_TRUE(BlockList().empty());
+  EXPECT_TRUE(LinkList().empty());
+  EXPECT_EQ(Editor().Level().DocumentName, "fresh");
   EXPECT_EQ(FloorCaption(), "  Floor 0    fresh");
   EXPECT_EQ(LinksCaption(), "Links  total 0");
   EXPECT_TRUE(ShowsPicture(State().FloorSnapshot, 0, 0, empty));
@@ -167,21 +167,21 @@ TEST_F(LevelCommandsTest, LoadingANameThatDoesNotExistStartsANewLevelUnderIt) {
 
 TEST_F(LevelCommandsTest, AFileThatCannotBeReadIsReportedAndChangesNothing) {
   fs::create_directory(Folder() / "works" / "folder.pwl");
-  State().level.BlockList = {"0 0 0 0 A"};
-  State().level.LinkList = {"0 0 0 0 1 1"};
+  BlockList() = {"0 0 0 0 A"};
+  LinkList() = {"0 0 0 0 1 1"};
   Load(Works("folder.pwl"));
   ASSERT_EQ(Errors().size(), 1);
   EXPECT_TRUE(Errors()[0].contains("folder.pwl"));
-  EXPECT_EQ(State().level.BlockList, std::vector<std::string>({"0 0 0 0 A"}));
-  EXPECT_EQ(State().level.LinkList.size(), 1u);
-  EXPECT_EQ(State().level.DocumentName, "NoName");
+  EXPECT_EQ(BlockList(), std::vector<std::string>({"0 0 0 0 A"}));
+  EXPECT_EQ(LinkList().size(), 1u);
+  EXPECT_EQ(Editor().Level().DocumentName, "NoName");
   EXPECT_EQ(FloorCaption(), "  Floor 0    NoName");
 }
 
 TEST_F(LevelCommandsTest, BuildWritesTheMapThenStartsThePostBuildStep) {
-  State().level.BlockList = {"0 1 1 0 A"};
-  State().level.LinkList = {"0 1 1 0 2 2"};
-  State().level.DocumentName = "castle";
+  BlockList() = {"0 1 1 0 A"};
+  LinkList() = {"0 1 1 0 2 2"};
+  Editor().Document().Rename("castle");
   Build(Works("castle.map"));
   ASSERT_EQ(Requests().size(), 1u);
   CheckDialog(Requests()[0], FileDialogRequest::Kind::kSave, "map", "texte QuakeEd input (*.map)",
@@ -190,9 +190,9 @@ TEST_F(LevelCommandsTest, BuildWritesTheMapThenStartsThePostBuildStep) {
   EXPECT_EQ(map.substr(0, 3), "{\r\n");
   EXPECT_EQ(PostBuilds(), std::vector<std::string>({Works("castle.map").toStdString()}));
   // Build reads the level and changes nothing in it.
-  EXPECT_EQ(State().level.BlockList, std::vector<std::string>({"0 1 1 0 A"}));
-  EXPECT_EQ(State().level.LinkList, std::vector<std::string>({"0 1 1 0 2 2"}));
-  EXPECT_EQ(State().level.DocumentName, "castle");
+  EXPECT_EQ(BlockList(), std::vector<std::string>({"0 1 1 0 A"}));
+  EXPECT_EQ(LinkList(), std::vector<std::string>({"0 1 1 0 2 2"}));
+  EXPECT_EQ(Editor().Level().DocumentName, "castle");
   EXPECT_EQ(fs::current_path(), Folder());
   EXPECT_TRUE(Errors().isEmpty());
 }

@@ -179,10 +179,10 @@ TEST_F(LinkEditing, RightPressDuringADragKeepsTheBandSoTheDragEndsCleanly) {
 
 TEST_F(LinkEditing, PressWhileADragRunsTakesTheOldBandOffFirst) {
   // A second left press with no release between them (a lost release) starts a new drag.
-  session.Editor().FloorMouseDown(Qt::LeftButton, Qt::NoModifier, 10, 10);
-  session.Editor().FloorMouseMove(Qt::NoModifier, 200, 150);
-  session.Editor().FloorMouseDown(Qt::LeftButton, Qt::NoModifier, 100, 100);
-  session.Editor().FloorMouseUp(Qt::LeftButton, Qt::NoModifier, 150, 100);
+  session.Editor().PressFloor(Qt::LeftButton, Qt::NoModifier, 10, 10);
+  session.Editor().MoveOnFloor(Qt::NoModifier, 200, 150);
+  session.Editor().PressFloor(Qt::LeftButton, Qt::NoModifier, 100, 100);
+  session.Editor().ReleaseFloor(Qt::LeftButton, Qt::NoModifier, 150, 100);
   EXPECT_EQ(session.LinkList(), Strings{"0 3 3 0 4 3"});
   EXPECT_TRUE(SameImage(session.Canvas(), OverlaidView(session)));
 }

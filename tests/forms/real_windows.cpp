@@ -11,12 +11,7 @@ namespace cw::testing {
 
 bool RealWindows::Open(editor::Editor& editor) {
   windows_ = forms::OpenWindows(editor);
-  if (!windows_) return false;
-  // A font of known glyphs for the floor numbers of the link overlay.
-  QFont font("DejaVu Sans");
-  font.setPixelSize(12);
-  Form2().Image1->setFont(font);
-  return true;
+  return windows_.has_value();
 }
 
 QString RealWindows::FloorCaption() {
@@ -31,8 +26,17 @@ QString RealWindows::Label() {
   return Form1().Label1->text();
 }
 
-bool RealWindows::FloorViewShown() {
-  return Form2().isVisible();
+int RealWindows::Floor() {
+  return Form1().UpDown1->value();
+}
+
+int RealWindows::SelectedRow() {
+  return Form1().ListBox1->currentRow();
+}
+
+bool RealWindows::BoxChecked(editor::OrientationBox box) {
+  QCheckBox* const boxes[] = {Form1().CheckBox1, Form1().CheckBox2, Form1().CheckBox3};
+  return boxes[static_cast<int>(box)]->isChecked();
 }
 
 void RealWindows::Press(Qt::MouseButton button, QPoint at) {

@@ -14,12 +14,12 @@ class RealWindows final : public HarnessWindows {
  public:
   bool Open(editor::Editor& editor) override;
   void Close() override { windows_.reset(); }
-  editor::ToolBoxWindow& ToolBox() override { return *windows_->toolBox; }
-  editor::FloorViewWindow& FloorView() override { return *windows_->floorView; }
   QString FloorCaption() override;
   QString LinksCaption() override;
   QString Label() override;
-  bool FloorViewShown() override;
+  int Floor() override;
+  int SelectedRow() override;
+  bool BoxChecked(editor::OrientationBox box) override;
   void Press(Qt::MouseButton button, QPoint at) override;
   void Move(QPoint at) override;
   void Release(Qt::MouseButton button, QPoint at) override;

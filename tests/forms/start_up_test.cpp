@@ -43,9 +43,9 @@ TEST_F(StartUpTest, StartsWithTheInitialStateOfAnEmptyLevel) {
   EXPECT_EQ(FloorView().windowTitle(), "  Floor 0    NoName");
   EXPECT_EQ(ToolBox().Links->text(), "Links  total 0");
   EXPECT_FALSE(ToolBox().Links->isChecked());
-  EXPECT_EQ(State().level.DocumentName, "NoName");
-  EXPECT_TRUE(State().level.BlockList.empty());
-  EXPECT_TRUE(State().level.LinkList.empty());
+  EXPECT_EQ(Editor().Level().DocumentName, "NoName");
+  EXPECT_TRUE(BlockList().empty());
+  EXPECT_TRUE(LinkList().empty());
   EXPECT_EQ(PaletteItems(), QStringList({"", "A", "B", "Unknown"}));
   EXPECT_EQ(ToolBox().ListBox1->currentRow(), 0);
   EXPECT_EQ(ToolBox().Label1->text(), "");
@@ -92,11 +92,11 @@ TEST_F(StartUpTest, SettingsSizeTheCanvasAndKeepTheBlockValuesForBuild) {
     if (c.ini) WriteFileBytes(Folder() / "PellEd.ini", c.ini);
     WriteStandardPictures();
     ASSERT_TRUE(Start());
-    EXPECT_EQ(State().placement.Bx, c.block.Bx);
-    EXPECT_EQ(State().placement.By, c.block.By);
-    EXPECT_EQ(State().placement.Bz, c.block.Bz);
-    EXPECT_EQ(State().placement.Ox, c.block.Ox);
-    EXPECT_EQ(State().placement.Oy, c.block.Oy);
+    EXPECT_EQ(State().settings.block.Bx, c.block.Bx);
+    EXPECT_EQ(State().settings.block.By, c.block.By);
+    EXPECT_EQ(State().settings.block.Bz, c.block.Bz);
+    EXPECT_EQ(State().settings.block.Ox, c.block.Ox);
+    EXPECT_EQ(State().settings.block.Oy, c.block.Oy);
     EXPECT_EQ(Canvas().size(), c.canvas);
   }
 }

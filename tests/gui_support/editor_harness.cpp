@@ -1,18 +1,58 @@
 #include "gui_support/editor_harness.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QThread>
 
+#include "editor/palette.h"
+
 #include "compiler/post_build.h"
+#include "document/level_change.h"
+#include "document/list_edit.h"
 #include "editor/marker.h"
-#include "gui_support/editor_test_access.h"
-#include "gui_support/fake_windows.h"
 
 namespace cw::testing {
 
+const std::vector<std::string>& RecordList::Records() const {
+  const document::Level& level = editor_.Level();
+  return list_ == document::LevelList::kBlocks ? level.BlockList : level.LinkList;
+}
+
+RecordList& RecordList::operator=(const std::vector<std::string>& records) {
+  document::Level level = editor_.Level();
+  (list_ == document::LevelList::kBlocks ? level.BlockList : level.LinkList) = records;
+  editor_.Document().Replace(std::move(level), document::ChangeCause::kNewLevel);
+  return *this;
+}
+
+void RecordList::push_back(const std::string& record) {
+  const std::size_t index = size();
+  editor_.Document().Edit([&](document::Level& level) {
+    const document::ListEdit edit{list_, std::nullopt, document::RecordAt{index, record}};
+    document::ApplyEdit(level, edit);
+    return std::vector<document::ListEdit>{edit};
+  });
+}
+
+void PrintTo(const RecordList& list, std::ostream* out) {
+  *out << ::testing::PrintToString(list.Records());
+}
+
+void ViewRecorder::EditorChanged(const editor::Editor& editor, const editor::ViewUpdate& update) {
+  if (update.canvasChanged) ++repaints_;
+  if (update.previewChanged) previews_.push_back(editor.State().preview.copy());
+  if (update.raiseFloorView) ++raised_;
+  if (editor.State().recoveryProblem != recoveryProblem_) {
+    recoveryProblem_ = editor.State().recoveryProblem;
+    ++recoveryProblems_;
+  }
+}
+
 EditorHarness::EditorHarness(std::unique_ptr<HarnessWindows> windows)
     : editor_(std::make_unique<editor::Editor>(RecordingServices())),
-      windows_(windows ? std::move(windows) : std::make_unique<FakeWindows>()) {}
+      windows_(windows ? std::move(windows) : std::make_unique<NoWindows>()) {
+  editor_->AddView(views_);
+}
 
 EditorHarness::EditorHarness(const std::vector<std::string>& blocks, int canvasWidth,
                              int canvasHeight, const std::string& extraSettings,
@@ -84,7 +124,12 @@ void EditorHarness::WriteTestPicture(const std::string& blockName) {
 bool EditorHarness::Start() {
   Close();
   open_ = true;
-  return windows_->Open(*editor_);
+  // A font of known glyphs for the floor numbers of the link overlay.
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(12);
+  const bool started = windows_->Open(*editor_);
+  editor_->SetCanvasFont(font);
+  return started;
 }
 
 void EditorHarness::Close() {
@@ -93,18 +138,11 @@ void EditorHarness::Close() {
   open_ = false;
 }
 
-FakeWindows* EditorHarness::Fake() {
-  return dynamic_cast<FakeWindows*>(windows_.get());
-}
-
 bool EditorHarness::CrashAndStartAgain() {
   Close();
   editor_ = std::make_unique<editor::Editor>(RecordingServices());
+  editor_->AddView(views_);
   return Start();
-}
-
-editor::EditorState& EditorHarness::State() {
-  return editor::EditorTestAccess::State(*editor_);
 }
 
 QImage EditorHarness::CanvasWithoutMarker() {
@@ -157,16 +195,14 @@ void EditorHarness::Build(const std::string& path) {
 }
 
 QString EditorHarness::SelectedItem() {
-  const editor::ToolBoxWindow& toolBox = windows_->ToolBox();
-  const int row = toolBox.SelectedPaletteRow();
-  return row >= 0 && row < toolBox.PaletteItemCount() ? toolBox.PaletteItemText(row)
-                                                      : QStringLiteral("<none>");
+  const int row = windows_->SelectedRow();
+  const QStringList items = PaletteItems();
+  return row >= 0 && row < items.size() ? items[row] : QStringLiteral("<none>");
 }
 
 QStringList EditorHarness::PaletteItems() {
   QStringList items;
-  const editor::ToolBoxWindow& toolBox = windows_->ToolBox();
-  for (int i = 0; i < toolBox.PaletteItemCount(); ++i) items.append(toolBox.PaletteItemText(i));
+  for (const std::string& item : State().palette) items.append(editor::DisplayName(item));
   return items;
 }
 

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,52 @@
 
 namespace cw::testing {
 
-class FakeWindows;
+// One of the level's two lists as a test sees it: read like the list, and set as a whole or a
+// record at a time through the level document, as a Load or an edit would change it: the history
+// and the recovery file hear of it; nothing is drawn.
+class RecordList {
+ public:
+  RecordList(editor::Editor& editor, document::LevelList list) : editor_(editor), list_(list) {}
+  const std::vector<std::string>& Records() const;
+  operator const std::vector<std::string>&() const { return Records(); }
+  bool operator==(const std::vector<std::string>& records) const { return Records() == records; }
+  std::size_t size() const { return Records().size(); }
+  bool empty() const { return Records().empty(); }
+  const std::string& back() const { return Records().back(); }
+  const std::string& operator[](std::size_t index) const { return Records()[index]; }
+  auto begin() const { return Records().begin(); }
+  auto end() const { return Records().end(); }
+
+  // The whole list replaced, as a new level; the other list and the name stay.
+  RecordList& operator=(const std::vector<std::string>& records);
+  // A record appended, as a command's edit.
+  void push_back(const std::string& record);
+  void clear() { *this = std::vector<std::string>{}; }
+
+ private:
+  editor::Editor& editor_;
+  document::LevelList list_;
+};
+void PrintTo(const RecordList& list, std::ostream* out);
+
+// What the windows were asked to show, event by event.
+class ViewRecorder final : public editor::EditorView {
+ public:
+  void EditorChanged(const editor::Editor& editor, const editor::ViewUpdate& update) override;
+  int Repaints() const { return repaints_; }
+  // The preview at the end of each event that drew on it, oldest first.
+  std::vector<QImage>& PreviewsShown() { return previews_; }
+  bool FloorViewRaised() const { return raised_ > 0; }
+  // How often the tool box was given a new recovery problem to show.
+  int RecoveryProblemsShown() const { return recoveryProblems_; }
+
+ private:
+  int repaints_ = 0;
+  int recoveryProblems_ = 0;
+  QString recoveryProblem_;
+  int raised_ = 0;
+  std::vector<QImage> previews_;
+};
 
 // The test pictures most tests start with.
 inline const std::vector<std::string> kStandardBlocks = {"Empty", "B", "C", "Unknown"};
@@ -31,6 +77,7 @@ inline const std::vector<std::string> kStandardBlocks = {"Empty", "B", "C", "Unk
 class EditorHarness {
  public:
   // Nothing is written and no window opens until Start().
+  // Without windows given, the actions go straight to the editor.
   explicit EditorHarness(std::unique_ptr<HarnessWindows> windows = nullptr);
   // Writes the test pictures of the blocks ("Empty" among them for a working start-up), a
   // settings file for a canvas of that size and a "works" folder, and starts.
@@ -58,17 +105,16 @@ class EditorHarness {
 
   // ---- The editor and what it holds ----------------------------------------------------------
   editor::Editor& Editor() { return *editor_; }
-  editor::EditorState& State();
-  std::vector<std::string>& BlockList() { return State().level.BlockList; }
-  std::vector<std::string>& LinkList() { return State().level.LinkList; }
-  QImage& Canvas() { return windows_->FloorView().FloorCanvas(); }
+  const editor::EditorState& State() { return editor_->State(); }
+  RecordList BlockList() { return {*editor_, document::LevelList::kBlocks}; }
+  RecordList LinkList() { return {*editor_, document::LevelList::kLinks}; }
+  const QImage& Canvas() { return State().FloorCanvas; }
   // The floor canvas with the marker taken off (drawn once more at its cell).
   QImage CanvasWithoutMarker();
-  QImage& Preview() { return windows_->ToolBox().PreviewCanvas(); }
-  QFont CanvasFont() { return windows_->FloorView().FloorCanvasFont(); }
+  const QImage& Preview() { return State().preview; }
+  QFont CanvasFont() { return State().canvasFont.value_or(QFont()); }
   HarnessWindows& Windows() { return *windows_; }
-  // The stand-in windows, or nothing when the program's own are open.
-  FakeWindows* Fake();
+  ViewRecorder& Views() { return views_; }
 
   // ---- The user ------------------------------------------------------------------------------
   void Press(Qt::MouseButton button, QPoint at) { windows_->Press(button, at); }
@@ -88,16 +134,14 @@ class EditorHarness {
   void Build(const std::string& path);
 
   // ---- What the windows show -----------------------------------------------------------------
-  int Floor() { return windows_->ToolBox().FloorSelectorPosition(); }
+  int Floor() { return windows_->Floor(); }
   QString FloorCaption() { return windows_->FloorCaption(); }
   QString LinksCaption() { return windows_->LinksCaption(); }
   QString Label() { return windows_->Label(); }
   QString SelectedItem();  // the text of the selected palette item; "<none>" without one
   QStringList PaletteItems();
   int Orientation() { return editor_->CurrentOrientation(); }
-  bool BoxChecked(editor::OrientationBox box) {
-    return windows_->ToolBox().OrientationBoxChecked(box);
-  }
+  bool BoxChecked(editor::OrientationBox box) { return windows_->BoxChecked(box); }
 
   // ---- The recorders -------------------------------------------------------------------------
   // The next file dialog answers with this path relative to the folder; nothing is a cancel.
@@ -142,6 +186,7 @@ class EditorHarness {
   bool watchPostBuild_ = false;
   std::unique_ptr<editor::Editor> editor_;
   std::unique_ptr<HarnessWindows> windows_;
+  ViewRecorder views_;
   bool open_ = false;
 };
 

@@ -1,8 +1,8 @@
-#include "document/captions.h"
+#include "editor/captions.h"
 
 #include "platform/number_format.h"
 
-namespace cw::document {
+namespace cw::editor {
 
 std::string FloorCaption(std::int32_t floor, std::string_view documentName) {
   std::string caption = "  Floor " + platform::DecimalText(floor) + "    ";
@@ -19,4 +19,4 @@ std::string CellLinkCaption(std::size_t outgoing, std::size_t incoming) {
          platform::DecimalText(static_cast<std::int64_t>(incoming));
 }
 
-}  // namespace cw::document
+}  // namespace cw::editor
