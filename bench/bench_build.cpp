@@ -168,8 +168,8 @@ void BM_BuildStressLevelTraced(benchmark::State& state) {
   const std::string map = (folder.path / "stress.map").string();
   for (auto _ : state) {
     cw::compiler::MapTrace trace;
-    const cw::compiler::BuildOutcome outcome = cw::compiler::RunBuild(
-        folder.level, {}, map, {.templates = nullptr, .startPostBuild = {}, .trace = &trace});
+    const cw::compiler::BuildOutcome outcome =
+        cw::compiler::RunBuild(folder.level, {}, map, {.templates = nullptr, .trace = &trace});
     if (!outcome.result) state.SkipWithError(outcome.result.error.c_str());
   }
 }

@@ -1,15 +1,14 @@
 // cryptwright-build: compiles a level file into a Quake map from the command line, exactly as the
-// editor's Build does after loading the level.
+// editor's Build does after loading the level, and prints the same log.
 
+#include <cerrno>
 #include <cstdio>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "compiler/build.h"
-#include "compiler/level_check.h"
-#include "compiler/post_build.h"
+#include "compiler/build_session.h"
 #include "document/level_file.h"
 #include "platform/number_format.h"
 #include "settings/settings.h"
@@ -24,9 +23,12 @@ constexpr const char* kHelp =
     "       cryptwright-build --check LEVEL\n"
     "\n"
     "Compiles the level file LEVEL (.pwl) into the Quake map file OUTPUT (.map), exactly as\n"
-    "the editor's Build command does. Run it in the folder that holds the block templates\n"
-    "(the block name followed by \".map\") and PellEd.ini: templates are looked up there and the\n"
-    "placement settings are read from PellEd.ini (the defaults when it is missing).\n"
+    "the editor's Build command does, and prints the same log as the editor's compile log:\n"
+    "the check of the level, the compiler's warnings, the map written and, with --wait, the\n"
+    "post-build batch's output line by line. Problems and warnings begin with \"problem: \" and\n"
+    "\"warning: \". Run it in the folder that holds the block templates (the block name\n"
+    "followed by \".map\") and PellEd.ini: templates are looked up there and the placement\n"
+    "settings are read from PellEd.ini (the defaults when it is missing).\n"
     "OUTPUT is replaced only once the whole map has been written.\n"
     "\n"
     "Options:\n"
@@ -40,10 +42,10 @@ constexpr const char* kHelp =
     "                otherwise from PATH) with /bin/sh and two arguments: the map's name\n"
     "                without its extension and the folder that holds it\n"
 #endif
-    "  --wait        with --post-build: wait for PellPost.BAT, pass its output (standard\n"
-    "                output and standard error) through to standard output, and exit with\n"
-    "                its status (128 + the signal when a signal ended it; 1 when it could not\n"
-    "                be started)\n"
+    "  --wait        with --post-build: wait for PellPost.BAT, print its output (standard\n"
+    "                output and standard error) line by line as the compile log shows it, and\n"
+    "                exit with its status (128 + the signal when a signal ended it; 1 when it\n"
+    "                could not be started)\n"
     "  --check LEVEL check the level without building it: records that do not parse, blocks\n"
     "                without template or picture, cells off the grid or sharing a cell, links\n"
     "                that lead nowhere, k-targets without a link, no player start, and the\n"
@@ -51,9 +53,8 @@ constexpr const char* kHelp =
     "                Exit status 0 when nothing was found, 1 otherwise\n"
     "  --help        show this help and exit\n"
     "\n"
-    "Exit status: 0 when the map was written (warnings about missing block templates and\n"
-    "records that do not parse go to stderr), 1 when LEVEL cannot be read or OUTPUT cannot be\n"
-    "written, 2 when the arguments are wrong.\n";
+    "Exit status: 0 when the map was written (whatever the check found), 1 when LEVEL cannot\n"
+    "be read or OUTPUT cannot be written, 2 when the arguments are wrong.\n";
 
 void PrintError(const std::string& message) {
   std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
@@ -66,55 +67,73 @@ int UsageError(const std::string& message) {
   return 2;
 }
 
-// --check: every finding on a line of its own, then how many there were.
-int CheckLevelFile(const std::string& levelPath) {
-  const cw::document::LoadResult load = cw::document::LoadLevelFile(levelPath);
-  if (load.status != cw::document::LoadStatus::kLoaded) {
-    PrintError(load.status == cw::document::LoadStatus::kNotFound
-                   ? levelPath + ": No such file or directory"
-                   : load.error);
-    return 1;
-  }
-  const cw::settings::Settings settings =
-      cw::settings::ReadSettingsFile(cw::settings::kSettingsFileName);
-  cw::compiler::FileTemplateSource templates;
-  const cw::compiler::CheckReport report =
-      cw::compiler::CheckLevel(load.level, settings, templates, cw::compiler::PictureFileExists);
-  int problems = 0, warnings = 0;
-  for (const cw::compiler::Finding& finding : report.findings) {
-    const char* prefix = "";
-    if (finding.severity == cw::compiler::Severity::kProblem) {
-      prefix = "problem: ";
-      ++problems;
-    } else if (finding.severity == cw::compiler::Severity::kWarning) {
-      prefix = "warning: ";
-      ++warnings;
-    }
-    std::printf("%s%s\n", prefix, cw::compiler::FindingText(finding).c_str());
-  }
-  std::printf("%d problem%s, %d warning%s\n", problems, problems == 1 ? "" : "s", warnings,
-              warnings == 1 ? "" : "s");
-  return report.HasProblems() ? 1 : 0;
+// Each line of the log on standard output as the compile log words it, problems and warnings
+// marked as such.
+void PrintLogLine(const cw::compiler::LogLine& line) {
+  const char* prefix = "";
+  if (line.kind == cw::compiler::LogLineKind::kProblem) prefix = "problem: ";
+  if (line.kind == cw::compiler::LogLineKind::kWarning) prefix = "warning: ";
+  const std::string text = prefix + cw::compiler::LogLineText(line) + "\n";
+  std::fwrite(text.data(), 1, text.size(), stdout);
+  std::fflush(stdout);
 }
 
-// --wait: the batch's output passed through as it comes; its status becomes ours.
-int WaitForPostBuild(cw::platform::WatchedProcess& process) {
-  const cw::platform::ProcessExit exit = process.WaitPassingOutput([](std::string_view bytes) {
-    std::fwrite(bytes.data(), 1, bytes.size(), stdout);
-    std::fflush(stdout);
+// The level of a file that must exist, or nothing after its error was printed.
+std::optional<cw::document::Level> LoadLevel(const std::string& path) {
+  cw::document::LoadResult load = cw::document::LoadLevelFile(path);
+  if (load.status == cw::document::LoadStatus::kLoaded) return std::move(load.level);
+  PrintError(load.status == cw::document::LoadStatus::kNotFound
+                 ? cw::platform::ErrnoMessage(path, ENOENT)
+                 : load.error);
+  return std::nullopt;
+}
+
+// --check: every finding on a line of its own, then how many there were.
+int CheckLevelFile(const std::string& levelPath) {
+  const std::optional<cw::document::Level> level = LoadLevel(levelPath);
+  if (!level) return 1;
+  const cw::settings::Settings settings =
+      cw::settings::ReadSettingsFile(cw::settings::kSettingsFileName);
+  bool problems = false;
+  cw::compiler::BuildSession session(cw::platform::SystemProcessRunner());
+  session.Check(*level, settings, [&](cw::compiler::LogLine line) {
+    problems = problems || line.kind == cw::compiler::LogLineKind::kProblem;
+    PrintLogLine(line);
   });
+  return problems ? 1 : 0;
+}
+
+// The exit status that --wait passes on: the batch's own, 128 + a signal that ended it.
+int StatusOf(const cw::platform::ProcessExit& exit) {
   switch (exit.kind) {
     case cw::platform::ProcessExit::Kind::kExited:
       return exit.value;
     case cw::platform::ProcessExit::Kind::kSignalled:
-      PrintError(std::string(cw::compiler::kPostBuildBatchName) + " was ended by signal " +
-                 cw::platform::DecimalText(exit.value));
       return 128 + exit.value;
     case cw::platform::ProcessExit::Kind::kUnknown:
       break;
   }
-  PrintError(std::string(cw::compiler::kPostBuildBatchName) + " ended without an exit status");
   return 1;
+}
+
+int Build(const std::string& levelPath, const std::string& mapPath, bool postBuild, bool wait) {
+  const std::optional<cw::document::Level> level = LoadLevel(levelPath);
+  if (!level) return 1;
+  const cw::settings::Settings settings =
+      cw::settings::ReadSettingsFile(cw::settings::kSettingsFileName);
+  cw::compiler::BuildSession session(cw::platform::SystemProcessRunner());
+  const cw::compiler::PostBuild batch = !postBuild ? cw::compiler::PostBuild::kNone
+                                        : wait     ? cw::compiler::PostBuild::kWatched
+                                                   : cw::compiler::PostBuild::kDetached;
+  const cw::platform::IoResult written =
+      session.Build(*level, settings, mapPath, batch, PrintLogLine);
+  if (!written) {
+    PrintError(written.error);
+    return 1;
+  }
+  if (!wait) return 0;
+  if (!session.BatchRunning()) return session.BatchStarted() ? 0 : 1;
+  return StatusOf(session.WaitForBatch(PrintLogLine));
 }
 
 }  // namespace
@@ -151,29 +170,5 @@ int main(int argc, char** argv) {
   }
   if (files.size() != 2) return UsageError("expected a level file and an output file");
   if (wait && !postBuild) return UsageError("--wait needs --post-build");
-  cw::compiler::BuildServices services;
-  std::unique_ptr<cw::platform::WatchedProcess> batch;
-  if (postBuild && wait) {
-    services.startPostBuild = [&batch](const std::string& mapPath) {
-      cw::compiler::WatchedPostBuild started = cw::compiler::StartWatchedPostBuild(mapPath);
-      batch = std::move(started.process);
-      return started.started;
-    };
-  } else if (postBuild) {
-    services.startPostBuild = cw::compiler::RunPostBuild;
-  }
-  const cw::compiler::BuildOutcome outcome =
-      cw::compiler::BuildLevelFile(files[0], files[1], cw::settings::kSettingsFileName, services);
-  for (const std::string& warning : outcome.warnings) PrintError("warning: " + warning);
-  if (!outcome.result) {
-    PrintError(outcome.result.error);
-    return 1;
-  }
-  if (postBuild && !outcome.postBuildStarted) {
-    PrintError(std::string("warning: ") + cw::compiler::kPostBuildBatchName +
-               " could not be found or started; no post-build step ran");
-    return wait ? 1 : 0;
-  }
-  if (batch) return WaitForPostBuild(*batch);
-  return 0;
+  return Build(files[0], files[1], postBuild, wait);
 }

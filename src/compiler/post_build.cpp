@@ -1,8 +1,8 @@
 #include "compiler/post_build.h"
 
 #include "compiler/post_build_arguments.h"
-#include "platform/detached_process.h"
 #include "platform/paths.h"
+#include "platform/process_runner.h"
 
 #ifndef _WIN32
 #include <filesystem>
@@ -47,42 +47,40 @@ std::optional<std::vector<std::string>> PostBuildArgv(const std::string& mapPath
 
 }  // namespace
 
-bool RunPostBuild(const std::string& mapPath) {
-  const std::optional<std::vector<std::string>> argv = PostBuildArgv(mapPath);
-  return argv && platform::StartDetachedProcess(*argv);
+#else  // _WIN32
+
+namespace {
+
+// "PellPost.BAT" with the short name and folder of the map, which WinExec finds as Windows finds
+// programs. A relative path (from cryptwright-build) is made absolute first, so that the batch
+// gets the map's whole folder, as on POSIX. Without a short form (no such file, or too long for
+// the buffer) the long path is passed.
+std::optional<std::vector<std::string>> PostBuildArgv(const std::string& mapPath) {
+  const std::string fullPath = platform::FullPathName(mapPath);
+  const std::string path = platform::ShortPathName(fullPath).value_or(fullPath);
+  const PostBuildArguments arguments = PostBuildArgumentsFor(path);
+  return std::vector<std::string>{kPostBuildBatchName, arguments.name, arguments.folder};
 }
 
-WatchedPostBuild StartWatchedPostBuild(const std::string& mapPath) {
+}  // namespace
+
+#endif
+
+bool RunPostBuild(platform::ProcessRunner& runner, const std::string& mapPath) {
+  const std::optional<std::vector<std::string>> argv = PostBuildArgv(mapPath);
+  return argv && runner.StartDetached(*argv);
+}
+
+WatchedPostBuild StartWatchedPostBuild(platform::ProcessRunner& runner,
+                                       const std::string& mapPath) {
   const std::optional<std::vector<std::string>> argv = PostBuildArgv(mapPath);
   if (!argv) return {};
+  // Where output cannot be watched the batch is started all the same.
+  if (!runner.WatchesOutput()) return {runner.StartDetached(*argv), nullptr};
   WatchedPostBuild result;
-  result.process = platform::WatchedProcess::Start(*argv);
+  result.process = runner.StartWatched(*argv);
   result.started = result.process != nullptr;
   return result;
 }
-
-#else  // _WIN32
-
-std::string PostBuildCommandLine(const PostBuildArguments& arguments) {
-  // Each argument in double quotes, so that a folder with blanks or "&" reaches the batch whole
-  // and nothing else runs; a Windows path cannot hold a double quote itself.
-  return std::string(kPostBuildBatchName) + " \"" + arguments.name + "\" \"" + arguments.folder +
-         "\"";
-}
-
-bool RunPostBuild(const std::string& mapPath) {
-  // A relative path (from cryptwright-build) is made absolute first, so that the batch gets the
-  // map's whole folder, as on POSIX. Without a short form (no such file, or too long for the
-  // buffer) the long path is passed.
-  const std::string fullPath = platform::FullPathName(mapPath);
-  const std::string path = platform::ShortPathName(fullPath).value_or(fullPath);
-  return platform::StartCommandLine(PostBuildCommandLine(PostBuildArgumentsFor(path)));
-}
-
-WatchedPostBuild StartWatchedPostBuild(const std::string& mapPath) {
-  return {RunPostBuild(mapPath), nullptr};
-}
-
-#endif
 
 }  // namespace cw::compiler

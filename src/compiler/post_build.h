@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/process_runner.h"
 #include "platform/watched_process.h"
 
 namespace cw::compiler {
@@ -11,7 +12,7 @@ inline constexpr const char* kPostBuildBatchName = "PellPost.BAT";
 
 // Starts the post-build batch for a finished map file, detached, with two arguments: the map's
 // name without its extension and its folder. Returns whether a process was started.
-bool RunPostBuild(const std::string& mapPath);
+bool RunPostBuild(platform::ProcessRunner& runner, const std::string& mapPath);
 
 // The same batch with the same two arguments, its output and exit status watched. Where output
 // cannot be watched (Windows for now) the batch is started as RunPostBuild does and `process`
@@ -20,6 +21,6 @@ struct WatchedPostBuild {
   bool started = false;
   std::unique_ptr<platform::WatchedProcess> process;
 };
-WatchedPostBuild StartWatchedPostBuild(const std::string& mapPath);
+WatchedPostBuild StartWatchedPostBuild(platform::ProcessRunner& runner, const std::string& mapPath);
 
 }  // namespace cw::compiler

@@ -16,9 +16,4 @@ struct PostBuildArguments {
 
 PostBuildArguments PostBuildArgumentsFor(std::string_view mapPath);
 
-#ifdef _WIN32
-// The command line that starts the batch: "PellPost.BAT \"NAME\" \"FOLDER\"".
-std::string PostBuildCommandLine(const PostBuildArguments& arguments);
-#endif
-
 }  // namespace cw::compiler

@@ -1,95 +1,68 @@
-// The compile loop's commands: Build's log around the one build path, Check, the log window and
-// a click on one of its lines, and the leak overlay.
+// Build and Check through the build session, the compile log they fill, the batch's output read
+// as the event loop finds it, and a click on a line of the log.
 #include <exception>
 
-#include "compiler/level_check.h"
-#include "compiler/post_build.h"
 #include "document/records.h"
 #include "editor/editor.h"
-#include "editor/palette.h"
-#include "platform/number_format.h"
+#include "editor/text_bytes.h"
 
 namespace cw::editor {
-namespace {
 
-std::string CheckSummary(const compiler::CheckReport& report) {
-  std::int64_t problems = 0, warnings = 0;
-  for (const compiler::Finding& finding : report.findings) {
-    if (finding.severity == compiler::Severity::kProblem) ++problems;
-    if (finding.severity == compiler::Severity::kWarning) ++warnings;
-  }
-  return "Check: " + platform::DecimalText(problems) +
-         (problems == 1 ? " problem, " : " problems, ") + platform::DecimalText(warnings) +
-         (warnings == 1 ? " warning" : " warnings");
+compiler::LogSink Editor::LogSink() {
+  return [this](compiler::LogLine line) {
+    log_.Add(std::move(line));
+    logChanged_ = true;
+  };
 }
 
-}  // namespace
-
-compiler::CheckReport Editor::CheckCurrentLevel() const {
-  compiler::FileTemplateSource templates;
-  return compiler::CheckLevel(Level(), state_.settings, templates, compiler::PictureFileExists);
+void Editor::StartLog() {
+  log_.Clear();
+  logChanged_ = true;
+  showLog_ = true;
 }
 
-compiler::CheckReport Editor::StartBuildLog(const std::string& mapPath) {
-  if (compile_.HasLeak()) {
+void Editor::Button6Click() {
+  const std::optional<QString> chosen = services_.chooseFile(MapDialogRequest());
+  if (!chosen) return;
+  const std::string mapPath = ToBytes(*chosen);
+  const BusyWhile busy(services_.showBusy);
+  if (session_.HasLeak()) {
     // The last Build's leak goes with it: the floor is shown again without it. A picture that
     // cannot be drawn does not stop the Build.
-    compile_.ForgetLeak();
+    session_.ForgetLeak();
     try {
       UpDown1Click();
     } catch (const std::exception& error) {
       ReportError(QString::fromStdString(error.what()));
     }
   }
-  compile_.Begin("Build of " + Level().DocumentName + " into " + mapPath);
-  compile_.KeepBuild(Level(), state_.settings.block, mapPath);
-  return CheckCurrentLevel();
+  batchWatch_.Stop();
+  StartLog();
+  const platform::IoResult written =
+      session_.Build(Level(), state_.settings, mapPath, compiler::PostBuild::kWatched, LogSink());
+  // A map that could not be written is reported, and then nothing is handed to the batch.
+  if (!written) ReportError(QString::fromStdString(written.error));
+  if (session_.BatchRunning()) {
+    batchWatch_.Watch(session_.BatchOutputDescriptor(),
+                      [this] { RunHandler([this] { BatchOutputReady(); }); });
+  }
 }
 
-compiler::WatchedPostBuild Editor::StartPostBuild(const std::string& mapPath) {
-  if (services_.watchPostBuild) return services_.watchPostBuild(mapPath);
-  return {services_.runPostBuild && services_.runPostBuild(mapPath), nullptr};
-}
-
-void Editor::EndBuildLog(const compiler::BuildOutcome& outcome, const compiler::CheckReport& check,
-                         compiler::WatchedPostBuild batch) {
-  // The compiler's own warnings first; the Check leaves out what they already said, unless the
-  // map could not even be opened and the compiler never ran.
-  compile_.AddCompilerWarnings(outcome);
-  const bool compiled = outcome.result || !outcome.warnings.empty();
-  compile_.AddFindings(check, compiled);
-  compile_.Add(LogLineKind::kNote, CheckSummary(check));
-  const std::string batchName = compiler::kPostBuildBatchName;
-  if (!outcome.result) {
-    compile_.Add(LogLineKind::kProblem, "the map was not written: " + outcome.result.error + "; " +
-                                            batchName + " was not started");
-    return;
-  }
-  compile_.MapWritten();
-  compile_.Add(LogLineKind::kNote,
-               "map written: " +
-                   platform::DecimalText(static_cast<std::int64_t>(compile_.Trace().LineCount())) +
-                   " lines");
-  if (batch.process) {
-    compile_.Add(LogLineKind::kNote, batchName + " started");
-    compile_.Watch(std::move(batch.process), [this] { UpDown1Click(); });
-  } else if (batch.started) {
-    compile_.Add(LogLineKind::kNote, batchName + " started; its output cannot be watched here");
-  } else {
-    compile_.Add(LogLineKind::kWarning,
-                 batchName + " could not be found or started; no post-build step ran");
-  }
+void Editor::BatchOutputReady() {
+  const compiler::BuildSession::BatchProgress progress = session_.ReadBatchOutput(LogSink());
+  if (progress.ended) batchWatch_.Stop();
+  // The leak is drawn on the floor at once.
+  if (progress.leakFound) UpDown1Click();
 }
 
 void Editor::CheckClick() {
-  compile_.Begin("Check of " + Level().DocumentName);
-  const compiler::CheckReport report = CheckCurrentLevel();
-  compile_.AddFindings(report, false);
-  compile_.Add(LogLineKind::kNote, CheckSummary(report));
+  batchWatch_.Stop();
+  StartLog();
+  session_.Check(Level(), state_.settings, LogSink());
 }
 
 void Editor::CompileLogLineClicked(std::size_t line) {
-  const std::vector<CompileLogLine>& lines = compile_.Log().Lines();
+  const std::vector<CompileLogLine>& lines = log_.Lines();
   if (line >= lines.size() || !lines[line].cell) return;
   const document::Cell cell = *lines[line].cell;
   // The marker is drawn anew by the floor change, at its new cell.

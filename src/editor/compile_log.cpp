@@ -2,7 +2,7 @@
 
 #include <QTime>
 
-#include "editor/palette.h"
+#include "editor/text_bytes.h"
 
 namespace cw::editor {
 
@@ -12,10 +12,9 @@ void CompileLog::Clear() {
   ++generation_;
 }
 
-void CompileLog::Add(LogLineKind kind, std::string text, std::optional<document::Cell> cell,
-                     std::string cellText) {
+void CompileLog::Add(compiler::LogLine line) {
   const QString time = QTime::currentTime().toString(QStringLiteral("hh:mm:ss"));
-  if (lines_.size() >= kMaxLines && kind != LogLineKind::kStatus) {
+  if (lines_.size() >= kMaxLines && line.kind != LogLineKind::kStatus) {
     if (!cut_) {
       lines_.push_back({time,
                         LogLineKind::kWarning,
@@ -26,14 +25,12 @@ void CompileLog::Add(LogLineKind kind, std::string text, std::optional<document:
     }
     return;
   }
-  lines_.push_back({time, kind, std::move(text), cell, std::move(cellText)});
+  lines_.push_back({time, line.kind, std::move(line.text), line.cell, std::move(line.cellText)});
 }
 
 QString DisplayText(const CompileLogLine& line) {
-  // The cell comes before the tool's text, which may be long.
-  QString text = line.time + QStringLiteral("  ");
-  if (!line.cellText.empty()) text += QStringLiteral("[") + FromBytes(line.cellText) + "]  ";
-  return text + FromBytes(line.text);
+  return line.time + QStringLiteral("  ") +
+         FromBytes(compiler::LogLineText({line.kind, line.text, line.cell, line.cellText}));
 }
 
 }  // namespace cw::editor

@@ -7,20 +7,14 @@
 #include <string>
 #include <vector>
 
+#include "compiler/build_session.h"
 #include "document/records.h"
 
 namespace cw::editor {
 
-// What a line of the compile log says.
-enum class LogLineKind {
-  kNote,     // what Build did, the budget
-  kWarning,  // a finding to look at, a budget near its limit
-  kProblem,  // a finding the map or the engine will suffer from
-  kOutput,   // a line of the post-build batch
-  kStatus,   // how the batch ended
-};
+using compiler::LogLineKind;
 
-// One line of the log: the time it came, its text and, when it is about one, the cell it names.
+// One line of the log: the time it came, and what the build session said.
 struct CompileLogLine {
   QString time;  // "hh:mm:ss"
   LogLineKind kind = LogLineKind::kNote;
@@ -38,13 +32,10 @@ class CompileLog {
 
   void Clear();
   // Adds a line with the current time; a line past kMaxLines is left out (one note says so).
-  void Add(LogLineKind kind, std::string text, std::optional<document::Cell> cell = std::nullopt,
-           std::string cellText = {});
+  void Add(compiler::LogLine line);
 
   const std::vector<CompileLogLine>& Lines() const { return lines_; }
   std::uint64_t Generation() const { return generation_; }
-  // Whether the last line is how a batch ended.
-  bool BatchEnded() const { return !lines_.empty() && lines_.back().kind == LogLineKind::kStatus; }
 
  private:
   std::vector<CompileLogLine> lines_;
@@ -52,8 +43,8 @@ class CompileLog {
   bool cut_ = false;
 };
 
-// The line as the log window shows it: the time, two blanks, for a line of the batch that names
-// a map line its cell in brackets and two blanks, then the text.
+// The line as the log window shows it: the time, two blanks, then the line as the build session
+// words it.
 QString DisplayText(const CompileLogLine& line);
 
 }  // namespace cw::editor

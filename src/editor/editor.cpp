@@ -8,6 +8,7 @@
 #include "editor/captions.h"
 #include "editor/marker.h"
 #include "editor/palette.h"
+#include "editor/text_bytes.h"
 
 namespace cw::editor {
 
@@ -39,13 +40,15 @@ QImage WhiteImage(int width, int height) {
 }  // namespace
 
 Editor::Editor(EditorServices services)
-    : services_(std::move(services)), recovery_(services_.recoveryFolder, QDir::currentPath()) {
+    : services_(std::move(services)),
+      recovery_(services_.recoveryFolder, QDir::currentPath()),
+      session_(services_.processRunner != nullptr ? *services_.processRunner
+                                                  : platform::SystemProcessRunner()) {
   state_.FloorCanvas = WhiteImage(kLayoutCanvasSide, kLayoutCanvasSide);
   state_.preview = WhiteImage(kPreviewSide, kPreviewSide);
   // The history records each change before the floor view shows it.
   document_.AddObserver(history_);
   document_.AddObserver(*this);
-  compile_.SetHandlerRunner([this](const std::function<void()>& handler) { RunHandler(handler); });
 }
 
 Editor::~Editor() {
@@ -83,8 +86,8 @@ void Editor::NotifyViews() {
   ViewUpdate update = std::exchange(pending_, {});
   update.canvasChanged = state_.FloorCanvas.cacheKey() != shownCanvas_;
   update.previewChanged = state_.preview.cacheKey() != shownPreview_;
-  update.logChanged = compile_.TakeLogChanged();
-  update.showLog = compile_.TakeShowRequest();
+  update.logChanged = std::exchange(logChanged_, false);
+  update.showLog = std::exchange(showLog_, false);
   shownCanvas_ = state_.FloorCanvas.cacheKey();
   shownPreview_ = state_.preview.cacheKey();
   const std::vector<EditorView*> views = views_;
@@ -247,7 +250,7 @@ void Editor::ClickCheck() {
 }
 
 void Editor::ShowCompileLog() {
-  RunHandler([&] { compile_.Show(); });
+  RunHandler([&] { showLog_ = true; });
 }
 
 void Editor::ClickLogLine(std::size_t line) {

@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "compiler/build_session.h"
 #include "document/level.h"
 #include "document/level_document.h"
+#include "editor/batch_watch.h"
 #include "editor/block_picture.h"
-#include "editor/compile_loop.h"
+#include "editor/compile_log.h"
 #include "editor/editor_services.h"
 #include "editor/editor_state.h"
 #include "editor/editor_view.h"
@@ -57,8 +59,8 @@ class Editor final : public document::LevelObserver {
   const document::Level& Level() const { return document_.level(); }
   // The level document, for views that follow the level itself and for setting up a level.
   document::LevelDocument& Document() { return document_; }
-  const CompileLog& Log() const { return compile_.Log(); }
-  bool BatchRunning() const { return compile_.BatchRunning(); }
+  const CompileLog& Log() const { return log_; }
+  bool BatchRunning() const { return session_.BatchRunning(); }
   // Whether the lists differ from what the last confirmed Load or successful Save left.
   bool HasUnsavedChanges() const { return saved_.HasUnsavedChanges(Level()); }
   // 1 for X flip + 2 for Y flip + 4 for Rotate.
@@ -185,11 +187,12 @@ class Editor final : public document::LevelObserver {
   void WriteRecovery();
 
   // ---- Build and Check (compile_commands.cpp) ------------------------------------------------
-  compiler::CheckReport StartBuildLog(const std::string& mapPath);
-  compiler::WatchedPostBuild StartPostBuild(const std::string& mapPath);
-  void EndBuildLog(const compiler::BuildOutcome& outcome, const compiler::CheckReport& check,
-                   compiler::WatchedPostBuild batch);
-  compiler::CheckReport CheckCurrentLevel() const;
+  // Where the build session's lines go: the compile log.
+  compiler::LogSink LogSink();
+  // The log starts anew for a Build or a Check, and its window opens.
+  void StartLog();
+  // The batch's output can be read: its lines into the log; its leak drawn.
+  void BatchOutputReady();
 
   FileDialogRequest LevelDialogRequest(FileDialogRequest::Kind kind) const;
   FileDialogRequest MapDialogRequest() const;
@@ -202,7 +205,11 @@ class Editor final : public document::LevelObserver {
   RecoveryFiles recovery_;
   bool recoveryPending_ = false;
   PictureLoader pictures_;
-  CompileLoop compile_;
+  compiler::BuildSession session_;
+  CompileLog log_;
+  bool logChanged_ = false;
+  bool showLog_ = false;
+  BatchWatch batchWatch_;
 
   std::vector<EditorView*> views_;
   int handlerDepth_ = 0;

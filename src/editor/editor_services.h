@@ -6,8 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "compiler/build.h"
-#include "compiler/post_build.h"
+#include "platform/process_runner.h"
 
 namespace cw::editor {
 
@@ -28,10 +27,6 @@ using FileChooser = std::function<std::optional<QString>(const FileDialogRequest
 
 // Shows one error to the user (a message box with the stop icon in the program).
 using ErrorReporter = std::function<void(const QString& message)>;
-
-// Starts the post-build batch with its output watched.
-using WatchedPostBuildStarter =
-    std::function<compiler::WatchedPostBuild(const std::string& mapPath)>;
 
 // Tells whoever started the program of something it skipped (standard error in the program).
 using Warner = std::function<void(const std::string& message)>;
@@ -73,14 +68,13 @@ class BusyWhile {
 struct EditorServices {
   FileChooser chooseFile;
   ErrorReporter reportError;
-  compiler::PostBuildStarter runPostBuild;
   Warner warn;
   SaveQuestion askToSave;
   RestoreQuestion askToRestore;
   Deferrer runLater;
   BusyIndicator showBusy;
   QString recoveryFolder;  // where recovery files are kept; none are written when it is empty
-  WatchedPostBuildStarter watchPostBuild;  // none: runPostBuild starts the batch unwatched
+  platform::ProcessRunner* processRunner = nullptr;  // the post-build batch; none: the system's
 };
 
 }  // namespace cw::editor

@@ -10,7 +10,7 @@
 #include "editor/leak_overlay.h"
 #include "editor/link_drawing.h"
 #include "editor/marker.h"
-#include "editor/palette.h"
+#include "editor/text_bytes.h"
 
 namespace cw::editor {
 
@@ -52,7 +52,7 @@ void Editor::ComposeFloor(BlockLayer blocks, LinkLayer links) {
   } else if (links == LinkLayer::kAll || state_.linkMode) {
     DrawLinkOverlay(canvas, font, Level().LinkList, state_.floor);
   }
-  if (compile_.HasLeak()) DrawLeakPath(canvas, compile_.Leak(), state_.floor);
+  if (session_.HasLeak()) DrawLeakPath(canvas, session_.Leak(), state_.floor);
   if (state_.drag.LinkDragActive) InvertRubberBand();
   ToggleMarkerOnFloor();
 }

@@ -1,7 +1,7 @@
 // Keeping the user's work: the question before unsaved changes are lost, and the recovery file
 // written after every change.
 #include "editor/editor.h"
-#include "editor/palette.h"
+#include "editor/text_bytes.h"
 
 namespace cw::editor {
 

@@ -4,7 +4,7 @@
 
 #include "document/level_file.h"
 #include "editor/editor.h"
-#include "editor/palette.h"
+#include "editor/text_bytes.h"
 
 namespace cw::editor {
 

@@ -7,7 +7,7 @@ void Editor::LinksClick() {
   if (state_.linkMode) {
     // A fresh snapshot keeps the cells placed or erased since the last full redraw; a canvas that
     // holds the leak, which the snapshot must not, is drawn again instead.
-    ComposeFloor(compile_.HasLeak() ? BlockLayer::kRedraw : BlockLayer::kCanvas);
+    ComposeFloor(session_.HasLeak() ? BlockLayer::kRedraw : BlockLayer::kCanvas);
   } else {
     ComposeFloor(BlockLayer::kSnapshot);
     SetLinkCountCaption();

@@ -1,6 +1,5 @@
 #include "editor/palette.h"
 
-#include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
 #include <filesystem>
@@ -85,14 +84,6 @@ QString DisplayName(const std::string& bytes) {
   QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
   if (!utf8.hasError()) return text;
   return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
-
-std::string ToBytes(const QString& text) {
-  return QFile::encodeName(text).toStdString();
-}
-
-QString FromBytes(const std::string& bytes) {
-  return QFile::decodeName(QByteArray::fromStdString(bytes));
 }
 
 }  // namespace cw::editor

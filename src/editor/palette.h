@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 #include <string>
 #include <vector>
 
@@ -33,9 +32,5 @@ std::string ItemPictureFileName(const std::string& item);
 // A name as the palette and the label show it: UTF-8 where its bytes are UTF-8, else each byte
 // its Latin-1 character (a name written on an older system, "For\xEAt" showing "Forêt").
 QString DisplayName(const std::string& bytes);
-
-// Texts of names and paths: the bytes of the file system's names, in the program's strings.
-std::string ToBytes(const QString& text);
-QString FromBytes(const std::string& bytes);
 
 }  // namespace cw::editor

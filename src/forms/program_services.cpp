@@ -128,10 +128,15 @@ QString RecoveryFolder() {
 }  // namespace
 
 editor::EditorServices ProgramServices() {
-  return {ChooseFileWithDialog,  ShowErrorBox,   compiler::RunPostBuild,
-          WarnOnStandardError,   AskToSave,      AskToRestore,
-          RunWhenTheEventIsOver, ShowBusyCursor, RecoveryFolder(),
-          compiler::StartWatchedPostBuild};
+  return {ChooseFileWithDialog,
+          ShowErrorBox,
+          WarnOnStandardError,
+          AskToSave,
+          AskToRestore,
+          RunWhenTheEventIsOver,
+          ShowBusyCursor,
+          RecoveryFolder(),
+          &platform::SystemProcessRunner()};
 }
 
 }  // namespace cw::forms

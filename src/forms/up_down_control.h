@@ -20,8 +20,6 @@ class UpDownControl : public QWidget {
   void setRange(int minimum, int maximum);
   int minimum() const { return minimum_; }
   int maximum() const { return maximum_; }
-  // Kept for the look of a spin box's interface: this control never wraps.
-  bool wrapping() const { return false; }
   int value() const { return value_; }
   void setValue(int value);
   void stepBy(int steps) { setValue(value_ + steps); }

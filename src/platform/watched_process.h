@@ -27,9 +27,9 @@ struct ProcessExit {
 // keeps reading and drops what it reads, so the program runs on and is never ended by SIGPIPE.
 class WatchedProcess {
  public:
-  // Starts argv (argv[0] the program's path, each argument passed as it is, standard input
-  // from the null device). Nothing when the program could not be started.
-  static std::unique_ptr<WatchedProcess> Start(const std::vector<std::string>& argv);
+  // Takes over the two pipes' reading ends that the runner set up: the output, which never
+  // blocks, and the exit record that the relay sends at the end.
+  WatchedProcess(int output, int status) : output_(output), status_(status) {}
   ~WatchedProcess();
   WatchedProcess(const WatchedProcess&) = delete;
   WatchedProcess& operator=(const WatchedProcess&) = delete;
@@ -52,7 +52,6 @@ class WatchedProcess {
   ProcessExit WaitPassingOutput(const std::function<void(std::string_view)>& sink);
 
  private:
-  WatchedProcess(int output, int status) : output_(output), status_(status) {}
   int output_ = -1;
   int status_ = -1;
   bool ended_ = false;

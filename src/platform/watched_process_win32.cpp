@@ -1,12 +1,8 @@
 #include "platform/watched_process.h"
 
-// Watching a program's output is not available on Windows yet: Start() reports that nothing was
-// started, and the caller falls back to starting the batch without watching it.
+// Watching a program's output is not available on Windows yet: the runner never makes a
+// WatchedProcess there, and the caller starts the program detached instead.
 namespace cw::platform {
-
-std::unique_ptr<WatchedProcess> WatchedProcess::Start(const std::vector<std::string>&) {
-  return nullptr;
-}
 
 WatchedProcess::~WatchedProcess() = default;
 

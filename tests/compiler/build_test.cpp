@@ -55,7 +55,6 @@ TEST(BuildDriverTest, WritesTheMapWithTemplatesFromTheCurrentFolder) {
   EXPECT_TRUE(outcome.warnings.empty());
   EXPECT_EQ(ReadFileBytes(dir.path() / "out.map"), kBoxMap);
   EXPECT_EQ(level.LinkList, OneBlockLevel().LinkList);
-  EXPECT_FALSE(outcome.postBuildStarted);
 
   // A second build replaces the first with the same bytes.
   WriteFileBytes(dir.path() / "out.map",
@@ -93,29 +92,6 @@ TEST(BuildDriverTest, UnwritableMapIsAFailureNamingTheFile) {
     EXPECT_FALSE(outcome.result) << c.path;
     EXPECT_EQ(outcome.result.error.substr(0, c.error.size()), c.error);
   }
-}
-
-TEST(BuildDriverTest, PostBuildOnlyAfterAMapWasWritten) {
-  const TempDir dir;
-  const CurrentDirectoryGuard cwd(dir.path());
-  const std::filesystem::path record = dir.path() / "record.txt";
-  WriteFileBytes(dir.path() / kPostBuildBatchName, cw::testing::RecordingBatchScript(record));
-
-  const BuildOutcome failed =
-      RunBuild(OneBlockLevel(), {}, dir.File("missing/out.map"), {.startPostBuild = RunPostBuild});
-  EXPECT_FALSE(failed.result);
-  EXPECT_FALSE(failed.postBuildStarted);
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  EXPECT_FALSE(std::filesystem::exists(record));
-
-  const BuildOutcome built =
-      RunBuild(OneBlockLevel(), {}, dir.File("out.map"), {.startPostBuild = RunPostBuild});
-  ASSERT_TRUE(built.result);
-  EXPECT_TRUE(built.postBuildStarted);
-  const auto lines = cw::testing::WaitForLines(record);
-  ASSERT_TRUE(lines);
-  EXPECT_EQ((*lines)[1], "out");
-  EXPECT_EQ((*lines)[2], cw::testing::FolderAsPassed(dir.path()));
 }
 
 TEST(BuildDriverTest, ABlockNameThatNamesAPathHasNoTemplate) {

@@ -7,8 +7,9 @@
 #include <filesystem>
 #include <thread>
 
-#include "compiler/build.h"
+#include "compiler/build_session.h"
 #include "compiler/post_build.h"
+#include "support/recording_runner.h"
 #include "support/test_files.h"
 
 namespace cw::compiler {
@@ -19,6 +20,8 @@ using cw::testing::ReadFileBytes;
 using cw::testing::TempDir;
 using cw::testing::WriteFileBytes;
 namespace fs = std::filesystem;
+
+void Ignore(LogLine) {}
 
 // A batch that writes its argument count and each argument in brackets to a record file; the
 // record appears whole (renamed into place) once the batch has run.
@@ -65,10 +68,10 @@ TEST_F(PostBuildHostileNames, TheBatchReceivesExactlyTheNameAndTheFolder) {
   };
   for (const Case& c : cases) {
     fs::remove(record_);
-    const BuildOutcome outcome = RunBuild(document::Level{}, PlacementSettings{}, c.map.string(),
-                                          {.startPostBuild = RunPostBuild});
-    ASSERT_TRUE(outcome.result) << c.map << ": " << outcome.result.error;
-    EXPECT_TRUE(outcome.postBuildStarted) << c.map;
+    BuildSession session(platform::SystemProcessRunner());
+    const platform::IoResult written = session.Build(document::Level{}, settings::Settings{},
+                                                     c.map.string(), PostBuild::kDetached, Ignore);
+    ASSERT_TRUE(written) << c.map << ": " << written.error;
     EXPECT_EQ(ReadFileBytes(c.map), "{\r\n\"classname\" \"worldspawn\"\r\n}\r\n");
     EXPECT_EQ(WaitForRecord(record_, std::chrono::seconds(20)),
               "2\n[" + c.name + "]\n[" + odd.string() + "]\n")
@@ -87,15 +90,15 @@ TEST_F(PostBuildHostileNames, AFailedBuildStartsNoBatch) {
       (work_.path() / "plain" / "level.map").string(),
       work_.path().string(),
   };
+  cw::testing::RecordingRunner runner;
   for (const std::string& map : unwritable) {
-    const BuildOutcome outcome =
-        RunBuild(document::Level{}, PlacementSettings{}, map, {.startPostBuild = RunPostBuild});
-    EXPECT_FALSE(outcome.result) << map;
-    EXPECT_EQ(outcome.result.error.rfind(map + ": ", 0), 0u) << outcome.result.error;
-    EXPECT_FALSE(outcome.postBuildStarted) << map;
+    BuildSession session(runner);
+    const platform::IoResult written =
+        session.Build(document::Level{}, settings::Settings{}, map, PostBuild::kWatched, Ignore);
+    EXPECT_FALSE(written) << map;
+    EXPECT_EQ(written.error.rfind(map + ": ", 0), 0u) << written.error;
   }
-  // Had a batch been started it would have run long before this.
-  EXPECT_EQ(WaitForRecord(record_, std::chrono::milliseconds(1500)), "");
+  EXPECT_TRUE(runner.started.empty());
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/detached_process.h"
+#include "platform/process_runner.h"
 #include "support/post_build_probe.h"
 #include "support/test_files.h"
 
@@ -60,7 +60,7 @@ TEST(PostBuildTest, BatchGetsExactlyTwoArgumentsWhateverTheNames) {
   std::filesystem::create_directory(folder);
   const std::string map = (folder / "a;touch x.map").string();
 
-  ASSERT_TRUE(RunPostBuild(map));
+  ASSERT_TRUE(RunPostBuild(platform::SystemProcessRunner(), map));
   const auto lines = WaitForLines(record);
   ASSERT_TRUE(lines);
   EXPECT_EQ(*lines, (Lines{"2", "a;touch x", folder.string(), dir.path().string()}));
@@ -75,7 +75,7 @@ TEST(PostBuildTest, RelativeMapPathIsPassedWithItsFullFolder) {
   const std::filesystem::path record = dir.path() / "record.txt";
   WriteFileBytes(dir.path() / kPostBuildBatchName, cw::testing::RecordingBatchScript(record));
   std::filesystem::create_directory(dir.path() / "works");
-  ASSERT_TRUE(RunPostBuild("works/level.map"));
+  ASSERT_TRUE(RunPostBuild(platform::SystemProcessRunner(), "works/level.map"));
   const auto lines = WaitForLines(record);
   ASSERT_TRUE(lines);
   ASSERT_EQ(lines->size(), 4u);
@@ -90,7 +90,7 @@ TEST(PostBuildTest, BatchIsFoundOnPathWhenNotInTheCurrentFolder) {
   const std::filesystem::path record = dir.path() / "record.txt";
   WriteFileBytes(tools.path() / kPostBuildBatchName, cw::testing::RecordingBatchScript(record));
   const EnvironmentGuard path("PATH", "/nonexistent:" + tools.path().string());
-  ASSERT_TRUE(RunPostBuild(dir.File("m.map")));
+  ASSERT_TRUE(RunPostBuild(platform::SystemProcessRunner(), dir.File("m.map")));
   const auto lines = WaitForLines(record);
   ASSERT_TRUE(lines);
   EXPECT_EQ((*lines)[1], "m");
@@ -102,14 +102,15 @@ TEST(PostBuildTest, MissingBatchStartsNothing) {
   const EnvironmentGuard path("PATH", dir.File("bin"));
   // A folder of that name is not a batch file either.
   std::filesystem::create_directories(dir.path() / "bin" / kPostBuildBatchName);
-  EXPECT_FALSE(RunPostBuild(dir.File("m.map")));
+  EXPECT_FALSE(RunPostBuild(platform::SystemProcessRunner(), dir.File("m.map")));
   ExpectNoChildren();
 }
 
 TEST(DetachedProcessTest, ReportsWhetherTheProgramStarted) {
-  EXPECT_FALSE(platform::StartDetachedProcess({}));
-  EXPECT_FALSE(platform::StartDetachedProcess({"/nonexistent/program"}));
-  EXPECT_TRUE(platform::StartDetachedProcess({"/bin/sh", "-c", "exit 3"}));
+  platform::ProcessRunner& runner = platform::SystemProcessRunner();
+  EXPECT_FALSE(runner.StartDetached({}));
+  EXPECT_FALSE(runner.StartDetached({"/nonexistent/program"}));
+  EXPECT_TRUE(runner.StartDetached({"/bin/sh", "-c", "exit 3"}));
   ExpectNoChildren();
 }
 

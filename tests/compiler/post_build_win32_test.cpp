@@ -65,10 +65,9 @@ class PostBuildOnWindows : public ::testing::Test {
 
   // Builds an empty level into `map` with the post-build step and returns what the batch got.
   std::vector<std::string> BuildAndRecord(const fs::path& map) {
-    const BuildOutcome outcome = RunBuild(document::Level{}, PlacementSettings{}, map.string(),
-                                          {.startPostBuild = RunPostBuild});
+    const BuildOutcome outcome = RunBuild(document::Level{}, PlacementSettings{}, map.string());
     EXPECT_TRUE(outcome.result) << outcome.result.error;
-    EXPECT_TRUE(outcome.postBuildStarted);
+    EXPECT_TRUE(RunPostBuild(platform::SystemProcessRunner(), map.string()));
     return WaitForLines(record_, std::chrono::seconds(30)).value_or(std::vector<std::string>{});
   }
 
@@ -105,9 +104,9 @@ class PostBuildOnWindows : public ::testing::Test {
 };
 
 TEST_F(PostBuildOnWindows, TheCommandLineQuotesTheNameAndTheFolder) {
-  EXPECT_EQ(PostBuildCommandLine({"LEVEL1", "C:\\GAMES\\WORKS"}),
+  EXPECT_EQ(platform::WindowsCommandLine({"PellPost.BAT", "LEVEL1", "C:\\GAMES\\WORKS"}),
             "PellPost.BAT \"LEVEL1\" \"C:\\GAMES\\WORKS\"");
-  EXPECT_EQ(PostBuildCommandLine({"my level", "D:\\maps & more 100%"}),
+  EXPECT_EQ(platform::WindowsCommandLine({"PellPost.BAT", "my level", "D:\\maps & more 100%"}),
             "PellPost.BAT \"my level\" \"D:\\maps & more 100%\"");
 }
 
@@ -189,7 +188,7 @@ TEST_F(PostBuildOnWindows, AMissingBatchStartsNothing) {
   fs::remove(work_.path() / kPostBuildBatchName);
   WriteFileBytes(work_.path() / "m.map", "");
   const EnvironmentGuard path("PATH", work_.File("bin"));
-  EXPECT_FALSE(RunPostBuild(work_.File("m.map")));
+  EXPECT_FALSE(RunPostBuild(platform::SystemProcessRunner(), work_.File("m.map")));
   std::this_thread::sleep_for(std::chrono::milliseconds(500));
   EXPECT_FALSE(fs::exists(record_));
 }

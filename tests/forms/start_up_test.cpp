@@ -185,7 +185,6 @@ TEST_F(StartUpTest, WindowsAndControlsSitAtTheirLayoutPlaces) {
   }
   EXPECT_EQ(box.UpDown1->minimum(), -8);
   EXPECT_EQ(box.UpDown1->maximum(), 7);
-  EXPECT_FALSE(box.UpDown1->wrapping());
   EXPECT_EQ(box.Label1->pos(), QPoint(4, 305));
   EXPECT_EQ(About()->Memo1->geometry(), QRect(8, 8, 345, 145));
   EXPECT_EQ(About()->size(), QSize(362, 163));

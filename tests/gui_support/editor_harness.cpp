@@ -6,7 +6,6 @@
 
 #include "editor/palette.h"
 
-#include "compiler/post_build.h"
 #include "document/level_change.h"
 #include "document/list_edit.h"
 #include "editor/marker.h"
@@ -52,6 +51,8 @@ EditorHarness::EditorHarness(std::unique_ptr<HarnessWindows> windows)
     : editor_(std::make_unique<editor::Editor>(RecordingServices())),
       windows_(windows ? std::move(windows) : std::make_unique<NoWindows>()) {
   editor_->AddView(views_);
+  // A post-build batch for Build to find; the recording runner runs it only when watching.
+  WriteFileBytes(Folder() / "PellPost.BAT", "exit 0\n");
 }
 
 EditorHarness::EditorHarness(const std::vector<std::string>& blocks, int canvasWidth,
@@ -81,10 +82,6 @@ editor::EditorServices EditorHarness::RecordingServices() {
     return answer;
   };
   services.reportError = [this](const QString& message) { errors_.append(message); };
-  services.runPostBuild = [this](const std::string& mapPath) {
-    postBuilds_.push_back(mapPath);
-    return true;
-  };
   services.warn = [this](const std::string& message) { warnings_.push_back(message); };
   services.askToSave = [this](const QString& documentName) {
     saveQuestions_.append(documentName);
@@ -101,11 +98,7 @@ editor::EditorServices EditorHarness::RecordingServices() {
     return answer;
   };
   services.recoveryFolder = QString::fromStdString((recoveryFolder_.path() / "recovery").string());
-  services.watchPostBuild = [this](const std::string& mapPath) -> compiler::WatchedPostBuild {
-    postBuilds_.push_back(mapPath);
-    if (!watchPostBuild_) return {true, nullptr};
-    return compiler::StartWatchedPostBuild(mapPath);
-  };
+  services.processRunner = &runner_;
   return services;
 }
 

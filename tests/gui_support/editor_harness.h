@@ -16,6 +16,7 @@
 #include "editor/editor.h"
 #include "gui_support/harness_windows.h"
 #include "gui_support/picture_checks.h"
+#include "support/recording_runner.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
@@ -150,7 +151,8 @@ class EditorHarness {
   void AnswerNextDialogWith(const QString& path);
   const std::vector<editor::FileDialogRequest>& Requests() const { return requests_; }
   QStringList& Errors() { return errors_; }
-  const std::vector<std::string>& PostBuilds() const { return postBuilds_; }
+  // The map of each post-build batch that Build started.
+  std::vector<std::string> PostBuilds() const { return runner_.MapPaths(); }
   const std::vector<std::string>& Warnings() const { return warnings_; }
   // The answers to the question about unsaved changes, in turn; "Discard" when none is left.
   void AnswerNextSaveQuestion(editor::SaveAnswer answer) { saveAnswers_.push_back(answer); }
@@ -163,7 +165,7 @@ class EditorHarness {
   const std::filesystem::path& RecoveryFolder() const { return recoveryFolder_.path(); }
   // From now on Build starts the real post-build batch of the folder with its output watched,
   // still recording the map path.
-  void WatchPostBuild() { watchPostBuild_ = true; }
+  void WatchPostBuild() { runner_.watch = true; }
   // Runs the event loop until no batch is watched any more; false if it still runs after the
   // timeout.
   bool WaitForBatch(std::chrono::milliseconds timeout = std::chrono::seconds(10));
@@ -176,14 +178,13 @@ class EditorHarness {
   std::deque<QString> answers_;
   std::vector<editor::FileDialogRequest> requests_;
   QStringList errors_;
-  std::vector<std::string> postBuilds_;
   std::vector<std::string> warnings_;
   std::deque<editor::SaveAnswer> saveAnswers_;
   QStringList saveQuestions_;
   std::deque<editor::RestoreAnswer> restoreAnswers_;
   QStringList restoreQuestions_;
   TempDir recoveryFolder_;
-  bool watchPostBuild_ = false;
+  RecordingRunner runner_;
   std::unique_ptr<editor::Editor> editor_;
   std::unique_ptr<HarnessWindows> windows_;
   ViewRecorder views_;

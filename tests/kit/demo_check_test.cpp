@@ -13,12 +13,13 @@ TEST(DemoCheckTest, TheDemoHasNothingToReportAndItsBudgetForQuake) {
                              Quoted(CW_TOOL_CRYPTWRIGHT_BUILD) + " --check works/Demo.pwl");
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(run.output,
+            "Check of Demo\n"
             "Quake budget: brushes 183 of 4096\n"
             "Quake budget: brush models 6 of 256\n"
             "Quake budget: entities 12 of 600\n"
             "Quake budget: faces at least 1102 of 65535\n"
             "Quake budget: planes at least 102 of 32767\n"
-            "0 problems, 0 warnings\n");
+            "Check: 0 problems, 0 warnings\n");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // A program started with its output watched: its output line by line without waiting, its exit
 // status, no zombie, and a program that runs on when its reader goes away.
+#include "platform/process_runner.h"
 #include "platform/watched_process.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +21,7 @@ namespace {
 using cw::testing::TempDir;
 
 std::unique_ptr<WatchedProcess> StartShell(const std::string& script) {
-  return WatchedProcess::Start({"/bin/sh", "-c", script});
+  return platform::SystemProcessRunner().StartWatched({"/bin/sh", "-c", script});
 }
 
 std::string AllOutput(WatchedProcess& process, ProcessExit& exit) {
@@ -69,8 +70,8 @@ TEST(WatchedProcessTest, ReadingNeverWaitsForTheProgram) {
 }
 
 TEST(WatchedProcessTest, AProgramThatCannotStartIsNoProcess) {
-  EXPECT_FALSE(WatchedProcess::Start({"/no/such/program"}));
-  EXPECT_FALSE(WatchedProcess::Start({}));
+  EXPECT_FALSE(platform::SystemProcessRunner().StartWatched({"/no/such/program"}));
+  EXPECT_FALSE(platform::SystemProcessRunner().StartWatched({}));
   ExpectNoChildren();
 }
 

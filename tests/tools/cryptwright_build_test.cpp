@@ -61,16 +61,34 @@ const std::string kExpectedMap = CrLfLines({
     "}",
 });
 
-TEST_F(CryptwrightBuildTest, CompilesWithTheFoldersSettingsAndTemplates) {
+// What Check finds in the folder's level, as the compile log says it.
+const std::string kCheckLines =
+    "problem: floor 1, cell 2 0: no picture \"Box.bmp\"; the floor view shows it as Unknown\n"
+    "problem: floor 0, cell 0 0: no picture \"Gone.bmp\"; the floor view shows it as Unknown\n"
+    "problem: floor 1, cell 2 0: the link \"1 2 0 0 0 0\" ends at floor 0, cell 0 0, whose "
+    "block has no entity named t0; it fires nothing\n"
+    "problem: no player start: no block holds an entity whose classname begins with "
+    "\"info_player_start\"\n"
+    "Quake budget: brushes 0 of 4096\n"
+    "Quake budget: brush models 1 of 256\n"
+    "Quake budget: entities 3 of 600\n"
+    "Quake budget: faces at least 1 of 65535\n"
+    "Quake budget: planes at least 1 of 32767\n"
+    "Check: 6 problems, 0 warnings\n";
+
+// The compiler's warnings, the first lines of a Build's log after its heading.
+const std::string kCompilerWarnings =
+    "warning: floor 0, cell 0 0: Gone.map: No such file or directory; blocks named \"Gone\" get "
+    "no brushes or entities\n"
+    "warning: block record 3 \"broken\" does not parse; only its comment lines are written\n";
+
+TEST_F(CryptwrightBuildTest, CompilesWithTheFoldersSettingsAndTemplatesAndPrintsTheLog) {
   const ToolRun run = RunTool(dir_.path(), {"works/level.pwl", "works/level.map"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(ReadFileBytes(dir_.path() / "works" / "level.map"), kExpectedMap);
-  EXPECT_EQ(run.out, "");
-  EXPECT_EQ(run.err,
-            "cryptwright-build: warning: Gone.map: No such file or directory; blocks named "
-            "\"Gone\" get no brushes or entities\n"
-            "cryptwright-build: warning: block record 3 \"broken\" does not parse; only its "
-            "comment lines are written\n");
+  EXPECT_EQ(run.out, "Build of level into works/level.map\n" + kCompilerWarnings + kCheckLines +
+                         "map written: 20 lines\n");
+  EXPECT_EQ(run.err, "");
   // No post-build step without being asked for one.
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "record.txt"));
 }
@@ -92,10 +110,11 @@ TEST_F(CryptwrightBuildTest, PostBuildOnRequest) {
 TEST_F(CryptwrightBuildTest, PostBuildThatCannotStartIsAWarning) {
   const ToolRun run = RunTool(dir_.path(), {"works/level.pwl", "works/level.map", "--post-build"});
   EXPECT_EQ(run.exitCode, 0);
-  EXPECT_NE(run.err.find("cryptwright-build: warning: PellPost.BAT could not be found or "
-                         "started; no post-build step ran\n"),
-            std::string::npos)
-      << run.err;
+  EXPECT_TRUE(
+      run.out.ends_with("map written: 20 lines\n"
+                        "warning: PellPost.BAT could not be found or started; no "
+                        "post-build step ran\n"))
+      << run.out;
 }
 
 TEST_F(CryptwrightBuildTest, ErrorsNameTheFileAndTheReason) {
@@ -123,7 +142,6 @@ TEST_F(CryptwrightBuildTest, ErrorsNameTheFileAndTheReason) {
     const std::string what = c.arguments.empty() ? "(none)" : c.arguments[0];
     EXPECT_EQ(run.exitCode, c.exitCode) << what << "\n" << run.err;
     EXPECT_EQ(run.err.substr(0, c.err.size()), c.err) << what;
-    EXPECT_EQ(run.out, "") << what;
   }
   EXPECT_EQ(ReadFileBytes(dir_.path() / "works" / "level.map"), "old map");
 }
@@ -134,12 +152,11 @@ TEST_F(CryptwrightBuildTest, AFullDiskIsAnErrorAfterTheWarnings) {
 #else
   const ToolRun full = RunTool(dir_.path(), {"works/level.pwl", "/dev/full"});
   EXPECT_EQ(full.exitCode, 1);
-  EXPECT_EQ(full.err.rfind("cryptwright-build: warning: Gone.map", 0), 0u) << full.err;
-  // After the warnings, the last line names the output file that could not be written.
-  EXPECT_NE(full.err.find("\ncryptwright-build: /dev/full: No space left on device\n"),
-            std::string::npos)
-      << full.err;
-  EXPECT_EQ(full.out, "");
+  // After the warnings and the check, the log's last line names the output file that could not
+  // be written, and so does the error.
+  EXPECT_EQ(full.out, "Build of level into /dev/full\n" + kCompilerWarnings + kCheckLines +
+                          "problem: the map was not written: /dev/full: No space left on device\n");
+  EXPECT_EQ(full.err, "cryptwright-build: /dev/full: No space left on device\n");
 #endif
 }
 
@@ -169,6 +186,7 @@ TEST_F(CryptwrightBuildTest, CheckReportsEachFindingAndFailsOnOne) {
   EXPECT_EQ(run.exitCode, 1) << run.err;
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out,
+            "Check of level\n"
             "problem: floor 1, cell 2 0: no picture \"Box.bmp\"; the floor view shows it as "
             "Unknown\n"
             "problem: floor 0, cell 0 0: no block template \"Gone.map\"; the block gets no "
@@ -186,7 +204,7 @@ TEST_F(CryptwrightBuildTest, CheckReportsEachFindingAndFailsOnOne) {
             "Quake budget: entities 3 of 600\n"
             "Quake budget: faces at least 1 of 65535\n"
             "Quake budget: planes at least 1 of 32767\n"
-            "6 problems, 0 warnings\n");
+            "Check: 6 problems, 0 warnings\n");
   // The level is only read: no map is written.
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "works" / "level.map"));
   const ToolRun missing = RunTool(dir_.path(), {"--check", "nothere.pwl"});
@@ -209,16 +227,22 @@ TEST_F(CryptwrightBuildTest, WaitPassesTheBatchsOutputThroughAndExitsWithItsStat
   const ToolRun run =
       RunTool(dir_.path(), {"works/level.pwl", "works/level.map", "--post-build", "--wait"});
   EXPECT_EQ(run.exitCode, 3) << run.err;
-  EXPECT_EQ(run.out, "qbsp level\nWARNING: " + (dir_.path() / "works").string() +
-                         "/level.map[line 4]: odd\ndone\n");
+  // The batch's lines follow the Build's, each line that names a map line with its cell.
+  EXPECT_TRUE(
+      run.out.ends_with("map written: 20 lines\n"
+                        "PellPost.BAT started\n"
+                        "qbsp level\n"
+                        "[floor 1, cell 2 0, block \"1 2 0 0 Box\"]  WARNING: " +
+                        (dir_.path() / "works").string() +
+                        "/level.map[line 4]: odd\n"
+                        "done\n"
+                        "PellPost.BAT finished with status 3\n"))
+      << run.out;
   WriteFileBytes(dir_.path() / "PellPost.BAT", "echo ending\nkill -9 $$\n");
   const ToolRun killed =
       RunTool(dir_.path(), {"works/level.pwl", "works/level.map", "--post-build", "--wait"});
   EXPECT_EQ(killed.exitCode, 128 + 9);
-  EXPECT_EQ(killed.out, "ending\n");
-  EXPECT_NE(killed.err.find("cryptwright-build: PellPost.BAT was ended by signal 9\n"),
-            std::string::npos)
-      << killed.err;
+  EXPECT_TRUE(killed.out.ends_with("ending\nPellPost.BAT was ended by signal 9\n")) << killed.out;
   std::filesystem::remove(dir_.path() / "PellPost.BAT");
   const ToolRun none =
       RunTool(dir_.path(), {"works/level.pwl", "works/level.map", "--post-build", "--wait"});
