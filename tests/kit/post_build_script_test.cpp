@@ -156,16 +156,27 @@ class PostBuildScriptTest : public ::testing::Test {
   fs::path kit_;
 };
 
-TEST_F(PostBuildScriptTest, TheQuakeKitRunsQbspVisAndLightOnTheMapFromItsFolder) {
-  CopyKit(Kit::kQuake, "kit");
-  AddTools(kQuakeTools);
-  const ShellRun run = RunScript();
-  EXPECT_EQ(run.status, 0) << run.output;
-  const std::string in = "  in " + KitDir() + "\n";
-  EXPECT_EQ(LogText(), "qbsp " + Maps() + "/Demo.map\n" + in + "vis " + Maps() + "/Demo.bsp\n" +
-                           in + "light " + Maps() + "/Demo.bsp\n" + in);
-  EXPECT_EQ(MapFile("bsp"), "compiled by qbsp\nvised by vis\nlit by light\n");
-  EXPECT_THAT(run.output, ::testing::HasSubstr("running qbsp " + Maps() + "/Demo.map"));
+// ericw-tools for both kits: the Quake 2 kit's qbsp and light find textures/ and pics/ in its
+// folder.
+TEST_F(PostBuildScriptTest, QbspVisAndLightRunOnTheMapFromTheKitsFolder) {
+  const struct {
+    Kit kit;
+    const StandIn* tools;
+    bool quake2;
+  } cases[] = {{Kit::kQuake, kQuakeTools, false}, {Kit::kQuake2, kEricwQuake2Tools, true}};
+  for (const auto& [kit, tools, quake2] : cases) {
+    CopyKit(kit, quake2 ? "kit2" : "kit");
+    AddTools(std::vector<StandIn>(tools, tools + 3));
+    const ShellRun run = RunScript();
+    EXPECT_EQ(run.status, 0) << run.output;
+    const std::string in = "  in " + KitDir() + "\n";
+    const std::string base = quake2 ? "-basedir " + KitDir() + " " : "";
+    EXPECT_EQ(LogText(), "qbsp " + (quake2 ? "-q2bsp " + base : "") + Maps() + "/Demo.map\n" + in +
+                             "vis " + Maps() + "/Demo.bsp\n" + in + "light " + base + Maps() +
+                             "/Demo.bsp\n" + in);
+    EXPECT_EQ(MapFile("bsp"), "compiled by qbsp\nvised by vis\nlit by light\n");
+    EXPECT_THAT(run.output, ::testing::HasSubstr("running qbsp "));
+  }
 }
 
 TEST_F(PostBuildScriptTest, NoKitRunsVisOrLightAfterALeak) {
@@ -237,18 +248,6 @@ TEST_F(PostBuildScriptTest, WhereNoLinkCanBeMadeTheKitsFilesAreCopiedAndKeptUpTo
                       fs::last_write_time(game + "/textures/skip.wal") + std::chrono::seconds(2));
   EXPECT_EQ(RunScript().status, 0);
   EXPECT_EQ(ReadFileBytes(game + "/textures/skip.wal"), "new");
-}
-
-TEST_F(PostBuildScriptTest, WithoutQbsp3TheQuake2KitRunsEricwToolsWithItsFolderAsBase) {
-  CopyKit(Kit::kQuake2, "kit");
-  AddTools(kEricwQuake2Tools);
-  const ShellRun run = RunScript();
-  EXPECT_EQ(run.status, 0) << run.output;
-  const std::string in = "  in " + KitDir() + "\n";
-  EXPECT_EQ(LogText(), "qbsp -q2bsp -basedir " + KitDir() + " " + Maps() + "/Demo.map\n" + in +
-                           "vis " + Maps() + "/Demo.bsp\n" + in + "light -basedir " + KitDir() +
-                           " " + Maps() + "/Demo.bsp\n" + in);
-  EXPECT_EQ(MapFile("bsp"), "compiled by qbsp\nvised by vis\nlit by light\n");
 }
 
 TEST_F(PostBuildScriptTest, SaysSoWhenItFindsNoTools) {
