@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Draws the kits' textures again with cryptwright-textures, matched to the kit's own palette:
-# kit/cryptwright.wad for Quake and kit-quake2/textures/*.wal for Quake 2, each kit with the
-# palette beside it (cryptwright-palette.lmp). The tests check that the files in the kits are
-# exactly what the tool writes. To match the textures to your game's palette instead, run the
-# tool yourself with --palette (see README).
+# Draws the kits' textures again with cryptwright-textures, each kit's matched to the palette its
+# game draws them with: kit/cryptwright.wad to Quake's, kit-quake2/textures/*.wal to Quake 2's.
+# Beside them it writes that palette, cryptwright-palette.lmp, and for the Quake 2 kit also
+# pics/colormap.pcx, where id's qrad3 reads the palette. The tests check that the files in the
+# kits are exactly what the tool writes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
@@ -12,6 +12,7 @@ if [ ! -f "$dir/build.ninja" ]; then
 fi
 cmake --build "$dir" --target cryptwright-textures >/dev/null
 tool="$PWD/$dir/tools/cryptwright-textures"
-mkdir -p kit-quake2/textures
+mkdir -p kit-quake2/textures kit-quake2/pics
 "$tool" --wad kit/cryptwright.wad --write-palette kit/cryptwright-palette.lmp
-"$tool" --wal-folder kit-quake2/textures --write-palette kit-quake2/cryptwright-palette.lmp
+"$tool" --wal-folder kit-quake2/textures --write-palette kit-quake2/cryptwright-palette.lmp \
+  --write-palette kit-quake2/pics/colormap.pcx

@@ -1,6 +1,10 @@
 #include "kit/kit_texture_files.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "kit/kit_textures.h"
+#include "kit/pcx_file.h"
 #include "kit/wad_file.h"
 #include "kit/wal_file.h"
 #include "platform/replacing_file_writer.h"
@@ -8,22 +12,19 @@
 namespace cw::kit {
 namespace {
 
-void WriteFile(const std::string& path, const std::string& bytes,
-               std::vector<std::string>& problems) {
-  platform::ReplacingFileWriter writer(path);
-  platform::IoResult result = writer.Open();
-  if (result) {
-    writer.Write(bytes);
-    result = writer.Commit();
-  }
-  if (!result) problems.push_back(result.error);
+bool EndsWithPcx(const std::string& path) {
+  constexpr std::string_view kPcx = ".pcx";
+  if (path.size() < kPcx.size()) return false;
+  return std::equal(kPcx.begin(), kPcx.end(), path.end() - kPcx.size(), [](char a, char b) {
+    return a == std::tolower(static_cast<unsigned char>(b));
+  });
 }
 
 }  // namespace
 
-std::vector<MipTexture> MakeKitMipTextures(const Palette& palette) {
-  const Quantiser plain(palette, 0, kFirstGlowIndex - 1);
-  const Quantiser glowing(palette, 0, 255);
+std::vector<MipTexture> MakeKitMipTextures(const TextureColours& colours) {
+  const Quantiser plain(colours.palette, 0, colours.lastPlain);
+  const Quantiser glowing(colours.palette, 0, colours.lastGlowing);
   std::vector<MipTexture> textures;
   for (const KitTexture& texture : KitTextures()) {
     textures.push_back(
@@ -32,28 +33,35 @@ std::vector<MipTexture> MakeKitMipTextures(const Palette& palette) {
   return textures;
 }
 
-KitTextureFiles MakeKitTextureFiles(const Palette& palette) {
-  const std::vector<MipTexture> textures = MakeKitMipTextures(palette);
-  KitTextureFiles files;
-  files.wad = EncodeWad2(textures);
+OutputFile MakeKitWad(const std::string& path, const Palette& palette) {
+  return {path, EncodeWad2(MakeKitMipTextures(QuakeTextureColours(palette)))};
+}
+
+std::vector<OutputFile> MakeKitWals(const std::string& folder, const Palette& palette) {
+  const std::vector<MipTexture> textures = MakeKitMipTextures(Quake2TextureColours(palette));
+  std::vector<OutputFile> files;
   for (std::size_t i = 0; i < textures.size(); ++i) {
-    files.wals.emplace_back(textures[i].name + ".wal",
-                            EncodeWal(textures[i], KitTextures()[i].surface));
+    files.push_back({folder + "/" + textures[i].name + ".wal",
+                     EncodeWal(textures[i], KitTextures()[i].surface)});
   }
-  files.palette = EncodePaletteFile(palette);
   return files;
 }
 
-std::vector<std::string> WriteKitTextureFiles(const KitTextureFiles& files,
-                                              const TextureDestinations& where) {
+OutputFile MakePaletteFile(const std::string& path, const Palette& palette) {
+  return {path, EndsWithPcx(path) ? EncodePalettePcx(palette) : EncodePaletteFile(palette)};
+}
+
+std::vector<std::string> WriteOutputFiles(const std::vector<OutputFile>& files) {
   std::vector<std::string> problems;
-  if (!where.wad.empty()) WriteFile(where.wad, files.wad, problems);
-  if (!where.walFolder.empty()) {
-    for (const auto& [name, bytes] : files.wals) {
-      WriteFile(where.walFolder + "/" + name, bytes, problems);
+  for (const OutputFile& file : files) {
+    platform::ReplacingFileWriter writer(file.path);
+    platform::IoResult result = writer.Open();
+    if (result) {
+      writer.Write(file.bytes);
+      result = writer.Commit();
     }
+    if (!result) problems.push_back(result.error);
   }
-  if (!where.palette.empty()) WriteFile(where.palette, files.palette, problems);
   return problems;
 }
 

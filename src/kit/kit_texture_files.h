@@ -1,36 +1,37 @@
 #pragma once
 
 #include <string>
-#include <utility>
 #include <vector>
 
+#include "kit/game_palettes.h"
 #include "kit/mip_texture.h"
-#include "kit/texture_palette.h"
 
 namespace cw::kit {
 
-// The kit's textures matched to a palette: textures that glow against all of it, the others
-// against all but its last 32 colours.
-std::vector<MipTexture> MakeKitMipTextures(const Palette& palette);
+// The kit's textures matched to a game's colours: those that glow against the indices 0 to
+// colours.lastGlowing, the others against 0 to colours.lastPlain.
+std::vector<MipTexture> MakeKitMipTextures(const TextureColours& colours);
 
-// The files the kits' textures live in.
-struct KitTextureFiles {
-  std::string wad;  // every texture in one WAD2 file, for Quake
-  std::vector<std::pair<std::string, std::string>> wals;  // "NAME.wal" and its bytes, Quake 2
-  std::string palette;                                    // the palette, as a palette file
+// A file to write: where, and its bytes.
+struct OutputFile {
+  std::string path;
+  std::string bytes;
 };
-KitTextureFiles MakeKitTextureFiles(const Palette& palette);
 
-// Where to write them; an empty path writes nothing of that kind.
-struct TextureDestinations {
-  std::string wad;        // the WAD2 file
-  std::string walFolder;  // the folder of the .wal files, which must exist
-  std::string palette;    // the palette file
-};
+// The kit's textures for Quake: all of them in one WAD2 file, matched to the palette with Quake's
+// rules (QuakeTextureColours).
+OutputFile MakeKitWad(const std::string& path, const Palette& palette);
+
+// The kit's textures for Quake 2: NAME.wal in the folder, each with the surface flags, contents
+// and value of its KitTexture, matched to the palette with Quake 2's rules.
+std::vector<OutputFile> MakeKitWals(const std::string& folder, const Palette& palette);
+
+// A palette as a file: a PCX picture (EncodePalettePcx) when the path ends in ".pcx", in any
+// case, otherwise a 768-byte palette file.
+OutputFile MakePaletteFile(const std::string& path, const Palette& palette);
 
 // Writes the files, each replacing its target only once it is complete; one "path: reason" for
 // each file that could not be written.
-std::vector<std::string> WriteKitTextureFiles(const KitTextureFiles& files,
-                                              const TextureDestinations& where);
+std::vector<std::string> WriteOutputFiles(const std::vector<OutputFile>& files);
 
 }  // namespace cw::kit

@@ -9,8 +9,11 @@
 namespace cw::kit {
 namespace {
 
-// Quake 2's surface flag for faces that give light, and its contents for detail brushes.
-constexpr std::int32_t kSurfaceLight = 1;
+// Quake 2's surface flags for faces that give light, that are never drawn, and that the compilers
+// leave out altogether; and its contents for detail brushes.
+constexpr std::int32_t kSurfaceLight = 0x1;
+constexpr std::int32_t kSurfaceNoDraw = 0x80;
+constexpr std::int32_t kSurfaceSkip = 0x200;
 constexpr std::int32_t kContentsDetail = 134217728;
 
 // Offsets of a pixel's centre from the middle of a size by size square, in half pixels, so that
@@ -291,6 +294,18 @@ RgbImage DrawSigil() {
   return image;
 }
 
+// Faces with this texture are left out by the compilers; ericw-tools' qbsp looks it up in every
+// compile, so the kit has one. Grey diagonal stripes, should one ever show.
+RgbImage DrawSkip() {
+  RgbImage image(16, 16);
+  for (int y = 0; y < image.height; ++y) {
+    for (int x = 0; x < image.width; ++x) {
+      image.At(x, y) = (x + y) % 8 < 4 ? Rgb{90, 90, 90} : Rgb{40, 40, 40};
+    }
+  }
+  return image;
+}
+
 }  // namespace
 
 const std::vector<KitTexture>& KitTextures() {
@@ -307,8 +322,9 @@ const std::vector<KitTexture>& KitTextures() {
       {"cw_step", DrawStep, false, {}},
       {"cw_dest_plate", DrawDestinationPlate, false, {}},
       {"cw_tele_glow", DrawTeleportGlow, true, {kSurfaceLight, 0, 150}},
-      {"cw_trigger", DrawTrigger, false, {}},
+      {"cw_trigger", DrawTrigger, false, {kSurfaceNoDraw, 0, 0}},
       {"cw_sigil", DrawSigil, false, {}},
+      {"skip", DrawSkip, false, {kSurfaceNoDraw | kSurfaceSkip, 0, 0}},
   };
   return textures;
 }

@@ -17,8 +17,9 @@ struct KitTexture {
   WalSurface surface;
 };
 
-// The textures of the kit's blocks, drawn from numbers alone so that they can be made again with
-// any palette. Sizes are multiples of 16 that divide the 128 of a cell, and square where the
+// The textures of the kit: those its blocks name, and "skip", which ericw-tools' qbsp looks up in
+// every compile. They are drawn from numbers alone so that they can be made again with any
+// palette. Sizes are multiples of 16 that divide the 128 of a cell, and square where the
 // texture lies on floors and ceilings, so that it tiles across neighbouring cells however they
 // are turned.
 const std::vector<KitTexture>& KitTextures();

@@ -12,13 +12,10 @@ namespace cw::kit {
 
 using Palette = std::array<Rgb, 256>;
 
-// The first colour of the last 32: Quake draws those at full brightness whatever the light, so
-// only textures that glow may use them.
-inline constexpr int kFirstGlowIndex = 224;
-
-// The kit's own palette: sixteen ramps of sixteen shades each, dark to light, one per material of
-// the kit's textures (stone greys, sand, earth, slate, vault blue, wood, bronze, gold, rust, moss,
-// teal, purple, iron), and two glowing ramps, fire and cyan, in the last 32 colours.
+// A palette made for the kit's materials: sixteen ramps of sixteen shades each, dark to light
+// (stone greys, sand, earth, slate, vault blue, wood, bronze, gold, rust, moss, teal, purple,
+// iron), and two glowing ramps, fire and cyan, in the last 32 colours. For texture files that
+// carry their own palette; Quake and Quake 2 draw theirs with the game's (kit/game_palettes.h).
 Palette KitPalette();
 
 // A palette file: 768 bytes, red, green and blue of each colour in turn, as Quake's palette.lmp.

@@ -1,16 +1,22 @@
-// The kits' textures: the files in the kits are what cryptwright-textures writes, every texture a
-// template names is there, and the demos find them (the Quake world names its WAD once).
+// The kits' textures: the files in the kits are what cryptwright-textures writes, matched to the
+// palette each game draws them with; every texture a template names is there, with the skip
+// texture the compilers look up and the Quake 2 surface flags the faces carry; and the demos find
+// them (the Quake world names its WAD once) and give every drawn face a least light.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "document/level_file.h"
+#include "kit/game_palettes.h"
 #include "kit/kit_fixture.h"
 #include "kit/kit_texture_files.h"
+#include "kit/kit_textures.h"
 #include "kit/wad_file.h"
 #include "kit/wal_file.h"
 #include "support/test_files.h"
@@ -47,17 +53,21 @@ class TextureToolTest : public ::testing::Test {
 
 TEST_F(TextureToolTest, WritesTheKitsFilesByteForByte) {
   std::filesystem::create_directory(dir_.path() / "wal");
-  const ShellRun run = Run("--wad k.wad --wal-folder wal --write-palette p.lmp");
+  // As scripts/make-kit-textures.sh runs it.
+  ShellRun run = Run("--wad k.wad --write-palette p.lmp");
+  EXPECT_EQ(run.status, 0) << run.output;
+  run = Run("--wal-folder wal --write-palette p2.lmp --write-palette colormap.PCX");
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(Read("k.wad"), ReadKitFile("cryptwright.wad"));
   EXPECT_EQ(Read("p.lmp"), ReadKitFile("cryptwright-palette.lmp"));
-  EXPECT_EQ(Read("p.lmp"), ReadKitFile("cryptwright-palette.lmp", Kit::kQuake2));
+  EXPECT_EQ(Read("p2.lmp"), ReadKitFile("cryptwright-palette.lmp", Kit::kQuake2));
+  EXPECT_EQ(Read("colormap.PCX"), ReadKitFile("pics/colormap.pcx", Kit::kQuake2));
   // The kit's textures folder holds these files and no other.
   for (const auto& entry : std::filesystem::directory_iterator(KitPath("textures", Kit::kQuake2))) {
     const std::string name = entry.path().filename().string();
     EXPECT_EQ(Read("wal/" + name), ReadFileBytes(entry.path())) << name;
   }
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path() / "wal"), {}), 14);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path() / "wal"), {}), 15);
 }
 
 TEST_F(TextureToolTest, MatchesTheTexturesToAGivenPaletteAndRefusesWhatItCannotUse) {
@@ -65,59 +75,145 @@ TEST_F(TextureToolTest, MatchesTheTexturesToAGivenPaletteAndRefusesWhatItCannotU
   for (int i = 0; i < 256; ++i)
     greys[static_cast<std::size_t>(i)] = {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i)};
   WriteFileBytes(dir_.File("grey.lmp"), kit::EncodePaletteFile(greys));
-  EXPECT_EQ(Run("--palette grey.lmp --wad g.wad").status, 0);
-  EXPECT_EQ(Read("g.wad"), kit::EncodeWad2(kit::MakeKitMipTextures(greys)));
+  EXPECT_EQ(Run("--palette grey.lmp --wad g.wad --write-palette g.pcx").status, 0);
+  EXPECT_EQ(Read("g.wad"), kit::MakeKitWad("g.wad", greys).bytes);
+  EXPECT_EQ(kit::DecodePaletteFile(Read("g.pcx")), greys);
   WriteFileBytes(dir_.File("short.lmp"), std::string(767, 'x'));
-  const std::pair<const char*, const char*> refused[] = {
-      {"--palette short.lmp --wad a.wad", "short.lmp: not a 768-byte palette file or a PCX"},
-      {"--wal-folder missing", "missing: not a folder"},
-      {"--wad no/folder/a.wad", "no/folder/a.wad"}};
-  for (const auto& [arguments, message] : refused) {
+  std::filesystem::create_directory(dir_.path() / "wal");
+  const struct {
+    const char* arguments;
+    int status;
+    const char* message;
+  } refused[] = {
+      {"--palette short.lmp --wad a.wad", 1, "short.lmp: not a 768-byte palette file or a PCX"},
+      {"--wal-folder missing", 1, "missing: not a folder"},
+      {"--wad no/folder/a.wad", 1, "no/folder/a.wad"},
+      {"--wad a.wad --wal-folder wal --write-palette a.lmp", 2,
+       "--write-palette needs one palette"},
+      {"--write-palette a.lmp", 2, "--write-palette needs one palette"}};
+  for (const auto& [arguments, status, message] : refused) {
     const ShellRun run = Run(arguments);
-    EXPECT_EQ(run.status, 1) << arguments;
+    EXPECT_EQ(run.status, status) << arguments;
     EXPECT_THAT(run.output, ::testing::HasSubstr(message)) << arguments;
   }
   EXPECT_FALSE(std::filesystem::exists(dir_.File("a.wad")));
+  EXPECT_FALSE(std::filesystem::exists(dir_.File("a.lmp")));
 }
 
-TEST(KitTexturesTest, EveryTextureTheTemplatesNameIsThereForQuakeAndQuake2) {
+int Distance(kit::Rgb a, kit::Rgb b) {
+  return (a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b);
+}
+
+// The pixels of a texture's full-size level whose colour in the game is not the nearest to the
+// colour they were drawn in among the colours 0 to `last` of the game's palette.
+int PixelsNotShownInTheirNearestColour(const kit::MipTexture& texture, const kit::Palette& palette,
+                                       int last) {
+  for (const kit::KitTexture& drawing : kit::KitTextures()) {
+    if (texture.name != drawing.name) continue;
+    const kit::RgbImage drawn = drawing.draw();
+    int wrong = 0;
+    for (std::size_t i = 0; i < drawn.pixels.size(); ++i) {
+      const int shown = Distance(palette[texture.levels[0][i]], drawn.pixels[i]);
+      int nearest = shown;
+      for (int c = 0; c <= last; ++c) {
+        nearest =
+            std::min(nearest, Distance(palette[static_cast<std::size_t>(c)], drawn.pixels[i]));
+      }
+      wrong += texture.levels[0][i] > last || nearest < shown;
+    }
+    return wrong;
+  }
+  ADD_FAILURE() << texture.name << " is not a kit texture";
+  return -1;
+}
+
+// A fingerprint of a palette's 768 bytes (FNV-1a).
+std::uint32_t Fingerprint(const kit::Palette& palette) {
+  std::uint32_t hash = 2166136261u;
+  for (char byte : kit::EncodePaletteFile(palette)) {
+    hash = (hash ^ static_cast<std::uint8_t>(byte)) * 16777619u;
+  }
+  return hash;
+}
+
+TEST(KitTexturesTest, TheGamesShowEveryTextureInTheColoursNearestToItsDrawing) {
+  // The palettes as published in ericw-tools and DarkPlaces (Quake) and in Quake 2 engines.
+  EXPECT_EQ(Fingerprint(kit::QuakePalette()), 0xC8117C1Eu);
+  EXPECT_EQ(Fingerprint(kit::Quake2Palette()), 0x5161D8C3u);
+  // Each kit's palette files hold the palette its game draws the textures with.
+  EXPECT_EQ(kit::DecodePaletteFile(ReadKitFile("cryptwright-palette.lmp")), kit::QuakePalette());
+  for (const char* file : {"cryptwright-palette.lmp", "pics/colormap.pcx"}) {
+    EXPECT_EQ(kit::DecodePaletteFile(ReadKitFile(file, Kit::kQuake2)), kit::Quake2Palette());
+  }
   const kit::Wad2Read wad = kit::DecodeWad2(ReadKitFile("cryptwright.wad"));
   ASSERT_EQ(wad.problem, "");
-  std::set<std::string> inWad, glowing;
+  std::set<std::string> fullBright;
+  for (const kit::MipTexture& texture : wad.textures) {
+    // Quake draws colours 224 to 255 at full brightness: only for glowing textures. Quake 2
+    // and ericw-tools take colour 255 for transparent: for none.
+    const bool glows = texture.name == "cw_lamp" || texture.name == "cw_tele_glow";
+    EXPECT_EQ(PixelsNotShownInTheirNearestColour(texture, kit::QuakePalette(), glows ? 254 : 223),
+              0)
+        << texture.name;
+    const auto wal = kit::DecodeWal(ReadKitFile("textures/" + texture.name + ".wal", Kit::kQuake2));
+    ASSERT_TRUE(wal) << texture.name;
+    EXPECT_EQ(PixelsNotShownInTheirNearestColour(wal->texture, kit::Quake2Palette(), 254), 0)
+        << texture.name;
+    for (const auto& level : texture.levels) {
+      if (std::any_of(level.begin(), level.end(), [](int i) { return i >= 224; })) {
+        fullBright.insert(texture.name);
+      }
+    }
+  }
+  EXPECT_EQ(fullBright, (std::set<std::string>{"cw_lamp", "cw_tele_glow"}));
+}
+
+TEST(KitTexturesTest, EveryTextureTheTemplatesNameIsThereWithTheNumbersItsFacesCarry) {
+  const kit::Wad2Read wad = kit::DecodeWad2(ReadKitFile("cryptwright.wad"));
+  ASSERT_EQ(wad.problem, "");
+  std::set<std::string> inWad;
+  std::map<std::string, kit::WalSurface> walSurfaces;
   for (const kit::MipTexture& texture : wad.textures) {
     inWad.insert(texture.name);
     const auto wal = kit::DecodeWal(ReadKitFile("textures/" + texture.name + ".wal", Kit::kQuake2));
     ASSERT_TRUE(wal) << texture.name;
-    EXPECT_EQ(wal->texture, texture);
-    for (const auto& level : texture.levels) {
-      for (std::uint8_t index : level) {
-        if (index >= kit::kFirstGlowIndex) glowing.insert(texture.name);
-      }
-    }
+    EXPECT_EQ(std::pair(wal->texture.width, wal->texture.height),
+              std::pair(texture.width, texture.height));
+    walSurfaces[texture.name] = wal->surface;
   }
-  // Only glowing textures use the colours that Quake draws at full brightness.
-  EXPECT_EQ(glowing, (std::set<std::string>{"cw_lamp", "cw_tele_glow"}));
+  // ericw-tools' qbsp looks up "skip" in every compile; Quake 2's tools leave its faces out
+  // (surface flags no-draw 0x80 and skip 0x200), as they leave out the trigger's (no-draw).
+  EXPECT_EQ(walSurfaces["skip"], (kit::WalSurface{0x280, 0, 0}));
+  EXPECT_EQ(walSurfaces["cw_trigger"], (kit::WalSurface{0x80, 0, 0}));
   for (Kit kit : {Kit::kQuake, Kit::kQuake2}) {
-    std::set<std::string> used;
+    std::set<std::string> used = {"skip"};
     for (const std::string& block : KitBlockNames(kit)) {
       for (const kit::MapFace& face :
            Faces(ParseOrFail(ReadKitFile(block + ".map", kit)).entities)) {
         used.insert(face.texture);
+        if (kit != Kit::kQuake2) continue;
+        // A Quake 2 face says what its texture's .wal says: contents, flags and value.
+        const kit::WalSurface& wal = walSurfaces[face.texture];
+        EXPECT_EQ(face.surface, (Surface{wal.contents, wal.flags, wal.value}))
+            << block << ".map line " << face.line;
       }
     }
     EXPECT_EQ(used, inWad);  // every one used, and every one used there
   }
 }
 
-TEST(KitTexturesTest, TheBuiltDemosFindTheirTextures) {
-  // Quake: the world names the kit's WAD, once.
+TEST(KitTexturesTest, TheBuiltDemosFindTheirTexturesAndLightEveryFace) {
+  // Quake: the world names the kit's WAD, once, and gives ericw-tools' light a least light for
+  // every face of every model.
   const std::vector<kit::MapEntity> quake = Demo(Kit::kQuake);
-  EXPECT_EQ(quake.front().keys, (std::vector<std::pair<std::string, std::string>>{
-                                    {"classname", "worldspawn"}, {"wad", "cryptwright.wad"}}));
+  EXPECT_EQ(quake.front().keys,
+            (std::vector<std::pair<std::string, std::string>>{
+                {"classname", "worldspawn"}, {"wad", "cryptwright.wad"}, {"_minlight", "50"}}));
   for (std::size_t i = 1; i < quake.size(); ++i) EXPECT_FALSE(quake[i].Value("wad"));
   // Quake 2: no WAD; every face keeps its numbers and has its .wal; only Quake 2 classnames.
   const std::vector<kit::MapEntity> quake2 = Demo(Kit::kQuake2);
-  EXPECT_EQ(quake2.front().keys.size(), 1u);
+  EXPECT_EQ(quake2.front().keys, (std::vector<std::pair<std::string, std::string>>{
+                                     {"classname", "worldspawn"}, {"_minlight", "0.2"}}));
   std::size_t lamps = 0;
   for (const kit::MapFace& face : Faces(quake2)) {
     EXPECT_TRUE(face.surface) << "line " << face.line;
@@ -135,6 +231,16 @@ TEST(KitTexturesTest, TheBuiltDemosFindTheirTextures) {
     EXPECT_TRUE(classnames.count(entity.ClassName())) << entity.ClassName();
     targets[entity.ClassName()] =
         entity.Value("target").value_or(entity.Value("targetname").value_or(""));
+    // qrad3 takes the least light of a face from the face's own entity: the world's holds for
+    // world faces only, so every brush entity with faces that are drawn carries its own.
+    bool drawn = false;
+    for (const kit::MapBrush& brush : entity.brushes) {
+      for (const kit::MapFace& face : brush.faces)
+        drawn = drawn || ((*face.surface)[1] & 0x80) == 0;
+    }
+    if (drawn) {
+      EXPECT_EQ(entity.Value("_minlight"), "0.2") << entity.ClassName();
+    }
   }
   // The teleporter on floor 1 sends the player to the destination on floor 0.
   EXPECT_EQ(targets["misc_teleporter"], "t0500202");

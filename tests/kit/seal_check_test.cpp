@@ -7,7 +7,7 @@
 namespace cw::kit {
 namespace {
 
-std::string Box(int x1, int x2, int y1, int y2, int z1, int z2) {
+std::string BoxText(int x1, int x2, int y1, int y2, int z1, int z2) {
   auto p = [](int x, int y, int z) {
     return "( " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(z) + " ) ";
   };
@@ -20,14 +20,15 @@ std::string Box(int x1, int x2, int y1, int y2, int z1, int z2) {
 
 // A room 128 x 128 x 112 inside walls 16 thick; leaveOut drops one of its six brushes.
 std::vector<MapEntity> Room(int leaveOut = -1) {
-  const std::string walls[] = {Box(-80, 80, -80, 80, -16, 0),  Box(-80, 80, -80, 80, 112, 128),
-                               Box(-80, -64, -64, 64, 0, 112), Box(64, 80, -64, 64, 0, 112),
-                               Box(-80, 80, -80, -64, 0, 112), Box(-80, 80, 64, 80, 0, 112)};
+  const std::string walls[] = {
+      BoxText(-80, 80, -80, 80, -16, 0),  BoxText(-80, 80, -80, 80, 112, 128),
+      BoxText(-80, -64, -64, 64, 0, 112), BoxText(64, 80, -64, 64, 0, 112),
+      BoxText(-80, 80, -80, -64, 0, 112), BoxText(-80, 80, 64, 80, 0, 112)};
   std::string text = "{\n\"classname\" \"worldspawn\"\n";
   for (int i = 0; i < 6; ++i) {
     if (i != leaveOut) text += walls[i];
   }
-  text += "}\n{\n\"classname\" \"func_door\"\n" + Box(-80, 80, 64, 80, 0, 112) + "}\n";
+  text += "}\n{\n\"classname\" \"func_door\"\n" + BoxText(-80, 80, 64, 80, 0, 112) + "}\n";
   ParsedMap map = ParseMapText(text);
   EXPECT_TRUE(map.errors.empty());
   return map.entities;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kit/mip_texture.h"
+#include "kit/pcx_file.h"
 #include "kit/texture_palette.h"
 #include "kit/wad_file.h"
 #include "kit/wal_file.h"
@@ -127,6 +128,21 @@ TEST(PaletteFileTest, SevenHundredSixtyEightBytesOrAPcxPalette) {
   EXPECT_EQ(DecodePaletteFile(pcx), palette);
   EXPECT_FALSE(DecodePaletteFile(file + "x"));
   EXPECT_FALSE(DecodePaletteFile(pcx.substr(0, pcx.size() - 769) + 'x' + file));
+}
+
+TEST(PalettePcxTest, AsQuake2ToolsReadThePalette) {
+  const Palette palette = FourColours();
+  const std::string file = EncodePalettePcx(palette);
+  // What qrad3 (LoadPCX in id's lbmlib.c) and ericw-tools' light check before they take the last
+  // 768 bytes: ZSoft, version 5, run-length encoded, 8 bits, less than 640 by 480 (here from
+  // (0, 0) to (15, 15), at 72 dpi); then one plane of 16 bytes a line, in colour.
+  EXPECT_EQ(file.substr(0, 16),
+            std::string("\x0A\x05\x01\x08\0\0\0\0\x0F\0\x0F\0\x48\0\x48\0", 16));
+  EXPECT_EQ(file.substr(64, 6), std::string("\0\x01\x10\0\x01\0", 6));
+  // The 256 pixels, colours of 192 or more as runs of one; a byte 12; the palette.
+  EXPECT_EQ(file.size(), 128u + 256u + 64u + 1u + 768u);
+  EXPECT_EQ(file.substr(128 + 190, 6), std::string("\xBE\xBF\xC1\xC0\xC1\xC1", 6));
+  EXPECT_EQ(DecodePaletteFile(file), palette);
 }
 
 TEST(QuantiserTest, NearestColourInTheRangeLowestIndexOnATie) {

@@ -49,7 +49,7 @@ TEST_P(TextureTilingTest, NoSeamAcrossNeighboursInAnyOrientation) {
   for (const kit::MipTexture& texture : kit::DecodeWad2(ReadKitFile("cryptwright.wad")).textures) {
     sizes[texture.name] = {texture.width, texture.height};
   }
-  ASSERT_EQ(sizes.size(), 14u);
+  ASSERT_EQ(sizes.size(), 15u);                                // the blocks' 14 and skip
   std::map<std::string, std::vector<kit::PlacedFace>> placed;  // by block record
   auto faces = [&](const std::string& record) -> const std::vector<kit::PlacedFace>& {
     auto [at, added] = placed.try_emplace(record);
