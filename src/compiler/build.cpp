@@ -14,7 +14,7 @@ BuildOutcome RunBuild(const document::Level& level, const PlacementSettings& pla
   FileTemplateSource files;
   TemplateSource& templates = services.templates ? *services.templates : files;
   for (CompileWarning& warning :
-       CompileMapWithWarnings(level, placement, templates, writer, services.trace)) {
+       CompileMap(level, placement, templates, writer, services.trace)) {
     outcome.warnings.push_back(std::move(warning.text));
     outcome.warningRecords.push_back(warning.record);
   }

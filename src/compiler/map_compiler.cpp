@@ -47,10 +47,9 @@ std::vector<CompileWarning> CheckLevel(BuildState& state) {
 
 }  // namespace
 
-std::vector<CompileWarning> CompileMapWithWarnings(const document::Level& level,
-                                                   const PlacementSettings& settings,
-                                                   TemplateSource& templates,
-                                                   platform::LineSink& out, MapTrace* trace) {
+std::vector<CompileWarning> CompileMap(const document::Level& level,
+                                       const PlacementSettings& settings, TemplateSource& templates,
+                                       platform::LineSink& out, MapTrace* trace) {
   TemplateLibrary library(templates);
   BuildState state(level, settings, library, trace);
   std::vector<CompileWarning> warnings = CheckLevel(state);
@@ -58,16 +57,6 @@ std::vector<CompileWarning> CompileMapWithWarnings(const document::Level& level,
   WriteEntityPass(out, state);
   WriteLinkRelays(out, state);
   return warnings;
-}
-
-std::vector<std::string> CompileMap(const document::Level& level, const PlacementSettings& settings,
-                                    TemplateSource& templates, platform::LineSink& out,
-                                    MapTrace* trace) {
-  std::vector<std::string> texts;
-  for (CompileWarning& warning : CompileMapWithWarnings(level, settings, templates, out, trace)) {
-    texts.push_back(std::move(warning.text));
-  }
-  return texts;
 }
 
 }  // namespace cw::compiler

@@ -16,20 +16,16 @@ namespace cw::compiler {
 struct CompileWarning {
   std::string text;
   MapLineOrigin record;
+  bool operator==(const CompileWarning&) const = default;
 };
 
-// CompileMap with each warning's record.
-std::vector<CompileWarning> CompileMapWithWarnings(const document::Level& level,
-                                                   const PlacementSettings& settings,
-                                                   TemplateSource& templates,
-                                                   platform::LineSink& out, MapTrace* trace);
-
 // Compiles the level into map lines: the brush pass, the entity pass and the relay pass, in that
-// order. Returns the warnings, in level order: block records that do not parse, block templates
-// that are missing (once per block name) and link records that do not parse. The level is only
-// read. With a trace, every line written is traced to the record that wrote it.
-std::vector<std::string> CompileMap(const document::Level& level, const PlacementSettings& settings,
-                                    TemplateSource& templates, platform::LineSink& out,
-                                    MapTrace* trace = nullptr);
+// order. Returns the warnings, in level order, each with its record: block records that do not
+// parse, block templates that are missing (once per block name) and link records that do not
+// parse. The level is only read. With a trace, every line written is traced to the record that
+// wrote it.
+std::vector<CompileWarning> CompileMap(const document::Level& level,
+                                       const PlacementSettings& settings, TemplateSource& templates,
+                                       platform::LineSink& out, MapTrace* trace = nullptr);
 
 }  // namespace cw::compiler

@@ -37,7 +37,9 @@ struct Compiled {
 Compiled Compile(const Level& level, MemoryTemplateSource& templates,
                  const PlacementSettings& settings = {}) {
   platform::TextLineSink out;
-  std::vector<std::string> warnings = CompileMap(level, settings, templates, out);
+  std::vector<std::string> warnings;
+  for (CompileWarning& warning : CompileMap(level, settings, templates, out))
+    warnings.push_back(std::move(warning.text));
   return {out.text(), std::move(warnings)};
 }
 

@@ -49,7 +49,10 @@ std::string CompileWithKit(const document::Level& level, Kit kit) {
     templates.Add(name, ReadKitFile(name + ".map", kit));
   }
   platform::TextLineSink out;
-  std::vector<std::string> warnings = compiler::CompileMap(level, KitSettings(kit), templates, out);
+  std::vector<std::string> warnings;
+  for (compiler::CompileWarning& warning :
+       compiler::CompileMap(level, KitSettings(kit), templates, out))
+    warnings.push_back(std::move(warning.text));
   EXPECT_TRUE(warnings.empty()) << warnings.front();
   return out.text();
 }
