@@ -1,6 +1,7 @@
 // cryptwright-build: compiles a level file into a Quake map from the command line, exactly as the
 // editor's Build does after loading the level.
 
+#include <cerrno>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -8,10 +9,13 @@
 #include <vector>
 
 #include "compiler/build.h"
+#include "compiler/build_inputs.h"
 #include "compiler/level_check.h"
 #include "compiler/post_build.h"
 #include "document/level_file.h"
+#include "platform/interrupt_cleanup.h"
 #include "platform/number_format.h"
+#include "platform/shown_text.h"
 #include "settings/settings.h"
 
 namespace {
@@ -27,7 +31,8 @@ constexpr const char* kHelp =
     "the editor's Build command does. Run it in the folder that holds the block templates\n"
     "(the block name followed by \".map\") and PellEd.ini: templates are looked up there and the\n"
     "placement settings are read from PellEd.ini (the defaults when it is missing).\n"
-    "OUTPUT is replaced only once the whole map has been written.\n"
+    "OUTPUT is replaced only once the whole map has been written; it may not be the level\n"
+    "file, PellEd.ini, a block picture or a block template.\n"
     "\n"
     "Options:\n"
 #ifdef _WIN32
@@ -48,21 +53,25 @@ constexpr const char* kHelp =
     "                without template or picture, cells off the grid or sharing a cell, links\n"
     "                that lead nowhere, k-targets without a link, no player start, and the\n"
     "                budget against the target game's limits (PellEd.ini, section Game).\n"
-    "                Exit status 0 when nothing was found, 1 otherwise\n"
+    "                Exit status 0 when nothing was found, 1 when problems were found\n"
+    "                (warnings alone give 0), 2 when LEVEL cannot be read or the\n"
+    "                arguments are wrong\n"
     "  --help        show this help and exit\n"
     "\n"
-    "Exit status: 0 when the map was written (warnings about missing block templates and\n"
-    "records that do not parse go to stderr), 1 when LEVEL cannot be read or OUTPUT cannot be\n"
-    "written, 2 when the arguments are wrong.\n";
+    "Exit status of a build: 0 when the map was written (warnings about missing block\n"
+    "templates, records that do not parse and a PellEd.ini that cannot be used go to stderr),\n"
+    "1 when LEVEL cannot be read or OUTPUT cannot be written, 2 when the arguments are wrong.\n";
 
+// One line on stderr, whole: names in it were escaped, so it holds no NUL and no control byte.
 void PrintError(const std::string& message) {
-  std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
+  const std::string line = std::string(kProgram) + ": " + message + "\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
 int UsageError(const std::string& message) {
   PrintError(message);
-  std::fprintf(stderr, "Usage: %s LEVEL OUTPUT [--post-build [--wait]]; try '%s --help'\n",
-               kProgram, kProgram);
+  std::fprintf(stderr, "Usage: %s LEVEL OUTPUT [--post-build [--wait]] | --check LEVEL | --help\n",
+               kProgram);
   return 2;
 }
 
@@ -71,12 +80,14 @@ int CheckLevelFile(const std::string& levelPath) {
   const cw::document::LoadResult load = cw::document::LoadLevelFile(levelPath);
   if (load.status != cw::document::LoadStatus::kLoaded) {
     PrintError(load.status == cw::document::LoadStatus::kNotFound
-                   ? levelPath + ": No such file or directory"
+                   ? cw::platform::ErrnoMessage(levelPath, ENOENT)
                    : load.error);
-    return 1;
+    return 2;
   }
-  const cw::settings::Settings settings =
-      cw::settings::ReadSettingsFile(cw::settings::kSettingsFileName);
+  const cw::settings::SettingsFile settingsFile =
+      cw::settings::LoadSettingsFile(cw::settings::kSettingsFileName);
+  if (!settingsFile.warning.empty()) PrintError("warning: " + settingsFile.warning);
+  const cw::settings::Settings& settings = settingsFile.settings;
   cw::compiler::FileTemplateSource templates;
   const cw::compiler::CheckReport report =
       cw::compiler::CheckLevel(load.level, settings, templates, cw::compiler::PictureFileExists);
@@ -120,6 +131,7 @@ int WaitForPostBuild(cw::platform::WatchedProcess& process) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  cw::platform::RemoveTemporaryFileOnInterrupt();
   std::vector<std::string> files;
   bool postBuild = false;
   bool wait = false;
@@ -138,7 +150,7 @@ int main(int argc, char** argv) {
       if (i + 1 == argc) return UsageError("--check needs a level file");
       checks.emplace_back(argv[++i]);
     } else if (argument.size() > 1 && argument.front() == '-') {
-      return UsageError("unknown option " + std::string(argument));
+      return UsageError("unknown option " + cw::platform::ShownText(argument));
     } else {
       files.emplace_back(argument);
     }
@@ -162,8 +174,15 @@ int main(int argc, char** argv) {
   } else if (postBuild) {
     services.startPostBuild = cw::compiler::RunPostBuild;
   }
+  const cw::compiler::BuildInputs inputs =
+      cw::compiler::ReadBuildInputs(files[0], files[1], cw::settings::kSettingsFileName);
+  if (!inputs.settingsWarning.empty()) PrintError("warning: " + inputs.settingsWarning);
+  if (!inputs.result) {
+    PrintError(inputs.result.error);
+    return 1;
+  }
   const cw::compiler::BuildOutcome outcome =
-      cw::compiler::BuildLevelFile(files[0], files[1], cw::settings::kSettingsFileName, services);
+      cw::compiler::RunBuild(inputs.level, inputs.settings.block, files[1], services);
   for (const std::string& warning : outcome.warnings) PrintError("warning: " + warning);
   if (!outcome.result) {
     PrintError(outcome.result.error);

@@ -58,6 +58,9 @@ int ErrnoForWindowsError(const std::string& path, unsigned long windowsError) {
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
       return ExplainedFileError(path, EACCES);
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return EEXIST;
     case ERROR_FILENAME_EXCED_RANGE:
       return ENAMETOOLONG;
     case ERROR_INVALID_NAME:

@@ -44,7 +44,7 @@ std::string Traced(const std::string& map, const MapTrace& trace) {
   return out;
 }
 
-constexpr const char* kBox =
+constexpr const char* kTracedBox =
     "{\n\"classname\" \"worldspawn\"\n{\n( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) W 0 0 0 1 1\n}\n}\n"
     "{\n\"classname\" \"func_door\"\n\"targetname\" \"t0\"\n{\n"
     "( 0 0 0 ) ( 64 0 0 ) ( 64 0 64 ) D 0 0 0 1 1\n}\n}\n"
@@ -54,7 +54,7 @@ constexpr const char* kLight =
 
 TEST(MapTraceTest, EveryLineOfAWholeMapPointsAtItsRecord) {
   MemoryTemplateSource templates;
-  templates.Add("Box", kBox);
+  templates.Add("Box", kTracedBox);
   templates.Add("Light", kLight);
   document::Level level;
   level.BlockList = {"0 1 2 0 Box", "garbage", "1 0 0 0 Gone", "0 3 4 0 Light"};

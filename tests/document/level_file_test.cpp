@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/hostile_inputs.h"
 #include "support/permissions.h"
 #include "support/test_files.h"
 
@@ -101,6 +102,29 @@ TEST(LevelFile, MissingFileIsANewLevelAndUnreadableFileAFailure) {
   EXPECT_EQ(folder.error.rfind(dir.path().string(), 0), 0u) << "the message names the file";
   WriteFileBytes(dir.File("plain"), "x");
   EXPECT_EQ(LoadLevelFile(dir.File("plain") + "/a.pwl").status, LoadStatus::kFailed);
+}
+
+// A binary file once loaded as an empty level named after it, without a word.
+TEST(LevelFile, WhatDoesNotLookLikeALevelFile) {
+  const struct {
+    std::string bytes;
+    bool looksLikeLevel;
+  } cases[] = {
+      {"", true},  // an empty level
+      {"0 3 4 0 B\r\n", true},
+      {":0 3 4 1 3 4\r\n", true},
+      {"notes\r\n\r\n0 3 4 0 B", true},  // one record among other lines is enough
+      {"\r\n", false},
+      {"hello\r\n:a link\r\n0 3 4\r\n", false},     // lines, but none is a whole record
+      {std::string("0 3 4 0 B\r\n\0", 12), false},  // no text file holds a NUL byte
+      {cw::testing::BinaryGarbage(1 << 20, 7), false},
+  };
+  TempDir dir;
+  for (const auto& c : cases) {
+    EXPECT_EQ(LooksLikeLevelFile(c.bytes), c.looksLikeLevel) << c.bytes.substr(0, 20);
+    WriteFileBytes(dir.File("level.pwl"), c.bytes);
+    EXPECT_EQ(LoadLevelFile(dir.File("level.pwl")).looksLikeLevel, c.looksLikeLevel);
+  }
 }
 
 TEST(LevelFile, FailedSaveKeepsTheOldFileWhole) {

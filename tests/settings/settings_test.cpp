@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
+#include "support/permissions.h"
 #include "support/test_files.h"
 #include "support/waiting_pipe.h"
 
@@ -98,16 +100,53 @@ TEST(SettingsTest, CommentsAndStrayLinesAreIgnored) {
 TEST(SettingsTest, ReadSettingsFileReadsTheFileOrGivesDefaults) {
   const cw::testing::TempDir dir;
   const std::string path = dir.File(kSettingsFileName);
-  EXPECT_EQ(ReadSettingsFile(path).block.Bx, 128);  // missing file
   cw::testing::WriteFileBytes(path, "[Block]\r\nBx=$40\r\n[Area]\r\nAy=320\r\n");
-  const Settings s = ReadSettingsFile(path);
-  EXPECT_EQ(s.block.Bx, 64);
-  EXPECT_EQ(s.Ay, 320);
-  // A folder where the file should be reads as no file, and so does a pipe, at once: nothing
-  // waits for a writer that never comes.
-  EXPECT_EQ(ReadSettingsFile(dir.path().string()).block.Bx, 128);
+  const SettingsFile read = LoadSettingsFile(path);
+  EXPECT_EQ(read.settings.block.Bx, 64);
+  EXPECT_EQ(read.settings.Ay, 320);
+  EXPECT_EQ(read.warning, "");
+  EXPECT_EQ(ReadSettingsFile(path).block.Bx, 64);
+}
+
+// A settings file that exists but cannot be used once gave the defaults without a word, and a
+// map was built at Bx=128 where the file said 64.
+TEST(SettingsTest, AFileThatCannotBeUsedGivesTheDefaultsAndOneWarning) {
+  const cw::testing::TempDir dir;
   const cw::testing::WaitingPipe pipe;
-  EXPECT_EQ(ReadSettingsFile(pipe.path()).block.Bx, 128);
+  const auto file = [&](const std::string& name, std::string_view bytes) {
+    cw::testing::WriteFileBytes(dir.path() / name, bytes);
+    return dir.File(name);
+  };
+  const std::string folder = dir.File("folder");
+  std::filesystem::create_directory(folder);
+  const char* kDefaults = "; the default settings are used";
+  const struct {
+    std::string path;
+    std::string warning;  // after the path and ": "; empty for none
+  } cases[] = {
+      {dir.File("missing.ini"), ""},
+      {file("empty.ini", ""), ""},
+      {file("comments.ini", "; nothing set yet\r\n\r\n"), ""},
+      {folder, "Is a directory"},
+      {pipe.path(), "not a regular file"},
+      {cw::testing::kNullDevice, "not a regular file"},
+      {file("nul.ini", std::string("[Block]\r\nBx=64\0\r\n", 15)),
+       "holds a NUL byte, so it is not a settings file"},
+      {file("utf16.ini", std::string("[\0B\0l\0o\0c\0k\0]\0", 14)),
+       "holds a NUL byte, so it is not a settings file"},
+      {file("text.ini", "Bx 64\r\nhello\r\n"),
+       "no line is a [section] or a key=value, so it is not a settings file"},
+  };
+  for (const auto& c : cases) {
+    const SettingsFile read = LoadSettingsFile(c.path);
+    EXPECT_EQ(read.warning, c.warning.empty() ? "" : c.path + ": " + c.warning + kDefaults);
+    EXPECT_EQ(read.settings.block.Bx, 128) << c.path;
+  }
+  if (cw::testing::PermissionBitsStopUs()) {
+    const std::string locked = file("locked.ini", "[Block]\r\nBx=64\r\n");
+    cw::testing::SetPermissionBits(locked, 0200);
+    EXPECT_EQ(LoadSettingsFile(locked).warning, locked + ": Permission denied" + kDefaults);
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/file_size_limit.h"
 #include "support/post_build_probe.h"
 #include "support/test_files.h"
 #include "support/tool_run.h"
@@ -116,7 +117,10 @@ TEST_F(CryptwrightBuildTest, ErrorsNameTheFileAndTheReason) {
       {{}, 2, "cryptwright-build: expected a level file and an output file\n"},
       {{"a.pwl"}, 2, "cryptwright-build: expected a level file and an output file\n"},
       {{"a.pwl", "b.map", "c"}, 2, "cryptwright-build: expected a level file and an output file\n"},
-      {{"a.pwl", "b.map", "--fast"}, 2, "cryptwright-build: unknown option --fast\n"},
+      {{"a.pwl", "b.map", "--fast"},
+       2,
+       "cryptwright-build: unknown option --fast\n"
+       "Usage: cryptwright-build LEVEL OUTPUT [--post-build [--wait]] | --check LEVEL | --help\n"},
   };
   for (const Case& c : cases) {
     const ToolRun run = RunTool(dir_.path(), c.arguments);
@@ -130,16 +134,24 @@ TEST_F(CryptwrightBuildTest, ErrorsNameTheFileAndTheReason) {
 
 TEST_F(CryptwrightBuildTest, AFullDiskIsAnErrorAfterTheWarnings) {
 #ifdef _WIN32
-  GTEST_SKIP() << "Windows has no device that is always full";
+  GTEST_SKIP() << "Windows cannot limit the size of a process's files";
 #else
-  const ToolRun full = RunTool(dir_.path(), {"works/level.pwl", "/dev/full"});
+  std::string level;
+  for (int i = 0; i < 2000; ++i) level += "1 2 0 0 Box\r\n";
+  WriteFileBytes(dir_.path() / "works" / "big.pwl", level + "0 0 0 0 Gone\r\n");
+  ToolRun full;
+  {
+    // The child inherits the limit: the disk fills up half-way through its map.
+    cw::testing::FileSizeLimit limit(64 * 1024);
+    full = RunTool(dir_.path(), {"works/big.pwl", "works/big.map"});
+  }
   EXPECT_EQ(full.exitCode, 1);
-  EXPECT_EQ(full.err.rfind("cryptwright-build: warning: Gone.map", 0), 0u) << full.err;
-  // After the warnings, the last line names the output file that could not be written.
-  EXPECT_NE(full.err.find("\ncryptwright-build: /dev/full: No space left on device\n"),
-            std::string::npos)
-      << full.err;
+  EXPECT_EQ(full.err,
+            "cryptwright-build: warning: Gone.map: No such file or directory; blocks named "
+            "\"Gone\" get no brushes or entities\n"
+            "cryptwright-build: works/big.map: File too large\n");
   EXPECT_EQ(full.out, "");
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "works" / "big.map"));
 #endif
 }
 
@@ -157,7 +169,8 @@ TEST_F(CryptwrightBuildTest, WithoutSettingsFileUsesTheDefaults) {
   std::filesystem::remove(dir_.path() / "PellEd.ini");
   WriteFileBytes(dir_.path() / "one.pwl", ":0 1 2 0 3 4\r\n");
   const ToolRun run = RunTool(dir_.path(), {"one.pwl", "one.map"});
-  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "") << "a missing settings file is no warning";
   EXPECT_EQ(ReadFileBytes(dir_.path() / "one.map"),
             CrLfLines({"{", "\"classname\" \"worldspawn\"", "}", "{",
                        "\"classname\" \"trigger_relay\"", "\"origin\" \"128 -256 64\"",
@@ -190,7 +203,7 @@ TEST_F(CryptwrightBuildTest, CheckReportsEachFindingAndFailsOnOne) {
   // The level is only read: no map is written.
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "works" / "level.map"));
   const ToolRun missing = RunTool(dir_.path(), {"--check", "nothere.pwl"});
-  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.exitCode, 2);
   EXPECT_EQ(missing.err, "cryptwright-build: nothere.pwl: No such file or directory\n");
   for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--check"},
                                                 {"--check", "a.pwl", "b.map"},
