@@ -64,7 +64,7 @@ int ErrnoForWindowsError(const std::string& path, unsigned long windowsError) {
     case ERROR_FILENAME_EXCED_RANGE:
       return ENAMETOOLONG;
     case ERROR_INVALID_NAME:
-      return EINVAL;
+      return HasOverlongName(path) ? ENAMETOOLONG : EINVAL;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
       return ENOSPC;

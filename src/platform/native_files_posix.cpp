@@ -32,8 +32,9 @@ FileKind KindOfMode(mode_t mode) {
 }  // namespace
 
 FileHandle OpenToRead(const std::string& path, int& error) {
-  // Without O_NONBLOCK, opening a pipe would wait for a writer that may never come.
-  return OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK, 0, error);
+  // Without O_NONBLOCK, opening a pipe would wait for a writer that may never come; a terminal
+  // named as a file must not become the program's controlling terminal before it is refused.
+  return OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY, 0, error);
 }
 
 FileHandle OpenToOverwrite(const std::string& path, int& error) {

@@ -143,6 +143,10 @@ int WriteAccessError(const std::string& path) {
 }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  // Opening a device or a pipe would act on it (a pipe would take us as its client).
+  if (const PathInfo info = Inspect(path); !info.exists || info.kind == FileKind::kOther) {
+    return std::nullopt;
+  }
   const HANDLE file =
       ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);

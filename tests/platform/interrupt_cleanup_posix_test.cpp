@@ -1,5 +1,5 @@
-// A program interrupted while it writes a named temporary file removes it, then ends by the
-// signal as it would have.
+// Where files without a name cannot be made, an interrupted write removes its named temporary
+// file, then the program ends by the signal as it would have.
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -12,41 +12,28 @@
 namespace cw::platform {
 namespace {
 
-using cw::testing::EntriesIn;
-using cw::testing::ReadFileBytes;
-using cw::testing::TempDir;
-using cw::testing::WriteFileBytes;
-
-// In a child: writes half a file through a named temporary, then receives `signal`.
-[[noreturn]] void WriteAndGetSignal(const std::string& target, int signal, bool cleanup) {
-  // The test may run where a signal is ignored (started in the background); here it must not be.
-  for (const int each : {SIGTERM, SIGINT, SIGHUP}) ::signal(each, SIG_DFL);
-  if (cleanup) RemoveTemporaryFileOnInterrupt();
-  ReplacingFileWriter writer(target);
-  writer.UseNamedTemporaryForTesting();
-  if (!writer.Open()) ::_exit(10);
-  writer.Write(std::string(1 << 20, 'x'));
-  ::kill(::getpid(), signal);
-  ::_exit(11);  // not reached: the signal ends the child
-}
-
 TEST(InterruptCleanup, AnInterruptedWriteLeavesOnlyTheOldFile) {
   for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
     for (const bool cleanup : {true, false}) {
-      TempDir dir;
-      const std::string target = dir.File("level.map");
-      WriteFileBytes(target, "old");
+      cw::testing::TempDir dir;
+      cw::testing::WriteFileBytes(dir.File("level.map"), "old");
       std::fflush(nullptr);
       const pid_t child = ::fork();
-      ASSERT_GE(child, 0);
-      if (child == 0) WriteAndGetSignal(target, signal, cleanup);
+      if (child == 0) {
+        ::signal(signal, SIG_DFL);  // whatever the test runner ignores
+        if (cleanup) RemoveTemporaryFileOnInterrupt();
+        ReplacingFileWriter writer(dir.File("level.map"));
+        writer.UseNamedTemporaryForTesting();
+        if (writer.Open()) writer.Write(std::string(1 << 20, 'x'));
+        ::kill(::getpid(), signal);
+        ::_exit(1);
+      }
       int status = 0;
       ASSERT_EQ(::waitpid(child, &status, 0), child);
-      ASSERT_TRUE(WIFSIGNALED(status)) << "status " << status;
-      EXPECT_EQ(WTERMSIG(status), signal);
-      EXPECT_EQ(ReadFileBytes(target), "old");
-      // Without the handler the temporary file stays: the child did get as far as writing it.
-      EXPECT_EQ(EntriesIn(dir.path()), cleanup ? 1u : 2u) << "signal " << signal;
+      EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == signal) << status;
+      EXPECT_EQ(cw::testing::ReadFileBytes(dir.File("level.map")), "old");
+      // Without the handler the temporary file stays: the child did write one.
+      EXPECT_EQ(cw::testing::EntriesIn(dir.path()), cleanup ? 1u : 2u) << "signal " << signal;
     }
   }
 }

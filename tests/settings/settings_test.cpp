@@ -113,39 +113,32 @@ TEST(SettingsTest, ReadSettingsFileReadsTheFileOrGivesDefaults) {
 TEST(SettingsTest, AFileThatCannotBeUsedGivesTheDefaultsAndOneWarning) {
   const cw::testing::TempDir dir;
   const cw::testing::WaitingPipe pipe;
-  const auto file = [&](const std::string& name, std::string_view bytes) {
-    cw::testing::WriteFileBytes(dir.path() / name, bytes);
-    return dir.File(name);
-  };
-  const std::string folder = dir.File("folder");
-  std::filesystem::create_directory(folder);
-  const char* kDefaults = "; the default settings are used";
+  std::filesystem::create_directory(dir.File("folder"));
   const struct {
-    std::string path;
-    std::string warning;  // after the path and ": "; empty for none
+    std::string path, bytes, warning;  // bytes written to path unless empty; warning after path
   } cases[] = {
-      {dir.File("missing.ini"), ""},
-      {file("empty.ini", ""), ""},
-      {file("comments.ini", "; nothing set yet\r\n\r\n"), ""},
-      {folder, "Is a directory"},
-      {pipe.path(), "not a regular file"},
-      {cw::testing::kNullDevice, "not a regular file"},
-      {file("nul.ini", std::string("[Block]\r\nBx=64\0\r\n", 15)),
-       "holds a NUL byte, so it is not a settings file"},
-      {file("utf16.ini", std::string("[\0B\0l\0o\0c\0k\0]\0", 14)),
-       "holds a NUL byte, so it is not a settings file"},
-      {file("text.ini", "Bx 64\r\nhello\r\n"),
-       "no line is a [section] or a key=value, so it is not a settings file"},
+      {dir.File("missing.ini"), "", ""},
+      {dir.File("comments.ini"), "; nothing set yet\r\n\r\n", ""},
+      {dir.File("folder"), "", ": Is a directory"},
+      {pipe.path(), "", ": not a regular file"},
+      {cw::testing::kNullDevice, "", ": not a regular file"},
+      {dir.File("nul.ini"), std::string("[Block]\r\nBx=64\0\r\n", 15),
+       ": holds a NUL byte, so it is not a settings file"},
+      {dir.File("text.ini"), "Bx 64\r\nhello\r\n",
+       ": no line is a [section] or a key=value, so it is not a settings file"},
   };
   for (const auto& c : cases) {
+    if (!c.bytes.empty()) cw::testing::WriteFileBytes(c.path, c.bytes);
     const SettingsFile read = LoadSettingsFile(c.path);
-    EXPECT_EQ(read.warning, c.warning.empty() ? "" : c.path + ": " + c.warning + kDefaults);
+    EXPECT_EQ(read.warning,
+              c.warning.empty() ? "" : c.path + c.warning + "; the default settings are used");
     EXPECT_EQ(read.settings.block.Bx, 128) << c.path;
   }
   if (cw::testing::PermissionBitsStopUs()) {
-    const std::string locked = file("locked.ini", "[Block]\r\nBx=64\r\n");
-    cw::testing::SetPermissionBits(locked, 0200);
-    EXPECT_EQ(LoadSettingsFile(locked).warning, locked + ": Permission denied" + kDefaults);
+    cw::testing::WriteFileBytes(dir.File("locked.ini"), "[Block]\r\nBx=64\r\n");
+    cw::testing::SetPermissionBits(dir.File("locked.ini"), 0200);
+    EXPECT_EQ(LoadSettingsFile(dir.File("locked.ini")).warning,
+              dir.File("locked.ini") + ": Permission denied; the default settings are used");
   }
 }
 
