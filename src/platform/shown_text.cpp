@@ -22,7 +22,10 @@ std::string ShownText(std::string_view text) {
 }
 
 std::string QuotedText(std::string_view text) {
-  return "\"" + ShownText(text) + "\"";
+  std::string quoted = "\"";
+  quoted += ShownText(text);
+  quoted += '"';
+  return quoted;
 }
 
 }  // namespace cw::platform

@@ -122,7 +122,7 @@ TEST(SettingsTest, AFileThatCannotBeUsedGivesTheDefaultsAndOneWarning) {
       {dir.File("folder"), "", ": Is a directory"},
       {pipe.path(), "", ": not a regular file"},
       {cw::testing::kNullDevice, "", ": not a regular file"},
-      {dir.File("nul.ini"), std::string("[Block]\r\nBx=64\0\r\n", 15),
+      {dir.File("binary.ini"), std::string("[Block]\r\nBx=64\0\r\n", 15),
        ": holds a NUL byte, so it is not a settings file"},
       {dir.File("text.ini"), "Bx 64\r\nhello\r\n",
        ": no line is a [section] or a key=value, so it is not a settings file"},

@@ -111,11 +111,17 @@ TEST_F(HostileFolderTest, SpecialFilesAreRefusedAtOnceAndNamed) {
 TEST_F(HostileFolderTest, NamesAndRecordsAreShownEscapedAndWhole) {
   WriteFileBytes(Path("works/level.pwl"),
                  "0 1 0 0 Bell\a\x1b[2J\b\r\n" + std::string("0 1 0 0 \0Nul\r\n", 14));
-  EXPECT_EQ(Run({"works/level.pwl", "out.map"}).err,
-            "cryptwright-build: warning: Bell\\x07\\x1b[2J\\x08.map: No such file or directory; "
-            "blocks named \"Bell\\x07\\x1b[2J\\x08\" get no brushes or entities\n"
-            "cryptwright-build: warning: block record 2 \"0 1 0 0 \\0Nul\" does not parse; only "
-            "its comment lines are written\n");
+#ifdef _WIN32
+  const std::string reason = "Invalid argument";  // no Windows file name holds control characters
+#else
+  const std::string reason = "No such file or directory";
+#endif
+  EXPECT_EQ(
+      Run({"works/level.pwl", "out.map"}).err,
+      "cryptwright-build: warning: Bell\\x07\\x1b[2J\\x08.map: " + reason +
+          "; blocks named \"Bell\\x07\\x1b[2J\\x08\" get no brushes or entities\n"
+          "cryptwright-build: warning: block record 2 \"0 1 0 0 \\0Nul\" does not parse; only "
+          "its comment lines are written\n");
   const cw::testing::ToolRun check = Run({"--check", "works/level.pwl"});
   EXPECT_EQ(check.out.substr(0, check.out.find('\n')),
             "problem: floor 0, cell 1 0: no block template \"Bell\\x07\\x1b[2J\\x08.map\"; the "
