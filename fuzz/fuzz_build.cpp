@@ -4,7 +4,8 @@
 // - compiling is deterministic and leaves the level as it was;
 // - every line of the map ends with CR LF; the map opens the world entity;
 // - every block record has its comment line, in level order, in both passes;
-// - an empty level gives exactly the world entity's three lines.
+// - an empty level gives exactly the world entity's three lines;
+// - no warning holds a control character or a NUL byte: names and records are shown escaped.
 #include <cstdint>
 #include <string>
 
@@ -36,6 +37,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "compiling twice gives the same map and warnings");
   Require(level.BlockList == records.BlockList && level.LinkList == records.LinkList,
           "compiling leaves the level as it was");
+
+  for (const std::string& warning : warnings) {
+    for (const char c : warning) {
+      const auto byte = static_cast<unsigned char>(c);
+      Require(byte >= 0x20 && byte != 0x7F, "warnings show control characters escaped");
+    }
+  }
 
   const std::string& map = first.text();
   Require(map.starts_with("{\r\n\"classname\" \"worldspawn\"\r\n"), "the map opens the world");

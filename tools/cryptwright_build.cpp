@@ -8,9 +8,12 @@
 #include <string_view>
 #include <vector>
 
+#include "compiler/build_inputs.h"
 #include "compiler/build_session.h"
 #include "document/level_file.h"
+#include "platform/interrupt_cleanup.h"
 #include "platform/number_format.h"
+#include "platform/shown_text.h"
 #include "settings/settings.h"
 
 namespace {
@@ -29,7 +32,8 @@ constexpr const char* kHelp =
     "\"warning: \". Run it in the folder that holds the block templates (the block name\n"
     "followed by \".map\") and PellEd.ini: templates are looked up there and the placement\n"
     "settings are read from PellEd.ini (the defaults when it is missing).\n"
-    "OUTPUT is replaced only once the whole map has been written.\n"
+    "OUTPUT is replaced only once the whole map has been written; it may not be the level\n"
+    "file, PellEd.ini, a block picture or a block template.\n"
     "\n"
     "Options:\n"
 #ifdef _WIN32
@@ -50,20 +54,25 @@ constexpr const char* kHelp =
     "                without template or picture, cells off the grid or sharing a cell, links\n"
     "                that lead nowhere, k-targets without a link, no player start, and the\n"
     "                budget against the target game's limits (PellEd.ini, section Game).\n"
-    "                Exit status 0 when nothing was found, 1 otherwise\n"
+    "                Exit status 0 when nothing was found, 1 when problems were found\n"
+    "                (warnings alone give 0), 2 when LEVEL cannot be read or the\n"
+    "                arguments are wrong\n"
     "  --help        show this help and exit\n"
     "\n"
-    "Exit status: 0 when the map was written (whatever the check found), 1 when LEVEL cannot\n"
-    "be read or OUTPUT cannot be written, 2 when the arguments are wrong.\n";
+    "Exit status of a build: 0 when the map was written (whatever the check found; a\n"
+    "PellEd.ini that cannot be used is a warning on stderr), 1 when LEVEL cannot be read or\n"
+    "OUTPUT cannot be written, 2 when the arguments are wrong.\n";
 
+// One line on stderr, whole: names in it were escaped, so it holds no NUL and no control byte.
 void PrintError(const std::string& message) {
-  std::fprintf(stderr, "%s: %s\n", kProgram, message.c_str());
+  const std::string line = std::string(kProgram) + ": " + message + "\n";
+  std::fwrite(line.data(), 1, line.size(), stderr);
 }
 
 int UsageError(const std::string& message) {
   PrintError(message);
-  std::fprintf(stderr, "Usage: %s LEVEL OUTPUT [--post-build [--wait]]; try '%s --help'\n",
-               kProgram, kProgram);
+  std::fprintf(stderr, "Usage: %s LEVEL OUTPUT [--post-build [--wait]] | --check LEVEL | --help\n",
+               kProgram);
   return 2;
 }
 
@@ -88,12 +97,18 @@ std::optional<cw::document::Level> LoadLevel(const std::string& path) {
   return std::nullopt;
 }
 
+// The settings of the folder; a PellEd.ini that cannot be used gives the defaults and a warning.
+cw::settings::Settings ReadSettings() {
+  cw::settings::SettingsFile file = cw::settings::LoadSettingsFile(cw::settings::kSettingsFileName);
+  if (!file.warning.empty()) PrintError("warning: " + file.warning);
+  return std::move(file.settings);
+}
+
 // --check: every finding on a line of its own, then how many there were.
 int CheckLevelFile(const std::string& levelPath) {
   const std::optional<cw::document::Level> level = LoadLevel(levelPath);
-  if (!level) return 1;
-  const cw::settings::Settings settings =
-      cw::settings::ReadSettingsFile(cw::settings::kSettingsFileName);
+  if (!level) return 2;
+  const cw::settings::Settings settings = ReadSettings();
   bool problems = false;
   cw::compiler::BuildSession session(cw::platform::SystemProcessRunner());
   session.Check(*level, settings, [&](cw::compiler::LogLine line) {
@@ -117,10 +132,17 @@ int StatusOf(const cw::platform::ProcessExit& exit) {
 }
 
 int Build(const std::string& levelPath, const std::string& mapPath, bool postBuild, bool wait) {
-  const std::optional<cw::document::Level> level = LoadLevel(levelPath);
-  if (!level) return 1;
-  const cw::settings::Settings settings =
-      cw::settings::ReadSettingsFile(cw::settings::kSettingsFileName);
+  // The level, the settings, and a map that would replace none of the build's own files; nothing
+  // is written before.
+  const cw::compiler::BuildInputs inputs =
+      cw::compiler::ReadBuildInputs(levelPath, mapPath, cw::settings::kSettingsFileName);
+  if (!inputs.settingsWarning.empty()) PrintError("warning: " + inputs.settingsWarning);
+  if (!inputs.result) {
+    PrintError(inputs.result.error);
+    return 1;
+  }
+  const cw::document::Level* const level = &inputs.level;
+  const cw::settings::Settings& settings = inputs.settings;
   cw::compiler::BuildSession session(cw::platform::SystemProcessRunner());
   const cw::compiler::PostBuild batch = !postBuild ? cw::compiler::PostBuild::kNone
                                         : wait     ? cw::compiler::PostBuild::kWatched
@@ -139,6 +161,7 @@ int Build(const std::string& levelPath, const std::string& mapPath, bool postBui
 }  // namespace
 
 int main(int argc, char** argv) {
+  cw::platform::RemoveTemporaryFileOnInterrupt();
   std::vector<std::string> files;
   bool postBuild = false;
   bool wait = false;
@@ -157,7 +180,7 @@ int main(int argc, char** argv) {
       if (i + 1 == argc) return UsageError("--check needs a level file");
       checks.emplace_back(argv[++i]);
     } else if (argument.size() > 1 && argument.front() == '-') {
-      return UsageError("unknown option " + std::string(argument));
+      return UsageError("unknown option " + cw::platform::ShownText(argument));
     } else {
       files.emplace_back(argument);
     }

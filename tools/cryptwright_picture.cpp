@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  const cw::platform::ReadResult read = cw::platform::ReadWholeFile(argv[1]);
+  const cw::platform::ReadResult read =
+      cw::platform::ReadWholeFile(argv[1], cw::platform::kTemplateFileLimit);
   if (read.status != cw::platform::ReadStatus::kOk) {
     std::cerr << "cannot be read: " << read.error << "\n";
     return 2;

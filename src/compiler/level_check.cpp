@@ -10,6 +10,7 @@
 #include "compiler/plane_count.h"
 #include "compiler/template_census.h"
 #include "platform/number_format.h"
+#include "platform/shown_text.h"
 
 namespace cw::compiler {
 namespace {
@@ -27,8 +28,9 @@ CellKey KeyOf(const Cell& cell) {
   return {cell.floor, cell.column, cell.row};
 }
 
+// Names and records between quotes, their control characters escaped.
 std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
+  return platform::QuotedText(text);
 }
 
 // The level's grid: the whole cells of the floor canvas.

@@ -8,12 +8,14 @@
 #include "compiler/link_relays.h"
 #include "document/records.h"
 #include "platform/number_format.h"
+#include "platform/shown_text.h"
 
 namespace cw::compiler {
 namespace {
 
+// Names and records between quotes, their control characters escaped.
 std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
+  return platform::QuotedText(text);
 }
 
 std::vector<CompileWarning> CheckLevel(BuildState& state) {

@@ -22,20 +22,20 @@ bool NamesAPath(std::string_view blockName) {
 
 }  // namespace
 
+std::optional<std::string> TemplateFileName(const std::string& blockName) {
+  // A name with a NUL byte would open a different, shorter file name.
+  if (blockName.find('\0') != std::string::npos || NamesAPath(blockName)) return std::nullopt;
+  return blockName + kTemplateExtension;
+}
+
 TemplateText FileTemplateSource::Read(const std::string& blockName) {
   const std::string path = blockName + kTemplateExtension;
-  // A name with a NUL byte would open a different, shorter file name.
-  if (path.find('\0') != std::string::npos) {
-    std::string shown = path;
-    for (char& c : shown) {
-      if (c == '\0') c = '?';
-    }
-    return {false, {}, platform::ErrnoMessage(shown, ENOENT)};
+  if (path.find('\0') != std::string::npos)
+    return {false, {}, platform::ErrnoMessage(path, ENOENT)};
+  if (!TemplateFileName(blockName)) {
+    return {false, {}, platform::PathMessage(path, "a block name cannot name a folder or a path")};
   }
-  if (NamesAPath(blockName)) {
-    return {false, {}, path + ": a block name cannot name a folder or a path"};
-  }
-  platform::ReadResult read = platform::ReadWholeFile(path);
+  platform::ReadResult read = platform::ReadWholeFile(path, platform::kTemplateFileLimit);
   if (read.status != platform::ReadStatus::kOk) return {false, {}, read.error};
   return {true, std::move(read.bytes), {}};
 }

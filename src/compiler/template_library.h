@@ -2,6 +2,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "compiler/block_template.h"
@@ -21,6 +22,11 @@ class TemplateSource {
   virtual ~TemplateSource() = default;
   virtual TemplateText Read(const std::string& blockName) = 0;
 };
+
+// The file of a block's template in the working folder, the block name followed by ".map";
+// nothing for a name that would name a file elsewhere or holds a NUL byte (such a block has no
+// template).
+std::optional<std::string> TemplateFileName(const std::string& blockName);
 
 // Templates as files named by the block name followed by ".map", opened by that relative name,
 // so from the current directory.

@@ -1,5 +1,6 @@
 #include "document/level_file.h"
 
+#include "document/records.h"
 #include "platform/file_reader.h"
 #include "platform/replacing_file_writer.h"
 #include "platform/text_lines.h"
@@ -26,12 +27,36 @@ Level ParseLevelFileText(std::string_view bytes) {
   return level;
 }
 
+namespace {
+
+bool HoldsARecord(const Level& level) {
+  for (const std::string& record : level.BlockList) {
+    if (ParseBlockRecord(record)) return true;
+  }
+  for (const std::string& record : level.LinkList) {
+    if (ParseLinkRecord(record)) return true;
+  }
+  return false;
+}
+
+// LooksLikeLevelFile, with the level already parsed from the bytes.
+bool LooksLikeLevel(std::string_view bytes, const Level& parsed) {
+  return bytes.empty() || (bytes.find('\0') == std::string_view::npos && HoldsARecord(parsed));
+}
+
+}  // namespace
+
+bool LooksLikeLevelFile(std::string_view bytes) {
+  return LooksLikeLevel(bytes, ParseLevelFileText(bytes));
+}
+
 LoadResult LoadLevelFile(const std::string& path) {
-  platform::ReadResult read = platform::ReadWholeFile(path);
+  platform::ReadResult read = platform::ReadWholeFile(path, platform::kLevelFileLimit);
   LoadResult result;
   switch (read.status) {
     case platform::ReadStatus::kOk:
       result.level = ParseLevelFileText(read.bytes);
+      result.looksLikeLevel = LooksLikeLevel(read.bytes, result.level);
       break;
     case platform::ReadStatus::kNotFound:
       result.status = LoadStatus::kNotFound;

@@ -18,6 +18,12 @@ void WriteLevelFile(platform::LineSink& out, const Level& level);
 // empty ones included, is a block record. The level keeps the new level's name.
 Level ParseLevelFileText(std::string_view bytes);
 
+// Whether bytes read as a level file look like one: an empty file does (an empty level), a file
+// holding a NUL byte does not (no text file does), and neither does one of which no line is a
+// block record or a ":" and a link record. A file that does not is still loaded as any other;
+// the editor asks before it replaces the level with it.
+bool LooksLikeLevelFile(std::string_view bytes);
+
 enum class LoadStatus {
   kLoaded,    // the records are those of the file
   kNotFound,  // no such file: a new, empty level under that name
@@ -26,10 +32,12 @@ enum class LoadStatus {
 
 struct LoadResult {
   LoadStatus status = LoadStatus::kLoaded;
-  Level level;        // kLoaded and kNotFound: named after the file (DocumentNameFromPath)
-  std::string error;  // "path: reason" for kFailed
+  Level level;                 // kLoaded and kNotFound: named after the file (DocumentNameFromPath)
+  std::string error;           // "path: reason" for kFailed
+  bool looksLikeLevel = true;  // kLoaded: LooksLikeLevelFile of the file's bytes
 };
 
+// Reads a level file of at most platform::kLevelFileLimit bytes.
 LoadResult LoadLevelFile(const std::string& path);
 
 // Saves without ever destroying the previous file: the old file stays whole unless the new one

@@ -4,48 +4,69 @@
 
 #include "platform/io_result.h"
 #include "platform/native_files.h"
+#include "platform/number_format.h"
 
 namespace cw::platform {
+namespace {
 
-ReadResult ReadWholeFile(const std::string& path) {
+// "64 MiB", or the bytes of a limit that is no whole number of mebibytes.
+std::string LimitText(std::uint64_t limit) {
+  if (limit >= kMebibyte && limit % kMebibyte == 0) {
+    return DecimalText(static_cast<std::int64_t>(limit / kMebibyte)) + " MiB";
+  }
+  return DecimalText(static_cast<std::int64_t>(limit)) + " bytes";
+}
+
+}  // namespace
+
+ReadResult ReadWholeFile(const std::string& path, std::uint64_t limit) {
   ReadResult result;
-  const auto fail = [&](int error) {
-    result.status = error == ENOENT ? ReadStatus::kNotFound : ReadStatus::kFailed;
-    result.error = ErrnoMessage(path, error);
+  const auto fail = [&](ReadStatus status, std::string message) {
+    result.status = status;
+    result.error = std::move(message);
     result.bytes.clear();
     return result;
   };
+  const auto failWith = [&](int error) {
+    return fail(error == ENOENT ? ReadStatus::kNotFound : ReadStatus::kFailed,
+                ErrnoMessage(path, error));
+  };
   // The system would read the name only up to a NUL byte, which names another file.
-  if (path.find('\0') != std::string::npos) return fail(ENOENT);
+  if (path.find('\0') != std::string::npos) return failWith(ENOENT);
   int error = 0;
   const native::FileHandle file = native::OpenToRead(path, error);
-  if (file == native::kNoFile) return fail(error);
-  const auto closeAndFail = [&](int why) {
+  if (file == native::kNoFile) return failWith(error);
+  const auto closeAnd = [&](ReadResult failed) {
     int ignored = 0;
     native::Close(file, ignored);
-    return fail(why);
+    return failed;
+  };
+  const auto tooLarge = [&] {
+    return closeAnd(fail(ReadStatus::kFailed,
+                         PathMessage(path, "larger than " + LimitText(limit) + ", not read")));
   };
 
   switch (native::KindOf(file)) {
-    case native::FileKind::kDirectory:
-      return closeAndFail(EISDIR);
-    case native::FileKind::kStream: {
-      ReadResult refused = closeAndFail(EINVAL);
-      refused.status = ReadStatus::kNotRegular;
-      refused.error = path + ": not a regular file";
-      return refused;
-    }
-    default:
+    case native::FileKind::kRegular:
       break;
+    case native::FileKind::kDirectory:
+      return closeAnd(failWith(EISDIR));
+    default:
+      return closeAnd(fail(ReadStatus::kNotRegular, PathMessage(path, "not a regular file")));
   }
   if (const auto size = native::SizeOf(file); size && *size > 0) {
+    if (*size > limit) return tooLarge();
     result.bytes.reserve(static_cast<std::size_t>(*size));
   }
   char chunk[1 << 16];
   for (;;) {
     const std::int64_t count = native::ReadSome(file, chunk, sizeof chunk, error);
-    if (count < 0) return closeAndFail(error);
+    if (count < 0) return closeAnd(failWith(error));
     if (count == 0) break;
+    // A file may grow while it is read, and some report no size at all.
+    if (result.bytes.size() + static_cast<std::uint64_t>(count) > limit) {
+      return tooLarge();
+    }
     result.bytes.append(chunk, static_cast<std::size_t>(count));
   }
   native::Close(file, error);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace cw::platform {
 
@@ -15,7 +16,10 @@ struct [[nodiscard]] IoResult {
   explicit operator bool() const { return ok; }
 };
 
+// "path: reason", the path shown with its control characters escaped (ShownText).
+std::string PathMessage(std::string_view path, std::string_view reason);
+
 // "path: reason" from an errno value, without the locale's translations.
-std::string ErrnoMessage(const std::string& path, int errorNumber);
+std::string ErrnoMessage(std::string_view path, int errorNumber);
 
 }  // namespace cw::platform

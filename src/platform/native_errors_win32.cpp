@@ -58,10 +58,13 @@ int ErrnoForWindowsError(const std::string& path, unsigned long windowsError) {
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
       return ExplainedFileError(path, EACCES);
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+      return EEXIST;
     case ERROR_FILENAME_EXCED_RANGE:
       return ENAMETOOLONG;
     case ERROR_INVALID_NAME:
-      return EINVAL;
+      return HasOverlongName(path) ? ENAMETOOLONG : EINVAL;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
       return ENOSPC;

@@ -19,15 +19,23 @@ enum class FileKind {
   kRegular,
   kDirectory,
   kStream,  // a pipe or a socket: reading it may wait for a writer that never comes
-  kOther,   // a device or anything else; read and written where it stands
+  kOther,   // a device or anything else; never read or written
 };
 
 // Opens a file for reading without ever waiting (a pipe opens at once, with no writer).
 FileHandle OpenToRead(const std::string& path, int& error);
 // Opens an existing file for writing in place, truncated.
 FileHandle OpenToOverwrite(const std::string& path, int& error);
-// Creates a new file that must not exist yet, with the permissions 0666 less the umask.
+// Creates a new file that must not exist yet, with the permissions 0666 less the umask. On
+// Windows it may be deleted while it is open (the file goes when it is closed).
 FileHandle CreateNew(const std::string& path, int& error);
+// Creates a file without a name in a folder ("" for the current one), 0666 less the umask: it
+// vanishes with the program however the program ends, until LinkUnnamed gives it a name. Linux
+// only (O_TMPFILE, and /proc to name it); elsewhere, and on file systems that do not have such
+// files, it fails and the caller makes a named file instead.
+FileHandle CreateUnnamedIn(const std::string& folder, int& error);
+// Gives a file made by CreateUnnamedIn the name `path`, which must not exist yet.
+bool LinkUnnamed(FileHandle file, const std::string& path, int& error);
 
 FileKind KindOf(FileHandle file);
 // The size of a regular file, when the system knows it.
@@ -51,6 +59,16 @@ struct PathInfo {
 PathInfo Inspect(const std::string& path);
 // Whether the current user may write an existing file (0 when it may, else the error number).
 int WriteAccessError(const std::string& path);
+
+// What tells one file from every other while both exist: the device and the inode on POSIX, the
+// volume and the file index on Windows.
+struct FileIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t file = 0;
+  bool operator==(const FileIdentity&) const = default;
+};
+// The identity of the file a path names, symbolic links followed; nothing when there is none.
+std::optional<FileIdentity> IdentityOf(const std::string& path);
 
 // The path of the file a symbolic link leads to; any other path is returned as it is.
 std::string FollowSymbolicLink(const std::string& path);

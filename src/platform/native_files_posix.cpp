@@ -8,6 +8,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 namespace cw::platform::native {
 namespace {
@@ -31,8 +32,9 @@ FileKind KindOfMode(mode_t mode) {
 }  // namespace
 
 FileHandle OpenToRead(const std::string& path, int& error) {
-  // Without O_NONBLOCK, opening a pipe would wait for a writer that may never come.
-  return OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK, 0, error);
+  // Without O_NONBLOCK, opening a pipe would wait for a writer that may never come; a terminal
+  // named as a file must not become the program's controlling terminal before it is refused.
+  return OpenRetrying(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY, 0, error);
 }
 
 FileHandle OpenToOverwrite(const std::string& path, int& error) {
@@ -41,6 +43,39 @@ FileHandle OpenToOverwrite(const std::string& path, int& error) {
 
 FileHandle CreateNew(const std::string& path, int& error) {
   return OpenRetrying(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666, error);
+}
+
+// The link by which /proc shows an open file; it reaches the file even when it has no name.
+std::string OpenFileLink(FileHandle file) {
+  return "/proc/self/fd/" + std::to_string(file);
+}
+
+FileHandle CreateUnnamedIn(const std::string& folder, int& error) {
+#ifdef O_TMPFILE
+  const FileHandle file =
+      OpenRetrying(folder.empty() ? "." : folder.c_str(), O_WRONLY | O_TMPFILE, 0666, error);
+  if (file == kNoFile) return kNoFile;
+  // Without /proc the file could never be named.
+  if (::access(OpenFileLink(file).c_str(), F_OK) != 0) {
+    error = errno;
+    ::close(file);
+    return kNoFile;
+  }
+  return file;
+#else
+  (void)folder;
+  error = EOPNOTSUPP;
+  return kNoFile;
+#endif
+}
+
+bool LinkUnnamed(FileHandle file, const std::string& path, int& error) {
+  if (::linkat(AT_FDCWD, OpenFileLink(file).c_str(), AT_FDCWD, path.c_str(), AT_SYMLINK_FOLLOW) ==
+      0) {
+    return true;
+  }
+  error = errno;
+  return false;
 }
 
 FileKind KindOf(FileHandle file) {
@@ -103,6 +138,13 @@ PathInfo Inspect(const std::string& path) {
 
 int WriteAccessError(const std::string& path) {
   return ::access(path.c_str(), W_OK) == 0 ? 0 : errno;
+}
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return FileIdentity{static_cast<std::uint64_t>(info.st_dev),
+                      static_cast<std::uint64_t>(info.st_ino)};
 }
 
 std::string FollowSymbolicLink(const std::string& path) {

@@ -44,7 +44,33 @@ FileHandle OpenToOverwrite(const std::string& path, int& error) {
 }
 
 FileHandle CreateNew(const std::string& path, int& error) {
-  return OpenChecked(path, _O_WRONLY | _O_CREAT | _O_EXCL, _S_IREAD | _S_IWRITE, error);
+  // Shared for deletion, so that the console's Ctrl+C handler can remove a temporary file that
+  // the program is still writing. Not inherited by started programs, like every file we open.
+  const HANDLE handle = ::CreateFileA(path.c_str(), GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) {
+    error = ErrnoForWindowsError(path, ::GetLastError());
+    return kNoFile;
+  }
+  const int file = ::_open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY | _O_WRONLY);
+  if (file < 0) {
+    error = errno;
+    ::CloseHandle(handle);
+    return kNoFile;
+  }
+  return file;
+}
+
+FileHandle CreateUnnamedIn(const std::string&, int& error) {
+  // Windows has no file without a name: the writer falls back to a named temporary file.
+  error = ENOTSUP;
+  return kNoFile;
+}
+
+bool LinkUnnamed(FileHandle, const std::string&, int& error) {
+  error = ENOTSUP;
+  return false;
 }
 
 FileKind KindOf(FileHandle file) {
@@ -114,6 +140,23 @@ PathInfo Inspect(const std::string& path) {
 
 int WriteAccessError(const std::string& path) {
   return ::_access(path.c_str(), 2) == 0 ? 0 : errno;
+}
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+  // Opening a device or a pipe would act on it (a pipe would take us as its client).
+  if (const PathInfo info = Inspect(path); !info.exists || info.kind == FileKind::kOther) {
+    return std::nullopt;
+  }
+  const HANDLE file =
+      ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+  BY_HANDLE_FILE_INFORMATION info{};
+  const BOOL known = ::GetFileInformationByHandle(file, &info);
+  ::CloseHandle(file);
+  if (!known) return std::nullopt;
+  return FileIdentity{info.dwVolumeSerialNumber,
+                      (std::uint64_t{info.nFileIndexHigh} << 32) | info.nFileIndexLow};
 }
 
 std::string FollowSymbolicLink(const std::string& path) {

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <random>
 
+#include "platform/interrupt_cleanup.h"
 #include "platform/native_files.h"
 #include "platform/number_format.h"
 #include "platform/paths.h"
@@ -15,9 +16,11 @@ constexpr std::size_t kTemporaryStemLength = 200;
 
 }  // namespace
 
-// A symbolic link is followed, so that the file it names is replaced and the link stays.
 ReplacingFileWriter::ReplacingFileWriter(std::string targetPath, Durability durability)
-    : target_(native::FollowSymbolicLink(targetPath)), durability_(durability) {}
+    : target_(native::FollowSymbolicLink(targetPath)), durability_(durability) {
+  const std::size_t slash = target_.find_last_of(kPathSeparators);
+  if (slash != std::string::npos) folder_ = target_.substr(0, slash + 1);
+}
 
 ReplacingFileWriter::~ReplacingFileWriter() {
   Discard();
@@ -28,14 +31,13 @@ IoResult ReplacingFileWriter::Open() {
   if (target_.find('\0') != std::string::npos) {
     return IoResult::Failure(ErrnoMessage(target_, EINVAL));
   }
-  int error = 0;
   const native::PathInfo existing = native::Inspect(target_);
+  if (existing.exists && existing.kind == native::FileKind::kDirectory) {
+    return IoResult::Failure(ErrnoMessage(target_, EISDIR));
+  }
+  // A device or a pipe cannot be replaced, and opening a pipe to write it waits for a reader.
   if (existing.exists && existing.kind != native::FileKind::kRegular) {
-    // A device or a pipe cannot be replaced by renaming; it is written where it stands.
-    inPlace_ = true;
-    file_ = native::OpenToOverwrite(target_, error);
-    if (file_ == native::kNoFile) return IoResult::Failure(ErrnoMessage(target_, error));
-    return IoResult::Success();
+    return IoResult::Failure(PathMessage(target_, "not a regular file"));
   }
   // A read-only file stays as it is, even for a user who could replace it by renaming.
   if (existing.exists) {
@@ -43,31 +45,46 @@ IoResult ReplacingFileWriter::Open() {
       return IoResult::Failure(ErrnoMessage(target_, denied));
     }
   }
-
-  const std::size_t slash = target_.find_last_of(kPathSeparators);
-  const std::string folder =
-      slash == std::string::npos ? std::string() : target_.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
-  // The temporary's name is the target's with a few characters added; a target name near the
-  // file system's limit (255 bytes) must still leave room for them, so only its start is used.
-  const std::string stem = name.substr(0, kTemporaryStemLength);
-  std::random_device entropy;
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    temporary_ = folder + "." + stem + ".tmp" + DecimalText(entropy() % 1000000);
-    // 0666 less the umask, as for any new file; an existing target's bits are copied below.
-    file_ = native::CreateNew(temporary_, error);
-    if (file_ != native::kNoFile || error != EEXIST) break;
-  }
-  if (file_ == native::kNoFile) {
-    temporary_.clear();
+  int error = 0;
+  if (!namedOnly_) file_ = native::CreateUnnamedIn(folder_, error);
+  if (file_ == native::kNoFile && !CreateNamedTemporary(error)) {
     // Name the file the user chose, not our temporary.
     return IoResult::Failure(ErrnoMessage(target_, error));
   }
+  // 0666 less the umask, as for any new file; an existing target's bits are copied.
   if (existing.exists && !native::SetPermissions(file_, existing.permissions, error)) {
     errno_ = error;
   }
   buffer_.reserve(kBufferSize);
   return IoResult::Success();
+}
+
+// The temporary file's name beside the target: the target's with a few characters added. A target
+// name near the file system's limit (255 bytes) must still leave room for them, so only its start
+// is used. A file without a name (file_ open) gets that name; otherwise a new file is made.
+bool ReplacingFileWriter::CreateNamedTemporary(int& error) {
+  const std::string stem = target_.substr(folder_.size()).substr(0, kTemporaryStemLength);
+  const bool unnamed = file_ != native::kNoFile;
+  const InterruptsHeld held;
+  std::random_device entropy;
+  bool made = false;
+  for (int attempt = 0; attempt < 100 && !made; ++attempt) {
+    temporary_ = folder_ + "." + stem + ".tmp" + DecimalText(entropy() % 1000000);
+    if (unnamed) {
+      made = native::LinkUnnamed(file_, temporary_, error);
+    } else {
+      file_ = native::CreateNew(temporary_, error);
+      made = file_ != native::kNoFile;
+    }
+    if (!made && error != EEXIST) break;
+  }
+  if (!made) {
+    temporary_.clear();
+    return false;
+  }
+  // Only the first writer is noted; the program writes one file at a time.
+  noted_ = NoteTemporaryFile(temporary_);
+  return true;
 }
 
 void ReplacingFileWriter::Write(std::string_view bytes) {
@@ -107,24 +124,26 @@ void ReplacingFileWriter::FlushBuffer() {
 }
 
 IoResult ReplacingFileWriter::Commit() {
-  if (file_ == native::kNoFile) return IoResult::Failure(target_ + ": the file was not opened");
+  if (file_ == native::kNoFile)
+    return IoResult::Failure(PathMessage(target_, "the file was not opened"));
   FlushBuffer();
   int error = 0;
-  if (errno_ == 0 && !inPlace_ && durability_ == Durability::kSynced &&
-      !native::Sync(file_, error)) {
+  if (errno_ == 0 && durability_ == Durability::kSynced && !native::Sync(file_, error)) {
     errno_ = error;
   }
+  // A file without a name gets one now, only once it is complete; it is renamed at once.
+  if (errno_ == 0 && temporary_.empty() && !CreateNamedTemporary(error)) errno_ = error;
   if (!native::Close(file_, error) && errno_ == 0) errno_ = error;
   file_ = native::kNoFile;
-  if (errno_ == 0 && !inPlace_ && !native::ReplaceFile(temporary_, target_, error)) {
-    errno_ = error;
-  }
+  if (errno_ == 0 && !native::ReplaceFile(temporary_, target_, error)) errno_ = error;
   if (errno_ != 0) {
     const int failure = errno_;
     Discard();
     return IoResult::Failure(ErrnoMessage(target_, failure));
   }
   temporary_.clear();
+  if (noted_) ForgetTemporaryFile();
+  noted_ = false;
   return IoResult::Success();
 }
 
@@ -138,6 +157,8 @@ void ReplacingFileWriter::Discard() {
     native::RemoveFile(temporary_);
     temporary_.clear();
   }
+  if (noted_) ForgetTemporaryFile();
+  noted_ = false;
 }
 
 }  // namespace cw::platform

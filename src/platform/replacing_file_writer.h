@@ -12,8 +12,14 @@ namespace cw::platform {
 
 // Writes a file so that the old one is never lost: the bytes go to a temporary file in the same
 // folder, and only a complete, flushed file replaces the target. The target's permission bits are
-// kept; a new file gets 0666 less the umask. A target that exists but is not a regular file (a
-// device such as /dev/null, a pipe) is written in place, since it cannot be replaced.
+// kept; a new file gets 0666 less the umask. A symbolic link is followed: the file it names is
+// replaced and the link stays. A target that exists but is not a regular file (a device, a pipe)
+// is refused at once, as is a read-only one.
+//
+// On Linux the temporary file has no name until Commit() (O_TMPFILE), so a program that is
+// killed leaves nothing; it gets one just before it replaces the target. Elsewhere, or where the
+// file system has no such files, it is named ".NAME.tmpNNNNNN" from the start; a program that
+// calls RemoveTemporaryFileOnInterrupt() removes it when it is interrupted.
 //
 // Writes are buffered; the first failure is kept and returned by Commit(). Destroying a writer
 // that was not committed removes its temporary file and leaves the target untouched.
@@ -34,16 +40,22 @@ class ReplacingFileWriter final : public LineSink {
 
   // Makes every write after the first `bytes` bytes fail with ENOSPC, as on a full disk.
   void FailAfterBytesForTesting(std::uint64_t bytes) { failAfter_ = bytes; }
+  // Makes Open() write a named temporary file, as where files without a name cannot be made.
+  void UseNamedTemporaryForTesting() { namedOnly_ = true; }
 
  private:
+  bool CreateNamedTemporary(int& error);
+  bool NameTheTemporary(int& error);
   void FlushBuffer();
   void Discard();
 
   std::string target_;
   Durability durability_;
-  std::string temporary_;
+  std::string folder_;     // the target's folder with its separator, or "" for the current one
+  std::string temporary_;  // the temporary file's name, once it has one
+  bool noted_ = false;     // temporary_ is noted for removal on an interruption
+  bool namedOnly_ = false;
   int file_ = -1;
-  bool inPlace_ = false;
   int errno_ = 0;
   std::string buffer_;
   std::uint64_t written_ = 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/file_reader.h"
+#include "platform/io_result.h"
 #include "platform/text_lines.h"
 
 namespace cw::settings {
@@ -110,6 +111,19 @@ class IniText {
     return entries;
   }
 
+  // Whether a line is a section name or a key line, or no line holds anything but comments: an
+  // empty file sets nothing, and one with lines but none of these is something else.
+  bool LooksLikeSettings() const {
+    bool anyLine = false;
+    for (const std::string& rawLine : lines_) {
+      const std::string_view line = TrimBlanks(rawLine);
+      if (line.empty() || line.front() == ';') continue;
+      anyLine = true;
+      if (line.front() == '[' || line.find('=') != std::string_view::npos) return true;
+    }
+    return !anyLine;
+  }
+
   // The raw value text of a key in the first section of that name, or nothing when either is
   // missing. Where a key appears twice in its section, the first one counts.
   std::optional<std::string_view> Value(std::string_view section, std::string_view key) const {
@@ -183,14 +197,7 @@ std::vector<WorldKey> ReadWorldKeys(const IniText& ini) {
   return keys;
 }
 
-}  // namespace
-
-const char* TargetGameName(TargetGame game) {
-  return game == TargetGame::kQuake2 ? "Quake2" : "Quake";
-}
-
-Settings ParseSettings(std::string_view iniText) {
-  const IniText ini(iniText);
+Settings SettingsOf(const IniText& ini) {
   Settings settings;
   PlacementSettings& block = settings.block;
   block.Bx = ini.Integer("Block", "Bx", block.Bx);
@@ -206,11 +213,43 @@ Settings ParseSettings(std::string_view iniText) {
   return settings;
 }
 
+}  // namespace
+
+const char* TargetGameName(TargetGame game) {
+  return game == TargetGame::kQuake2 ? "Quake2" : "Quake";
+}
+
+Settings ParseSettings(std::string_view iniText) {
+  return SettingsOf(IniText(iniText));
+}
+
+SettingsFile LoadSettingsFile(const std::string& path) {
+  SettingsFile file;
+  const auto warn = [&](std::string_view reason) {
+    file.warning = platform::PathMessage(path, reason);
+    file.warning += "; the default settings are used";
+    return file;
+  };
+  const platform::ReadResult read = platform::ReadWholeFile(path, platform::kSettingsFileLimit);
+  if (read.status == platform::ReadStatus::kNotFound) return file;
+  if (read.status != platform::ReadStatus::kOk) {
+    file.warning = read.error + "; the default settings are used";
+    return file;
+  }
+  // Text in UTF-16 holds NUL bytes too; its sections would never match.
+  if (read.bytes.find('\0') != std::string::npos) {
+    return warn("holds a NUL byte, so it is not a settings file");
+  }
+  const IniText ini(read.bytes);
+  if (!ini.LooksLikeSettings()) {
+    return warn("no line is a [section] or a key=value, so it is not a settings file");
+  }
+  file.settings = SettingsOf(ini);
+  return file;
+}
+
 Settings ReadSettingsFile(const std::string& path) {
-  // A missing or unreadable file, a pipe among them, gives the defaults.
-  const platform::ReadResult read = platform::ReadWholeFile(path);
-  if (read.status != platform::ReadStatus::kOk) return Settings{};
-  return ParseSettings(read.bytes);
+  return LoadSettingsFile(path).settings;
 }
 
 }  // namespace cw::settings

@@ -26,7 +26,19 @@ struct Settings {
 // default.
 Settings ParseSettings(std::string_view iniText);
 
-// Reads the settings file; a missing or unreadable file gives the defaults.
+// The settings of a settings file, and what was wrong with the file.
+struct SettingsFile {
+  Settings settings;
+  // Empty for a file that was read, and for a missing one (the defaults, without a word). For a
+  // file that exists but cannot be read (a folder, a pipe or a device, no permission, larger
+  // than platform::kSettingsFileLimit) or is no settings file (a NUL byte, or no line that is a
+  // section or a key), one line that names the file and the reason; the defaults are used.
+  std::string warning;
+};
+
+SettingsFile LoadSettingsFile(const std::string& path);
+
+// The settings alone: the defaults for a missing or unusable file.
 Settings ReadSettingsFile(const std::string& path);
 
 }  // namespace cw::settings

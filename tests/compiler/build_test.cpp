@@ -83,7 +83,7 @@ TEST(BuildDriverTest, UnwritableMapIsAFailureNamingTheFile) {
   } cases[] = {
       {dir.File("missing/out.map"), dir.File("missing/out.map") + ": No such file or directory"},
 #ifndef _WIN32
-      {"/dev/full", "/dev/full: No space left on device"},
+      {"/dev/full", "/dev/full: not a regular file"},
 #endif
       {dir.File("folder.map"), dir.File("folder.map") + ": "},
   };

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/hostile_inputs.h"
 #include "support/permissions.h"
 #include "support/test_files.h"
 
@@ -101,6 +102,22 @@ TEST(LevelFile, MissingFileIsANewLevelAndUnreadableFileAFailure) {
   EXPECT_EQ(folder.error.rfind(dir.path().string(), 0), 0u) << "the message names the file";
   WriteFileBytes(dir.File("plain"), "x");
   EXPECT_EQ(LoadLevelFile(dir.File("plain") + "/a.pwl").status, LoadStatus::kFailed);
+}
+
+// A binary file once loaded as an empty level named after it, without a word.
+TEST(LevelFile, WhatDoesNotLookLikeALevelFile) {
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},                        // an empty level
+      {"notes\r\n\r\n0 3 4 0 B", true},  // one block or link record among other lines is enough
+      {"\r\n:1 2 3 1 4 5\r\n", true},
+      {"hello\r\n:a link\r\n0 3 4\r\n", false},     // lines, but none is a whole record
+      {std::string("0 3 4 0 B\r\n\0", 12), false},  // no text file holds a NUL byte
+  };
+  for (const auto& [bytes, looksLikeLevel] : cases)
+    EXPECT_EQ(LooksLikeLevelFile(bytes), looksLikeLevel) << bytes;
+  TempDir dir;
+  WriteFileBytes(dir.File("random.pwl"), cw::testing::BinaryGarbage(1 << 20, 7));
+  EXPECT_FALSE(LoadLevelFile(dir.File("random.pwl")).looksLikeLevel);
 }
 
 TEST(LevelFile, FailedSaveKeepsTheOldFileWhole) {

@@ -49,9 +49,16 @@ TEST(HostileFiles, SpecialFilesAreReadToTheirEndOrRefusedWithAReason) {
   EXPECT_EQ(whole.status, ReadStatus::kOk);
   EXPECT_EQ(whole.bytes, cw::testing::BinaryGarbage(12'000'000, 5));
 
-  const ReadResult null = ReadWholeFile(kNullDevice);
-  EXPECT_EQ(null.status, ReadStatus::kOk);
-  EXPECT_EQ(null.bytes, "");
+  // Devices are refused like pipes (/dev/zero was read until the memory ran out), and so is a
+  // file over the limit, whether its size is known before or only while it is read.
+  EXPECT_EQ(ReadWholeFile(kNullDevice).error, std::string(kNullDevice) + ": not a regular file");
+  EXPECT_EQ(ReadWholeFile(big, 11 * kMebibyte).error, big + ": larger than 11 MiB, not read");
+  EXPECT_EQ(ReadWholeFile(big, 12'000'000).status, ReadStatus::kOk);
+#ifndef _WIN32
+  EXPECT_EQ(ReadWholeFile("/dev/zero").error, "/dev/zero: not a regular file");
+  EXPECT_EQ(ReadWholeFile("/proc/self/status", 100).error,
+            "/proc/self/status: larger than 100 bytes, not read");
+#endif
 
   const ReadResult folder = ReadWholeFile(dir.path().string());
   EXPECT_EQ(folder.status, ReadStatus::kFailed);

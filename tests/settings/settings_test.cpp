@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
+#include "support/permissions.h"
 #include "support/test_files.h"
 #include "support/waiting_pipe.h"
 
@@ -98,16 +100,46 @@ TEST(SettingsTest, CommentsAndStrayLinesAreIgnored) {
 TEST(SettingsTest, ReadSettingsFileReadsTheFileOrGivesDefaults) {
   const cw::testing::TempDir dir;
   const std::string path = dir.File(kSettingsFileName);
-  EXPECT_EQ(ReadSettingsFile(path).block.Bx, 128);  // missing file
   cw::testing::WriteFileBytes(path, "[Block]\r\nBx=$40\r\n[Area]\r\nAy=320\r\n");
-  const Settings s = ReadSettingsFile(path);
-  EXPECT_EQ(s.block.Bx, 64);
-  EXPECT_EQ(s.Ay, 320);
-  // A folder where the file should be reads as no file, and so does a pipe, at once: nothing
-  // waits for a writer that never comes.
-  EXPECT_EQ(ReadSettingsFile(dir.path().string()).block.Bx, 128);
+  const SettingsFile read = LoadSettingsFile(path);
+  EXPECT_EQ(read.settings.block.Bx, 64);
+  EXPECT_EQ(read.settings.Ay, 320);
+  EXPECT_EQ(read.warning, "");
+  EXPECT_EQ(ReadSettingsFile(path).block.Bx, 64);
+}
+
+// A settings file that exists but cannot be used once gave the defaults without a word, and a
+// map was built at Bx=128 where the file said 64.
+TEST(SettingsTest, AFileThatCannotBeUsedGivesTheDefaultsAndOneWarning) {
+  const cw::testing::TempDir dir;
   const cw::testing::WaitingPipe pipe;
-  EXPECT_EQ(ReadSettingsFile(pipe.path()).block.Bx, 128);
+  std::filesystem::create_directory(dir.File("folder"));
+  const struct {
+    std::string path, bytes, warning;  // bytes written to path unless empty; warning after path
+  } cases[] = {
+      {dir.File("missing.ini"), "", ""},
+      {dir.File("comments.ini"), "; nothing set yet\r\n\r\n", ""},
+      {dir.File("folder"), "", ": Is a directory"},
+      {pipe.path(), "", ": not a regular file"},
+      {cw::testing::kNullDevice, "", ": not a regular file"},
+      {dir.File("binary.ini"), std::string("[Block]\r\nBx=64\0\r\n", 15),
+       ": holds a NUL byte, so it is not a settings file"},
+      {dir.File("text.ini"), "Bx 64\r\nhello\r\n",
+       ": no line is a [section] or a key=value, so it is not a settings file"},
+  };
+  for (const auto& c : cases) {
+    if (!c.bytes.empty()) cw::testing::WriteFileBytes(c.path, c.bytes);
+    const SettingsFile read = LoadSettingsFile(c.path);
+    EXPECT_EQ(read.warning,
+              c.warning.empty() ? "" : c.path + c.warning + "; the default settings are used");
+    EXPECT_EQ(read.settings.block.Bx, 128) << c.path;
+  }
+  if (cw::testing::PermissionBitsStopUs()) {
+    cw::testing::WriteFileBytes(dir.File("locked.ini"), "[Block]\r\nBx=64\r\n");
+    cw::testing::SetPermissionBits(dir.File("locked.ini"), 0200);
+    EXPECT_EQ(LoadSettingsFile(dir.File("locked.ini")).warning,
+              dir.File("locked.ini") + ": Permission denied; the default settings are used");
+  }
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/file_size_limit.h"
 #include "support/post_build_probe.h"
 #include "support/test_files.h"
 #include "support/tool_run.h"
@@ -135,7 +136,10 @@ TEST_F(CryptwrightBuildTest, ErrorsNameTheFileAndTheReason) {
       {{}, 2, "cryptwright-build: expected a level file and an output file\n"},
       {{"a.pwl"}, 2, "cryptwright-build: expected a level file and an output file\n"},
       {{"a.pwl", "b.map", "c"}, 2, "cryptwright-build: expected a level file and an output file\n"},
-      {{"a.pwl", "b.map", "--fast"}, 2, "cryptwright-build: unknown option --fast\n"},
+      {{"a.pwl", "b.map", "--fast"},
+       2,
+       "cryptwright-build: unknown option --fast\n"
+       "Usage: cryptwright-build LEVEL OUTPUT [--post-build [--wait]] | --check LEVEL | --help\n"},
   };
   for (const Case& c : cases) {
     const ToolRun run = RunTool(dir_.path(), c.arguments);
@@ -148,15 +152,28 @@ TEST_F(CryptwrightBuildTest, ErrorsNameTheFileAndTheReason) {
 
 TEST_F(CryptwrightBuildTest, AFullDiskIsAnErrorAfterTheWarnings) {
 #ifdef _WIN32
-  GTEST_SKIP() << "Windows has no device that is always full";
+  GTEST_SKIP() << "Windows cannot limit the size of a process's files";
 #else
-  const ToolRun full = RunTool(dir_.path(), {"works/level.pwl", "/dev/full"});
+  // Every cell of two floors, each with its picture: a log of a few lines, a map of 200 KB.
+  WriteFileBytes(dir_.path() / "Box.bmp", "");
+  std::string level;
+  for (int i = 0; i < 2048; ++i)
+    level += std::to_string(1 + i / 1024) + " " + std::to_string(i % 32) + " " +
+             std::to_string(i / 32 % 32) + " 0 Box\r\n";
+  WriteFileBytes(dir_.path() / "works" / "big.pwl", level + "0 0 0 0 Gone\r\n");
+  ToolRun full;
+  {
+    // The child inherits the limit: the disk fills up half-way through its map.
+    cw::testing::FileSizeLimit limit(64 * 1024);
+    full = RunTool(dir_.path(), {"works/big.pwl", "works/big.map"});
+  }
   EXPECT_EQ(full.exitCode, 1);
-  // After the warnings and the check, the log's last line names the output file that could not
-  // be written, and so does the error.
-  EXPECT_EQ(full.out, "Build of level into /dev/full\n" + kCompilerWarnings + kCheckLines +
-                          "problem: the map was not written: /dev/full: No space left on device\n");
-  EXPECT_EQ(full.err, "cryptwright-build: /dev/full: No space left on device\n");
+  // The log's last line names the output file that could not be written, and so does the error.
+  EXPECT_TRUE(
+      full.out.ends_with("problem: the map was not written: works/big.map: File too large\n"))
+      << full.out;
+  EXPECT_EQ(full.err, "cryptwright-build: works/big.map: File too large\n");
+  EXPECT_FALSE(std::filesystem::exists(dir_.path() / "works" / "big.map"));
 #endif
 }
 
@@ -174,7 +191,8 @@ TEST_F(CryptwrightBuildTest, WithoutSettingsFileUsesTheDefaults) {
   std::filesystem::remove(dir_.path() / "PellEd.ini");
   WriteFileBytes(dir_.path() / "one.pwl", ":0 1 2 0 3 4\r\n");
   const ToolRun run = RunTool(dir_.path(), {"one.pwl", "one.map"});
-  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.err, "") << "a missing settings file is no warning";
   EXPECT_EQ(ReadFileBytes(dir_.path() / "one.map"),
             CrLfLines({"{", "\"classname\" \"worldspawn\"", "}", "{",
                        "\"classname\" \"trigger_relay\"", "\"origin\" \"128 -256 64\"",
@@ -208,7 +226,7 @@ TEST_F(CryptwrightBuildTest, CheckReportsEachFindingAndFailsOnOne) {
   // The level is only read: no map is written.
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "works" / "level.map"));
   const ToolRun missing = RunTool(dir_.path(), {"--check", "nothere.pwl"});
-  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.exitCode, 2);
   EXPECT_EQ(missing.err, "cryptwright-build: nothere.pwl: No such file or directory\n");
   for (const std::vector<std::string>& wrong : {std::vector<std::string>{"--check"},
                                                 {"--check", "a.pwl", "b.map"},
