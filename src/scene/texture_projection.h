@@ -1,9 +1,9 @@
 #pragma once
 
-#include "kit/map_text.h"
-#include "kit/vec3.h"
+#include "formats/map_text.h"
+#include "scene/vec3.h"
 
-namespace cw::kit {
+namespace cw::scene {
 
 // How the Quake map compilers lay a face's texture on it: the base axis pair of the one of the
 // six axis planes closest to the face (floor and ceiling first on a tie, then the walls facing
@@ -17,7 +17,17 @@ struct TextureProjection {
   bool fromAbove = false;  // projected from the floor and ceiling plane, not from a wall
 };
 
-TextureProjection ProjectTexture(const MapFace& face, const Plane& plane);
+// The numbers of a face line that place its texture.
+struct FaceTexture {
+  double xOffset = 0;
+  double yOffset = 0;
+  double rotation = 0;  // degrees
+  double xScale = 1;
+  double yScale = 1;
+};
+
+TextureProjection ProjectTexture(const FaceTexture& texture, const Plane& plane);
+TextureProjection ProjectTexture(const formats::MapFace& face, const Plane& plane);
 
 struct TexturePoint {
   double s = 0;
@@ -25,4 +35,4 @@ struct TexturePoint {
 };
 TexturePoint TextureAt(const TextureProjection& projection, Vec3 point);
 
-}  // namespace cw::kit
+}  // namespace cw::scene

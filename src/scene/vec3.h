@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace cw::kit {
+namespace cw::scene {
 
 struct Vec3 {
   double x = 0;
@@ -43,4 +43,4 @@ struct Box {
   Vec3 max;
 };
 
-}  // namespace cw::kit
+}  // namespace cw::scene
