@@ -1,8 +1,5 @@
 #include "scene/cell_geometry.h"
 
-#include <algorithm>
-#include <limits>
-
 #include "compiler/placement.h"
 #include "compiler/texture_alignment.h"
 #include "scene/texture_projection.h"
@@ -10,25 +7,31 @@
 namespace cw::scene {
 namespace {
 
-void Include(Box& box, const Vec3& p) {
-  box.min = {std::min(box.min.x, p.x), std::min(box.min.y, p.y), std::min(box.min.z, p.z)};
-  box.max = {std::max(box.max.x, p.x), std::max(box.max.y, p.y), std::max(box.max.z, p.z)};
-}
-
 Vec3 ToVec(const compiler::Point3& p) {
   return {static_cast<double>(p.x), static_cast<double>(p.y), static_cast<double>(p.z)};
+}
+
+// The projection of the face's texture realigned for the cell. The cell changes only the offsets
+// of the fields realigned for the orientation, so their projection is kept and its offsets set.
+TextureProjection ProjectionInCell(const OrientedFace& face, std::int32_t flags,
+                                   const compiler::Point3& shift) {
+  const compiler::TextureFields aligned =
+      compiler::AlignTexture(face.faceClass, flags, shift, face.fields);
+  if (aligned.rotation != face.turned.rotation || aligned.xScale != face.turned.xScale ||
+      aligned.yScale != face.turned.yScale) {
+    return ProjectTexture(TextureOf(aligned), face.plane);
+  }
+  TextureProjection projection = face.projection;
+  projection.sOffset = aligned.xOffset;
+  projection.tOffset = aligned.yOffset;
+  return projection;
 }
 
 void AddBrush(CellGeometry& cell, const OrientedBrush& brush, BrushFamily family,
               std::int32_t flags, const compiler::Point3& shift) {
   const Vec3 offset = ToVec(shift);
   for (const OrientedFace& face : brush.faces) {
-    const compiler::TextureFields aligned =
-        compiler::AlignTexture(face.faceClass, flags, shift, face.fields);
-    const TextureProjection projection = ProjectTexture(
-        FaceTexture{aligned.xOffset, aligned.yOffset, static_cast<double>(aligned.rotation),
-                    aligned.xScale, aligned.yScale},
-        face.plane);
+    const TextureProjection projection = ProjectionInCell(face, flags, shift);
     FacePolygon polygon;
     polygon.firstVertex = static_cast<std::uint32_t>(cell.vertices.size());
     polygon.vertexCount = static_cast<std::uint32_t>(face.polygon.size());
@@ -42,7 +45,6 @@ void AddBrush(CellGeometry& cell, const OrientedBrush& brush, BrushFamily family
       cell.vertices.push_back({static_cast<float>(placed.x), static_cast<float>(placed.y),
                                static_cast<float>(placed.z), static_cast<float>(texel.s),
                                static_cast<float>(texel.t), face.shade});
-      Include(cell.bounds, placed);
     }
   }
   ++cell.brushes;
@@ -50,15 +52,16 @@ void AddBrush(CellGeometry& cell, const OrientedBrush& brush, BrushFamily family
 
 }  // namespace
 
-Box CellGeometry::EmptyBox() {
-  constexpr double kInfinity = std::numeric_limits<double>::infinity();
-  return {{kInfinity, kInfinity, kInfinity}, {-kInfinity, -kInfinity, -kInfinity}};
-}
-
 void AddPlacedBlock(CellGeometry& cell, const OrientedBlock& block,
                     const document::BlockRecord& record,
                     const settings::PlacementSettings& placement) {
   const compiler::Point3 shift = compiler::CellReferencePoint(placement, record.cell());
+  cell.faces.reserve(cell.faces.size() + block.faceCount);
+  cell.vertices.reserve(cell.vertices.size() + block.cornerCount);
+  if (block.cornerCount > 0) {
+    Include(cell.bounds, block.bounds.min + ToVec(shift));
+    Include(cell.bounds, block.bounds.max + ToVec(shift));
+  }
   for (const OrientedBrush& brush : block.worldBrushes) {
     AddBrush(cell, brush, BrushFamily::kWorld, record.flags, shift);
   }

@@ -49,7 +49,6 @@ struct CellGeometry {
   Box bounds = EmptyBox();  // of every corner and point entity
 
   bool empty() const { return faces.empty() && points.empty(); }
-  static Box EmptyBox();
 };
 
 // Adds a block record's brushes and point entities to the geometry of its cell, placed as Build

@@ -63,7 +63,7 @@ const CellGeometry* LevelScene::FindCell(const document::Cell& cell) const {
 }
 
 Box LevelScene::Bounds() const {
-  Box box = CellGeometry::EmptyBox();
+  Box box = EmptyBox();
   for (const auto& [number, floor] : floors_) {
     for (const auto& [key, cell] : floor.cells) {
       box.min = {std::min(box.min.x, cell.bounds.min.x), std::min(box.min.y, cell.bounds.min.y),

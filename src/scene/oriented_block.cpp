@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "compiler/placement.h"
+#include "compiler/texture_alignment.h"
 #include "formats/map_text.h"
 #include "scene/polyhedron.h"
 
@@ -36,6 +37,8 @@ class BrushBuilder {
     oriented.texture = textures_.Number(face.fields.textureName);
     oriented.faceClass = face.faceClass;
     oriented.fields = face.fields.texture;
+    oriented.turned = compiler::AlignTexture(face.faceClass, flags_, {}, oriented.fields);
+    oriented.projection = ProjectTexture(TextureOf(oriented.turned), *plane);
     oriented.shade = ShadeOf(plane->normal);
     faces_.push_back(std::move(oriented));
   }
@@ -142,7 +145,20 @@ void ReadEntities(const std::vector<compiler::TemplateLine>& lines, BrushBuilder
   }
 }
 
+void Count(const OrientedBrush& brush, OrientedBlock& block) {
+  block.faceCount += brush.faces.size();
+  for (const OrientedFace& face : brush.faces) {
+    block.cornerCount += face.polygon.size();
+    for (const Vec3& corner : face.polygon) Include(block.bounds, corner);
+  }
+}
+
 }  // namespace
+
+FaceTexture TextureOf(const compiler::TextureFields& fields) {
+  return {fields.xOffset, fields.yOffset, static_cast<double>(fields.rotation), fields.xScale,
+          fields.yScale};
+}
 
 OrientedBlock OrientBlock(const compiler::BlockTemplate& block, std::int32_t flags,
                           const std::vector<std::string>& playerStarts, TextureNames& textures) {
@@ -151,6 +167,10 @@ OrientedBlock OrientBlock(const compiler::BlockTemplate& block, std::int32_t fla
   ReadWorldBrushes(block.worldspawn, builder, oriented.worldBrushes);
   builder.Finish();  // a brush left open at the end of the section is no brush
   ReadEntities(block.entities, builder, playerStarts, oriented.entities);
+  for (const OrientedBrush& brush : oriented.worldBrushes) Count(brush, oriented);
+  for (const OrientedEntity& entity : oriented.entities) {
+    for (const OrientedBrush& brush : entity.brushes) Count(brush, oriented);
+  }
   return oriented;
 }
 

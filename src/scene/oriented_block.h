@@ -10,6 +10,7 @@
 #include "compiler/face_line.h"
 #include "scene/entity_family.h"
 #include "scene/texture_names.h"
+#include "scene/texture_projection.h"
 #include "scene/vec3.h"
 
 namespace cw::scene {
@@ -23,6 +24,10 @@ struct OrientedFace {
   std::uint32_t texture = 0;  // the texture's number in the scene's TextureNames
   compiler::FaceClass faceClass = compiler::FaceClass::kHorizontal;  // from the template points
   compiler::TextureFields fields;  // the texture fields as the template has them
+  // The fields realigned for the orientation with the template where it is authored (no shift),
+  // and their projection: a cell's realignment changes only the offsets.
+  compiler::TextureFields turned;
+  TextureProjection projection;
   float shade = 1;
 };
 
@@ -45,6 +50,9 @@ struct OrientedEntity {
 struct OrientedBlock {
   std::vector<OrientedBrush> worldBrushes;
   std::vector<OrientedEntity> entities;
+  std::size_t faceCount = 0;  // of the world's and the entities' brushes together
+  std::size_t cornerCount = 0;
+  Box bounds = EmptyBox();  // of every corner
 };
 
 // Reads the brushes and entities of a template the way the map compiler writes them and a map
@@ -55,6 +63,9 @@ struct OrientedBlock {
 // Quake compilers leave it out. playerStarts: the classnames that count as player starts.
 OrientedBlock OrientBlock(const compiler::BlockTemplate& block, std::int32_t flags,
                           const std::vector<std::string>& playerStarts, TextureNames& textures);
+
+// The texture fields as the projection takes them.
+FaceTexture TextureOf(const compiler::TextureFields& fields);
 
 // The light of a face from its direction: a fixed light from above, a little to the +X and +Y
 // side, so that floors, ceilings and the four kinds of walls each get a shade of their own.

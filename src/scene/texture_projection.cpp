@@ -80,9 +80,4 @@ TextureProjection ProjectTexture(const formats::MapFace& face, const Plane& plan
       plane);
 }
 
-TexturePoint TextureAt(const TextureProjection& projection, Vec3 point) {
-  return {Dot(point, projection.sAxis) + projection.sOffset,
-          Dot(point, projection.tAxis) + projection.tOffset};
-}
-
 }  // namespace cw::scene

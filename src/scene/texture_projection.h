@@ -33,6 +33,9 @@ struct TexturePoint {
   double s = 0;
   double t = 0;
 };
-TexturePoint TextureAt(const TextureProjection& projection, Vec3 point);
+inline TexturePoint TextureAt(const TextureProjection& projection, Vec3 point) {
+  return {Dot(point, projection.sAxis) + projection.sOffset,
+          Dot(point, projection.tAxis) + projection.tOffset};
+}
 
 }  // namespace cw::scene
