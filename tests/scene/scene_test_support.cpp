@@ -1,6 +1,5 @@
 #include "scene/scene_test_support.h"
 
-#include <cmath>
 #include <cstdio>
 #include <filesystem>
 
@@ -9,9 +8,13 @@
 namespace cw::testing {
 namespace {
 
-std::string Number(double value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.9g", value == 0 ? 0.0 : value);
+std::string Numbers(std::initializer_list<double> values) {
+  std::string text;
+  char number[32];
+  for (double value : values) {
+    std::snprintf(number, sizeof number, text.empty() ? "%.9g" : " %.9g", value);
+    text += number;
+  }
   return text;
 }
 
@@ -28,71 +31,33 @@ compiler::MemoryTemplateSource QuakeKitTemplates() {
 }
 
 const char* FamilyName(scene::BrushFamily family) {
-  switch (family) {
-    case scene::BrushFamily::kWorld:
-      return "world";
-    case scene::BrushFamily::kDoor:
-      return "door";
-    case scene::BrushFamily::kButton:
-      return "button";
-    case scene::BrushFamily::kTrigger:
-      return "trigger";
-    case scene::BrushFamily::kOtherEntity:
-      return "entity";
-  }
-  return "?";
-}
-
-scene::LevelScene SceneOf(const std::vector<std::string>& records,
-                          compiler::TemplateSource& templates) {
-  document::Level level;
-  level.BlockList = records;
-  scene::LevelScene scene;
-  scene.Rebuild(level, {}, templates);
-  return scene;
-}
-
-const scene::Vertex* CornerAt(const scene::LevelScene& scene, const scene::CellGeometry& cell,
-                              const std::string& texture, double x, double y, double z) {
-  for (const scene::FacePolygon& face : cell.faces) {
-    if (scene.textures().Name(face.texture) != texture) continue;
-    for (std::uint32_t i = 0; i < face.vertexCount; ++i) {
-      const scene::Vertex& v = cell.vertices[face.firstVertex + i];
-      if (std::fabs(v.x - x) < 1e-3 && std::fabs(v.y - y) < 1e-3 && std::fabs(v.z - z) < 1e-3) {
-        return &v;
-      }
-    }
-  }
-  return nullptr;
+  const char* const kNames[] = {"world", "door", "button", "trigger", "entity"};
+  return kNames[static_cast<int>(family)];
 }
 
 std::string SceneText(const scene::LevelScene& scene) {
   std::string text;
   for (const auto& [number, floor] : scene.floors()) {
     for (const auto& [key, cell] : floor.cells) {
-      text += "cell " + Number(cell.cell.floor) + " " + Number(cell.cell.column) + " " +
-              Number(cell.cell.row) + "\n";
+      text += "cell " + Numbers({1.0 * number, 1.0 * key.first, 1.0 * key.second}) + "\n";
       for (const scene::FacePolygon& face : cell.faces) {
         text += "  " + scene.textures().Name(face.texture) + " " + FamilyName(face.family) + " " +
-                Number(face.brush) + ":";
+                Numbers({1.0 * face.brush}) + ":";
         for (std::uint32_t i = 0; i < face.vertexCount; ++i) {
           const scene::Vertex& v = cell.vertices[face.firstVertex + i];
-          text += " (" + Number(v.x) + " " + Number(v.y) + " " + Number(v.z) + " " + Number(v.s) +
-                  " " + Number(v.t) + " " + Number(v.shade) + ")";
+          text += " (" + Numbers({v.x, v.y, v.z, v.s, v.t, v.shade}) + ")";
         }
         text += "\n";
       }
       for (const scene::PointEntity& point : cell.points) {
-        text += "  " + point.classname + " " + Number(static_cast<int>(point.family)) + " (" +
-                Number(point.origin.x) + " " + Number(point.origin.y) + " " +
-                Number(point.origin.z) + ")\n";
+        text += "  " + point.classname + " " + Numbers({1.0 * static_cast<int>(point.family)}) +
+                " (" + Numbers({point.origin.x, point.origin.y, point.origin.z}) + ")\n";
       }
     }
   }
   for (const scene::LinkLine& link : scene.links()) {
-    text += "link " + Number(link.fromFloor) + " (" + Number(link.from.x) + " " +
-            Number(link.from.y) + " " + Number(link.from.z) + ") " + Number(link.toFloor) + " (" +
-            Number(link.to.x) + " " + Number(link.to.y) + " " + Number(link.to.z) + ")\n";
+    text += "link " + Numbers({1.0 * link.fromFloor, link.from.x, link.from.y, link.from.z}) +
+            " to " + Numbers({1.0 * link.toFloor, link.to.x, link.to.y, link.to.z}) + "\n";
   }
   return text;
 }
