@@ -66,10 +66,8 @@ Box LevelScene::Bounds() const {
   Box box = EmptyBox();
   for (const auto& [number, floor] : floors_) {
     for (const auto& [key, cell] : floor.cells) {
-      box.min = {std::min(box.min.x, cell.bounds.min.x), std::min(box.min.y, cell.bounds.min.y),
-                 std::min(box.min.z, cell.bounds.min.z)};
-      box.max = {std::max(box.max.x, cell.bounds.max.x), std::max(box.max.y, cell.bounds.max.y),
-                 std::max(box.max.z, cell.bounds.max.z)};
+      Include(box, cell.bounds.min);
+      Include(box, cell.bounds.max);
     }
   }
   return box;
