@@ -7,21 +7,17 @@
 //                                        (for timing cryptwright-build, e.g. with /usr/bin/time -v)
 
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "compiler/build.h"
 #include "compiler/level_check.h"
-#include "document/level.h"
-#include "document/level_file.h"
 #include "settings/settings.h"
 #include "stress_level.h"
 
