@@ -4,15 +4,19 @@
 #include <cstdint>
 #include <string>
 
+#include "formats/map_text.h"
 #include "kit/block_picture.h"
-#include "kit/map_text.h"
-#include "kit/polyhedron.h"
 #include "kit/template_check.h"
+#include "scene/polyhedron.h"
 #include "support/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace cw::kit;
+  using cw::formats::MapBrush;
+  using cw::formats::ParsedMap;
+  using cw::formats::ParseMapText;
   using cw::fuzz::Require;
+  using cw::scene::CheckBrush;
   const std::string_view text = cw::fuzz::InputText(data, size);
   const ParsedMap map = ParseMapText(text);
   Require(ParseMapText(text).errors == map.errors, "parsing is deterministic");

@@ -10,17 +10,21 @@
 #include <string>
 #include <string_view>
 
+#include "formats/map_text.h"
 #include "kit/block_picture.h"
 #include "kit/indexed_picture.h"
-#include "kit/map_text.h"
-#include "kit/polyhedron.h"
 #include "kit/template_check.h"
 #include "platform/file_reader.h"
 #include "platform/replacing_file_writer.h"
+#include "scene/polyhedron.h"
 
 namespace {
 
 using namespace cw::kit;
+using cw::formats::MapBrush;
+using cw::formats::ParsedMap;
+using cw::formats::ParseMapText;
+using cw::scene::CheckBrush;
 
 int Usage() {
   std::cerr << "usage: cryptwright-picture TEMPLATE.map OUT.bmp [CUT]\n"

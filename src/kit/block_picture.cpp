@@ -9,9 +9,16 @@
 #include <string>
 #include <utility>
 
-#include "kit/polyhedron.h"
+#include "scene/polyhedron.h"
 
 namespace cw::kit {
+
+using formats::MapBrush;
+using formats::MapFace;
+using scene::FacePlane;
+using scene::Plane;
+using scene::VerticalColumn;
+
 namespace {
 
 // Palette layout: group 0 holds fixed colours; groups 1 to 15 hold 16 shades of one hue each.

@@ -2,10 +2,12 @@
 
 #include <vector>
 
+#include "formats/map_text.h"
 #include "kit/indexed_picture.h"
-#include "kit/map_text.h"
 
 namespace cw::kit {
+
+using formats::MapEntity;
 
 // Which part of the world a block picture shows: the square footprint of one cell, seen from
 // above as a section at cutHeight above floorZ. Screen x runs along world +X and screen y down

@@ -5,9 +5,15 @@
 #include <deque>
 #include <limits>
 
-#include "kit/polyhedron.h"
+#include "scene/polyhedron.h"
 
 namespace cw::kit {
+
+using formats::MapBrush;
+using formats::MapFace;
+using scene::BrushReport;
+using scene::CheckBrush;
+using scene::FacePlane;
 
 WorldSolids CollectWorldSolids(const std::vector<MapEntity>& entities) {
   WorldSolids world;

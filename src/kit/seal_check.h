@@ -4,10 +4,15 @@
 #include <optional>
 #include <vector>
 
-#include "kit/map_text.h"
-#include "kit/vec3.h"
+#include "formats/map_text.h"
+#include "scene/vec3.h"
 
 namespace cw::kit {
+
+using formats::MapEntity;
+using scene::Box;
+using scene::Plane;
+using scene::Vec3;
 
 // A solid as the flood sees it: its planes and bounding box.
 struct SolidBrush {

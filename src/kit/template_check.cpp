@@ -4,11 +4,15 @@
 
 #include "compiler/block_template.h"
 #include "compiler/template_reader.h"
-#include "kit/map_text.h"
+#include "formats/map_text.h"
 #include "platform/number_format.h"
 #include "platform/text_lines.h"
 
 namespace cw::kit {
+
+using formats::HasBrokenSurfaceFields;
+using formats::ParseFaceLine;
+
 namespace {
 
 constexpr std::size_t kMaxTextureLength = 15;

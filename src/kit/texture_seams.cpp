@@ -4,10 +4,20 @@
 #include <cmath>
 #include <optional>
 
-#include "kit/polyhedron.h"
-#include "kit/texture_projection.h"
+#include "scene/polyhedron.h"
+#include "scene/texture_projection.h"
 
 namespace cw::kit {
+
+using formats::MapBrush;
+using scene::BrushReport;
+using scene::CheckBrush;
+using scene::FacePlane;
+using scene::ProjectTexture;
+using scene::TextureAt;
+using scene::TexturePoint;
+using scene::TextureProjection;
+
 namespace {
 
 constexpr double kEpsilon = 1e-6;

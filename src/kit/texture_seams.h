@@ -4,10 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "kit/map_text.h"
-#include "kit/vec3.h"
+#include "formats/map_text.h"
+#include "scene/vec3.h"
 
 namespace cw::kit {
+
+using formats::MapEntity;
+using formats::MapFace;
+using scene::Plane;
+using scene::Vec3;
 
 // A face of a sound brush with its plane (unit normal) and the polygon it covers.
 struct PlacedFace {

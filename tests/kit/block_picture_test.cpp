@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "kit/map_text.h"
+#include "formats/map_text.h"
 
 namespace cw::kit {
 namespace {
@@ -22,7 +22,7 @@ std::string BoxBrush(int x1, int x2, int y1, int y2, int z1, int z2, const std::
 }
 
 IndexedPicture Render(const std::string& text, PictureView view = {}) {
-  ParsedMap map = ParseMapText(text);
+  formats::ParsedMap map = formats::ParseMapText(text);
   EXPECT_TRUE(map.errors.empty()) << map.errors.front();
   return RenderBlockPicture(map.entities, view);
 }

@@ -10,10 +10,10 @@
 
 #include "document/level_file.h"
 #include "document/records.h"
+#include "formats/map_text.h"
 #include "kit/kit_fixture.h"
-#include "kit/map_text.h"
-#include "kit/polyhedron.h"
 #include "kit/seal_check.h"
+#include "scene/polyhedron.h"
 #include "support/level_bytes.h"
 #include "support/test_files.h"
 
@@ -31,14 +31,14 @@ document::Level DemoLevel(Kit kit = Kit::kQuake) {
 }
 
 // The entities of the built map by classname, in map order.
-std::multimap<std::string, kit::MapEntity> ByClass(const kit::ParsedMap& map) {
-  std::multimap<std::string, kit::MapEntity> entities;
+std::multimap<std::string, formats::MapEntity> ByClass(const formats::ParsedMap& map) {
+  std::multimap<std::string, formats::MapEntity> entities;
   for (const auto& entity : map.entities) entities.emplace(entity.ClassName(), entity);
   return entities;
 }
 
-kit::Vec3 Origin(const kit::MapEntity& entity) {
-  kit::Vec3 p;
+scene::Vec3 Origin(const formats::MapEntity& entity) {
+  scene::Vec3 p;
   EXPECT_EQ(
       std::sscanf(entity.Value("origin").value_or("").c_str(), "%lf %lf %lf", &p.x, &p.y, &p.z), 3);
   return p;
@@ -77,12 +77,12 @@ TEST_P(DemoLevelTest, TheFileIsALevelFileThatUsesEveryBlockOnTwoFloors) {
 }
 
 TEST_P(DemoLevelTest, ItBuildsIntoClosedConvexBrushes) {
-  kit::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel(GetParam()), GetParam()));
+  formats::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel(GetParam()), GetParam()));
   std::size_t brushes = 0;
   for (const auto& entity : map.entities) {
     for (const auto& brush : entity.brushes) {
       ++brushes;
-      EXPECT_THAT(kit::CheckBrush(brush).problems, ::testing::IsEmpty())
+      EXPECT_THAT(scene::CheckBrush(brush).problems, ::testing::IsEmpty())
           << "brush at line " << brush.line;
     }
   }
@@ -90,16 +90,16 @@ TEST_P(DemoLevelTest, ItBuildsIntoClosedConvexBrushes) {
 }
 
 TEST_P(DemoLevelTest, ItIsSealedAndEveryRoomIsReachableFromTheStart) {
-  kit::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel(GetParam()), GetParam()));
+  formats::ParsedMap map = ParseOrFail(CompileWithKit(DemoLevel(GetParam()), GetParam()));
   auto entities = ByClass(map);
   ASSERT_EQ(entities.count("info_player_start"), 1u);
-  kit::Vec3 start = Origin(entities.find("info_player_start")->second);
+  scene::Vec3 start = Origin(entities.find("info_player_start")->second);
   kit::WorldSolids world = kit::CollectWorldSolids(map.entities);
   EXPECT_EQ(world.skipped, 0u);
   kit::SealFlood flood(world.solids, 8);
   kit::SealFlood::Result result = flood.Flood(start);
   EXPECT_FALSE(result.startInSolid);
-  kit::Vec3 leak = result.leak.value_or(kit::Vec3{});
+  scene::Vec3 leak = result.leak.value_or(scene::Vec3{});
   EXPECT_TRUE(result.sealed) << "leak near " << leak.x << " " << leak.y << " " << leak.z;
   // Up the stairs to the teleporter's room on floor 1, and the stub beyond its doorway.
   EXPECT_TRUE(flood.Reached({13 * 128, -1 * 128, 128 + 40}));
@@ -113,9 +113,9 @@ TEST_P(DemoLevelTest, WithoutOneOfItsWallsItLeaks) {
   auto wall = std::find(level.BlockList.begin(), level.BlockList.end(), "0 1 3 2 Wall");
   ASSERT_NE(wall, level.BlockList.end());
   level.BlockList.erase(wall);
-  kit::ParsedMap map = ParseOrFail(CompileWithKit(level, GetParam()));
+  formats::ParsedMap map = ParseOrFail(CompileWithKit(level, GetParam()));
   kit::WorldSolids world = kit::CollectWorldSolids(map.entities);
-  kit::Vec3 start = Origin(ByClass(map).find("info_player_start")->second);
+  scene::Vec3 start = Origin(ByClass(map).find("info_player_start")->second);
   EXPECT_FALSE(kit::SealFlood(world.solids, 8).Flood(start).sealed);
 }
 
@@ -135,7 +135,7 @@ TEST(QuakeDemoLevelTest, ButtonTriggerAndTeleporterReachTheirTargets) {
   // The trigger in cell (0, 7, 1) fires its own name, which the one relay passes to the door of
   // cell (0, 9, 1).
   EXPECT_EQ(only("trigger_multiple").Value("target"), "t0500701");
-  kit::MapEntity relay = only("trigger_relay");
+  formats::MapEntity relay = only("trigger_relay");
   EXPECT_EQ(relay.Value("targetname"), "t0500701");
   EXPECT_EQ(relay.Value("target"), "t0500901");
   EXPECT_TRUE(doors.count("t0500901"));

@@ -5,17 +5,17 @@
 
 #include <string>
 
+#include "formats/map_text.h"
 #include "kit/block_picture.h"
 #include "kit/indexed_picture.h"
 #include "kit/kit_fixture.h"
-#include "kit/map_text.h"
-#include "kit/polyhedron.h"
 #include "kit/template_check.h"
+#include "scene/polyhedron.h"
 
 namespace cw::testing {
 namespace {
 
-using kit::MapEntity;
+using formats::MapEntity;
 
 // The cell every block is built in: floor 1, column 1, row 1; its footprint and height.
 constexpr double kCentreX = 128, kCentreY = -128, kFloorZ = 128;
@@ -66,7 +66,7 @@ TEST_P(KitBlocksTest, EveryTemplateFollowsTheAuthoringRules) {
   for (const std::string& name : KitBlockNames(GetParam())) {
     std::string text = ReadKitFile(name + ".map", GetParam());
     EXPECT_THAT(kit::CheckTemplateText(text), ::testing::IsEmpty()) << name;
-    kit::ParsedMap map = ParseOrFail(text);
+    formats::ParsedMap map = ParseOrFail(text);
     ASSERT_FALSE(map.entities.empty()) << name;
     EXPECT_EQ(map.entities.front().ClassName(), "worldspawn") << name;
     for (const MapEntity& entity : map.entities) {
@@ -87,16 +87,16 @@ TEST_P(KitBlocksTest, EveryBlockIsSoundAndInsideItsCellInAllEightOrientations) {
   for (const std::string& name : KitBlockNames(GetParam())) {
     for (int flags = 0; flags < 8; ++flags) {
       SCOPED_TRACE(name + " flags " + std::to_string(flags));
-      kit::ParsedMap map =
+      formats::ParsedMap map =
           ParseOrFail(CompileWithKit(OneBlockLevel(Record(flags, name)), GetParam()));
       std::size_t brushes = 0;
       for (const MapEntity& entity : map.entities) {
         for (const auto& brush : entity.brushes) {
           ++brushes;
-          kit::BrushReport report = kit::CheckBrush(brush);
+          scene::BrushReport report = scene::CheckBrush(brush);
           EXPECT_THAT(report.problems, ::testing::IsEmpty()) << "brush at line " << brush.line;
           if (!report.solid) continue;
-          const kit::Box& box = report.solid->bounds;
+          const scene::Box& box = report.solid->bounds;
           EXPECT_GE(box.min.x, kCentreX - 64 - kTolerance) << "line " << brush.line;
           EXPECT_LE(box.max.x, kCentreX + 64 + kTolerance) << "line " << brush.line;
           EXPECT_GE(box.min.y, kCentreY - 64 - kTolerance) << "line " << brush.line;
@@ -151,7 +151,7 @@ TEST_P(KitBlocksTest, EachPictureTurnsExactlyAsItsBuiltBlock) {
     auto picture = kit::DecodeBmp8(ReadKitFile(name + ".bmp", GetParam()));
     ASSERT_TRUE(picture) << name;
     for (int flags = 1; flags < 8; ++flags) {
-      kit::ParsedMap map =
+      formats::ParsedMap map =
           ParseOrFail(CompileWithKit(OneBlockLevel(Record(flags, name)), GetParam()));
       kit::IndexedPicture built = kit::RenderBlockPicture(map.entities, view);
       kit::IndexedPicture turned = *picture;

@@ -80,8 +80,8 @@ std::string Quoted(const std::string& text) {
   return quoted + "'";
 }
 
-kit::ParsedMap ParseOrFail(const std::string& text) {
-  kit::ParsedMap map = kit::ParseMapText(text);
+formats::ParsedMap ParseOrFail(const std::string& text) {
+  formats::ParsedMap map = formats::ParseMapText(text);
   for (const std::string& error : map.errors) ADD_FAILURE() << error;
   return map;
 }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "document/level.h"
-#include "kit/map_text.h"
+#include "formats/map_text.h"
 #include "settings/placement_settings.h"
 
 namespace cw::testing {
@@ -40,6 +40,6 @@ ShellRun Shell(const std::string& command);
 std::string Quoted(const std::string& text);
 
 // Parses map text and fails the current test on any parse error.
-kit::ParsedMap ParseOrFail(const std::string& text);
+formats::ParsedMap ParseOrFail(const std::string& text);
 
 }  // namespace cw::testing

@@ -27,15 +27,15 @@ namespace {
 using Surface = std::array<std::int64_t, 3>;
 
 // Every face of every template of a kit, or of its demo level built.
-std::vector<kit::MapFace> Faces(const std::vector<kit::MapEntity>& entities) {
-  std::vector<kit::MapFace> faces;
+std::vector<formats::MapFace> Faces(const std::vector<formats::MapEntity>& entities) {
+  std::vector<formats::MapFace> faces;
   for (const auto& entity : entities) {
     for (const auto& brush : entity.brushes)
       faces.insert(faces.end(), brush.faces.begin(), brush.faces.end());
   }
   return faces;
 }
-std::vector<kit::MapEntity> Demo(Kit kit) {
+std::vector<formats::MapEntity> Demo(Kit kit) {
   return ParseOrFail(
              CompileWithKit(document::ParseLevelFileText(ReadKitFile("works/Demo.pwl", kit)), kit))
       .entities;
@@ -188,7 +188,7 @@ TEST(KitTexturesTest, EveryTextureTheTemplatesNameIsThereWithTheNumbersItsFacesC
   for (Kit kit : {Kit::kQuake, Kit::kQuake2}) {
     std::set<std::string> used = {"skip"};
     for (const std::string& block : KitBlockNames(kit)) {
-      for (const kit::MapFace& face :
+      for (const formats::MapFace& face :
            Faces(ParseOrFail(ReadKitFile(block + ".map", kit)).entities)) {
         used.insert(face.texture);
         if (kit != Kit::kQuake2) continue;
@@ -205,17 +205,17 @@ TEST(KitTexturesTest, EveryTextureTheTemplatesNameIsThereWithTheNumbersItsFacesC
 TEST(KitTexturesTest, TheBuiltDemosFindTheirTexturesAndLightEveryFace) {
   // Quake: the world names the kit's WAD, once, and gives ericw-tools' light a least light for
   // every face of every model.
-  const std::vector<kit::MapEntity> quake = Demo(Kit::kQuake);
+  const std::vector<formats::MapEntity> quake = Demo(Kit::kQuake);
   EXPECT_EQ(quake.front().keys,
             (std::vector<std::pair<std::string, std::string>>{
                 {"classname", "worldspawn"}, {"wad", "cryptwright.wad"}, {"_minlight", "50"}}));
   for (std::size_t i = 1; i < quake.size(); ++i) EXPECT_FALSE(quake[i].Value("wad"));
   // Quake 2: no WAD; every face keeps its numbers and has its .wal; only Quake 2 classnames.
-  const std::vector<kit::MapEntity> quake2 = Demo(Kit::kQuake2);
+  const std::vector<formats::MapEntity> quake2 = Demo(Kit::kQuake2);
   EXPECT_EQ(quake2.front().keys, (std::vector<std::pair<std::string, std::string>>{
                                      {"classname", "worldspawn"}, {"_minlight", "0.2"}}));
   std::size_t lamps = 0;
-  for (const kit::MapFace& face : Faces(quake2)) {
+  for (const formats::MapFace& face : Faces(quake2)) {
     EXPECT_TRUE(face.surface) << "line " << face.line;
     EXPECT_TRUE(std::filesystem::is_regular_file(
         KitPath("textures/" + face.texture + ".wal", Kit::kQuake2)));
@@ -227,15 +227,15 @@ TEST(KitTexturesTest, TheBuiltDemosFindTheirTexturesAndLightEveryFace) {
       "func_door",     "func_button",       "trigger_multiple",
       "trigger_relay", "misc_teleporter",   "misc_teleporter_dest"};
   std::map<std::string, std::string> targets;
-  for (const kit::MapEntity& entity : quake2) {
+  for (const formats::MapEntity& entity : quake2) {
     EXPECT_TRUE(classnames.count(entity.ClassName())) << entity.ClassName();
     targets[entity.ClassName()] =
         entity.Value("target").value_or(entity.Value("targetname").value_or(""));
     // qrad3 takes the least light of a face from the face's own entity: the world's holds for
     // world faces only, so every brush entity with faces that are drawn carries its own.
     bool drawn = false;
-    for (const kit::MapBrush& brush : entity.brushes) {
-      for (const kit::MapFace& face : brush.faces)
+    for (const formats::MapBrush& brush : entity.brushes) {
+      for (const formats::MapFace& face : brush.faces)
         drawn = drawn || ((*face.surface)[1] & 0x80) == 0;
     }
     if (drawn) {

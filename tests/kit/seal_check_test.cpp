@@ -29,7 +29,7 @@ std::vector<MapEntity> Room(int leaveOut = -1) {
     if (i != leaveOut) text += walls[i];
   }
   text += "}\n{\n\"classname\" \"func_door\"\n" + BoxText(-80, 80, 64, 80, 0, 112) + "}\n";
-  ParsedMap map = ParseMapText(text);
+  formats::ParsedMap map = formats::ParseMapText(text);
   EXPECT_TRUE(map.errors.empty());
   return map.entities;
 }

@@ -8,10 +8,12 @@ src=${1:?usage: check_layers.sh SRC_FOLDER}
 # What each folder may include besides itself.
 declare -A allowed=(
   [platform]=""
+  [formats]="platform"
   [document]="platform"
   [settings]="platform"
   [compiler]="document settings platform"
-  [kit]="compiler document settings platform"
+  [scene]="compiler document settings formats platform"
+  [kit]="scene compiler document settings formats platform"
   [editor]="compiler document settings platform"
   [forms]="editor compiler document settings platform"
   [app]="forms editor compiler document settings platform"

@@ -1,8 +1,8 @@
-#include "kit/map_text.h"
+#include "formats/map_text.h"
 
 #include <gtest/gtest.h>
 
-namespace cw::kit {
+namespace cw::formats {
 namespace {
 
 TEST(MapTextTest, ReadsEntitiesKeysBrushesAndFaceFields) {
@@ -67,4 +67,4 @@ TEST(MapTextTest, ReportsEachMalformedLineWithItsNumber) {
 }
 
 }  // namespace
-}  // namespace cw::kit
+}  // namespace cw::formats

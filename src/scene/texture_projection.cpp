@@ -1,9 +1,9 @@
-#include "kit/texture_projection.h"
+#include "scene/texture_projection.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace cw::kit {
+namespace cw::scene {
 namespace {
 
 // For each axis plane: its normal, then the texture's x and y directions on it.
@@ -26,7 +26,7 @@ int NonZeroAxis(const Vec3& v) {
 
 }  // namespace
 
-TextureProjection ProjectTexture(const MapFace& face, const Plane& plane) {
+TextureProjection ProjectTexture(const FaceTexture& face, const Plane& plane) {
   int best = 0;
   double bestDot = 0;
   for (int i = 0; i < 6; ++i) {
@@ -39,7 +39,7 @@ TextureProjection ProjectTexture(const MapFace& face, const Plane& plane) {
   Vec3 axes[2] = {kBaseAxes[best][1], kBaseAxes[best][2]};
 
   // Whole quarter turns exactly, other angles by their sine and cosine.
-  const double degrees = std::fmod(static_cast<double>(face.rotation), 360.0);
+  const double degrees = std::fmod(face.rotation, 360.0);
   const double turned = degrees < 0 ? degrees + 360 : degrees;
   double sine = 0;
   double cosine = 1;
@@ -67,15 +67,17 @@ TextureProjection ProjectTexture(const MapFace& face, const Plane& plane) {
   const double yScale = face.yScale == 0 ? 1 : face.yScale;
   projection.sAxis = axes[0] * (1 / xScale);
   projection.tAxis = axes[1] * (1 / yScale);
-  projection.sOffset = static_cast<double>(face.xOffset);
-  projection.tOffset = static_cast<double>(face.yOffset);
+  projection.sOffset = face.xOffset;
+  projection.tOffset = face.yOffset;
   projection.fromAbove = best < 2;
   return projection;
 }
 
-TexturePoint TextureAt(const TextureProjection& projection, Vec3 point) {
-  return {Dot(point, projection.sAxis) + projection.sOffset,
-          Dot(point, projection.tAxis) + projection.tOffset};
+TextureProjection ProjectTexture(const formats::MapFace& face, const Plane& plane) {
+  return ProjectTexture(
+      FaceTexture{static_cast<double>(face.xOffset), static_cast<double>(face.yOffset),
+                  static_cast<double>(face.rotation), face.xScale, face.yScale},
+      plane);
 }
 
-}  // namespace cw::kit
+}  // namespace cw::scene

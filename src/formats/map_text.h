@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-namespace cw::kit {
+namespace cw::formats {
 
 struct IntPoint {
   std::int64_t x = 0;
@@ -59,8 +59,12 @@ ParsedMap ParseMapText(std::string_view text);
 // nothing after it or the three whole numbers of a Quake 2 face: contents, flags and value.
 std::optional<MapFace> ParseFaceLine(std::string_view line);
 
+// Parses one key line "key" "value" (blanks between the two, nothing after the value's closing
+// quote) into the key and the value without their quotes.
+std::optional<std::pair<std::string, std::string>> ParseKeyLine(std::string_view line);
+
 // True for a face line that parses up to its y scale but is followed by something other than
 // nothing or three whole numbers: one or two of them, or a damaged one.
 bool HasBrokenSurfaceFields(std::string_view line);
 
-}  // namespace cw::kit
+}  // namespace cw::formats

@@ -4,15 +4,26 @@
 #include <string>
 #include <vector>
 
-#include "kit/map_text.h"
-#include "kit/vec3.h"
+#include "formats/map_text.h"
+#include "scene/vec3.h"
 
-namespace cw::kit {
+namespace cw::scene {
 
 // The plane of a face as the Quake map compilers take it: normal (p1 - p2) x (p3 - p2) through
 // p2, so the points run clockwise seen from outside and the solid lies behind the plane. Empty
 // for three collinear (or coincident) points.
-std::optional<Plane> FacePlane(const MapFace& face);
+std::optional<Plane> PlaneThrough(Vec3 p1, Vec3 p2, Vec3 p3);
+std::optional<Plane> FacePlane(const formats::MapFace& face);
+
+// The faces of the convex solid behind all of the planes: one polygon per plane, in plane order,
+// corners counter-clockwise seen from the front of the plane. Each starts as a huge square on its
+// plane and is clipped by every other plane; a plane that touches the solid in less than an area
+// (redundant, or facing inward) gets an empty polygon.
+struct SolidFaces {
+  std::vector<std::vector<Vec3>> polygons;
+  bool bounded = true;  // false when a polygon reaches that huge square: the solid is open
+};
+SolidFaces IntersectHalfSpaces(const std::vector<Plane>& planes);
 
 // The convex solid that a brush's planes enclose: one polygon per face, in face order; a face
 // whose plane does not touch the solid has an empty polygon.
@@ -32,7 +43,7 @@ struct BrushReport {
 // starts as a huge square on its plane and is clipped by every other plane. A sound brush has
 // at least four faces with non-collinear points, encloses a finite volume, and each face plane
 // carries a polygon of the solid: a plane that touches nothing is redundant or faces inward.
-BrushReport CheckBrush(const MapBrush& brush);
+BrushReport CheckBrush(const formats::MapBrush& brush);
 
 // The part of a vertical line through (x, y) that lies inside the half-spaces, as the z range
 // and the index of the plane that caps it from above. Empty when the line misses the solid.
@@ -43,4 +54,4 @@ struct Column {
 };
 std::optional<Column> VerticalColumn(const std::vector<Plane>& planes, double x, double y);
 
-}  // namespace cw::kit
+}  // namespace cw::scene

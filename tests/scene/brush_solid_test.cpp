@@ -3,11 +3,16 @@
 
 #include <string>
 
-#include "kit/map_text.h"
-#include "kit/polyhedron.h"
+#include "formats/map_text.h"
+#include "scene/polyhedron.h"
 
-namespace cw::kit {
+namespace cw::scene {
 namespace {
+
+using formats::MapBrush;
+using formats::MapFace;
+using formats::ParsedMap;
+using formats::ParseMapText;
 
 // A brush from face lines, one per line.
 MapBrush Brush(const std::string& faces) {
@@ -129,4 +134,4 @@ TEST(BrushSolidTest, VerticalColumnGivesTheSpanAndTheCappingFace) {
 }
 
 }  // namespace
-}  // namespace cw::kit
+}  // namespace cw::scene

@@ -1,4 +1,4 @@
-#include "kit/polyhedron.h"
+#include "scene/polyhedron.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,8 +6,12 @@
 
 #include "platform/number_format.h"
 
-namespace cw::kit {
+namespace cw::scene {
 namespace {
+
+using formats::IntPoint;
+using formats::MapBrush;
+using formats::MapFace;
 
 // Half the side of the square that each face starts as; far beyond any level.
 constexpr double kHuge = 1 << 20;
@@ -62,13 +66,32 @@ std::string FaceProblem(const MapFace& face, std::size_t index, const char* what
 
 }  // namespace
 
-std::optional<Plane> FacePlane(const MapFace& face) {
-  Vec3 p1 = ToVec(face.points[0]);
-  Vec3 p2 = ToVec(face.points[1]);
-  Vec3 p3 = ToVec(face.points[2]);
+std::optional<Plane> PlaneThrough(Vec3 p1, Vec3 p2, Vec3 p3) {
   Vec3 normal = Cross(p1 - p2, p3 - p2);
   if (normal == Vec3{}) return std::nullopt;
   return Plane{normal, Dot(normal, p2)};
+}
+
+std::optional<Plane> FacePlane(const MapFace& face) {
+  return PlaneThrough(ToVec(face.points[0]), ToVec(face.points[1]), ToVec(face.points[2]));
+}
+
+SolidFaces IntersectHalfSpaces(const std::vector<Plane>& planes) {
+  SolidFaces faces;
+  for (std::size_t i = 0; i < planes.size(); ++i) {
+    std::vector<Vec3> polygon = BaseSquare(planes[i]);
+    for (std::size_t j = 0; j < planes.size() && !polygon.empty(); ++j) {
+      if (j != i) polygon = ClipBehind(polygon, planes[j]);
+    }
+    if (polygon.size() < 3 || PolygonArea(polygon) < kEpsilon) polygon.clear();
+    for (const Vec3& p : polygon) {
+      if (std::fabs(p.x) > kHuge / 2 || std::fabs(p.y) > kHuge / 2 || std::fabs(p.z) > kHuge / 2) {
+        faces.bounded = false;
+      }
+    }
+    faces.polygons.push_back(std::move(polygon));
+  }
+  return faces;
 }
 
 BrushReport CheckBrush(const MapBrush& brush) {
@@ -88,25 +111,18 @@ BrushReport CheckBrush(const MapBrush& brush) {
     return report;
   }
 
+  SolidFaces faces = IntersectHalfSpaces(planes);
   Polyhedron solid;
-  bool open = false;
   double twiceVolume = 0;
   constexpr double kInfinity = std::numeric_limits<double>::infinity();
   solid.bounds = {{kInfinity, kInfinity, kInfinity}, {-kInfinity, -kInfinity, -kInfinity}};
-  for (std::size_t i = 0; i < planes.size(); ++i) {
-    std::vector<Vec3> polygon = BaseSquare(planes[i]);
-    for (std::size_t j = 0; j < planes.size() && !polygon.empty(); ++j) {
-      if (j != i) polygon = ClipBehind(polygon, planes[j]);
-    }
-    if (polygon.size() < 3 || PolygonArea(polygon) < kEpsilon) {
+  for (std::size_t i = 0; i < faces.polygons.size(); ++i) {
+    const std::vector<Vec3>& polygon = faces.polygons[i];
+    if (polygon.empty()) {
       report.problems.push_back(
           FaceProblem(brush.faces[i], i, "does not bound the solid (redundant or facing inward)"));
-      polygon.clear();
     }
     for (const Vec3& p : polygon) {
-      if (std::fabs(p.x) > kHuge / 2 || std::fabs(p.y) > kHuge / 2 || std::fabs(p.z) > kHuge / 2) {
-        open = true;
-      }
       solid.bounds.min = {std::min(solid.bounds.min.x, p.x), std::min(solid.bounds.min.y, p.y),
                           std::min(solid.bounds.min.z, p.z)};
       solid.bounds.max = {std::max(solid.bounds.max.x, p.x), std::max(solid.bounds.max.y, p.y),
@@ -116,10 +132,10 @@ BrushReport CheckBrush(const MapBrush& brush) {
     for (std::size_t k = 1; k + 1 < polygon.size(); ++k) {
       twiceVolume += Dot(polygon[0], Cross(polygon[k] - polygon[0], polygon[k + 1] - polygon[0]));
     }
-    solid.polygons.push_back(std::move(polygon));
   }
+  solid.polygons = std::move(faces.polygons);
   solid.volume = twiceVolume / 6;
-  if (open) {
+  if (!faces.bounded) {
     report.problems.push_back("the faces do not enclose a finite solid");
   } else if (solid.volume <= kEpsilon) {
     report.problems.push_back("the faces enclose no volume");
@@ -150,4 +166,4 @@ std::optional<Column> VerticalColumn(const std::vector<Plane>& planes, double x,
   return column;
 }
 
-}  // namespace cw::kit
+}  // namespace cw::scene

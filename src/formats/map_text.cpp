@@ -1,4 +1,4 @@
-#include "kit/map_text.h"
+#include "formats/map_text.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 #include "platform/number_format.h"
 #include "platform/text_lines.h"
 
-namespace cw::kit {
+namespace cw::formats {
 namespace {
 
 bool IsBlank(char c) {
@@ -61,25 +61,6 @@ bool ReadPoint(Cursor& cursor, IntPoint& point) {
          cursor.Char(')');
 }
 
-// A key line: "key" "value", with nothing after the value's closing quote.
-std::optional<std::pair<std::string, std::string>> ParseKeyLine(std::string_view line) {
-  if (line.empty() || line[0] != '"') return std::nullopt;
-  std::size_t keyEnd = line.find('"', 1);
-  if (keyEnd == std::string_view::npos) return std::nullopt;
-  std::size_t valueStart = line.find('"', keyEnd + 1);
-  if (valueStart == std::string_view::npos) return std::nullopt;
-  for (std::size_t i = keyEnd + 1; i < valueStart; ++i) {
-    if (!IsBlank(line[i])) return std::nullopt;
-  }
-  std::size_t valueEnd = line.find('"', valueStart + 1);
-  if (valueEnd == std::string_view::npos) return std::nullopt;
-  for (std::size_t i = valueEnd + 1; i < line.size(); ++i) {
-    if (!IsBlank(line[i])) return std::nullopt;
-  }
-  return std::pair{std::string(line.substr(1, keyEnd - 1)),
-                   std::string(line.substr(valueStart + 1, valueEnd - valueStart - 1))};
-}
-
 std::string_view Trim(std::string_view line) {
   while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
   while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
@@ -131,6 +112,24 @@ std::optional<MapFace> ParseFaceLine(std::string_view line) {
   MapFace face;
   if (ReadFace(line, face) != FaceRead::kWhole) return std::nullopt;
   return face;
+}
+
+std::optional<std::pair<std::string, std::string>> ParseKeyLine(std::string_view line) {
+  if (line.empty() || line[0] != '"') return std::nullopt;
+  std::size_t keyEnd = line.find('"', 1);
+  if (keyEnd == std::string_view::npos) return std::nullopt;
+  std::size_t valueStart = line.find('"', keyEnd + 1);
+  if (valueStart == std::string_view::npos) return std::nullopt;
+  for (std::size_t i = keyEnd + 1; i < valueStart; ++i) {
+    if (!IsBlank(line[i])) return std::nullopt;
+  }
+  std::size_t valueEnd = line.find('"', valueStart + 1);
+  if (valueEnd == std::string_view::npos) return std::nullopt;
+  for (std::size_t i = valueEnd + 1; i < line.size(); ++i) {
+    if (!IsBlank(line[i])) return std::nullopt;
+  }
+  return std::pair{std::string(line.substr(1, keyEnd - 1)),
+                   std::string(line.substr(valueStart + 1, valueEnd - valueStart - 1))};
 }
 
 bool HasBrokenSurfaceFields(std::string_view line) {
@@ -190,4 +189,4 @@ ParsedMap ParseMapText(std::string_view text) {
   return map;
 }
 
-}  // namespace cw::kit
+}  // namespace cw::formats

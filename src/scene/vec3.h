@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
-namespace cw::kit {
+namespace cw::scene {
 
 struct Vec3 {
   double x = 0;
@@ -43,4 +45,16 @@ struct Box {
   Vec3 max;
 };
 
-}  // namespace cw::kit
+// The box around nothing: min above max, so that any point included makes it that point.
+inline Box EmptyBox() {
+  constexpr double kInfinity = std::numeric_limits<double>::infinity();
+  return {{kInfinity, kInfinity, kInfinity}, {-kInfinity, -kInfinity, -kInfinity}};
+}
+
+// The box grown to hold the point.
+inline void Include(Box& box, const Vec3& p) {
+  box.min = {std::min(box.min.x, p.x), std::min(box.min.y, p.y), std::min(box.min.z, p.z)};
+  box.max = {std::max(box.max.x, p.x), std::max(box.max.y, p.y), std::max(box.max.z, p.z)};
+}
+
+}  // namespace cw::scene

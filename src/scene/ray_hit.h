@@ -1,0 +1,29 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "document/records.h"
+#include "scene/level_scene.h"
+#include "scene/vec3.h"
+
+namespace cw::scene {
+
+// A ray from origin along direction (any length but zero).
+struct Ray {
+  Vec3 origin;
+  Vec3 direction;
+};
+
+// The face nearest along a ray: its cell, and where it lies, in lengths of the ray's direction.
+struct RayHit {
+  document::Cell cell;
+  double distance = 0;
+};
+
+// The nearest face that the ray meets, from either side, on the floors up to highestFloor (the
+// current floor when the floors above it are cut away), or on every floor when none is given.
+std::optional<RayHit> HitTest(const LevelScene& scene, const Ray& ray,
+                              std::optional<std::int32_t> highestFloor = std::nullopt);
+
+}  // namespace cw::scene
