@@ -1,6 +1,7 @@
 // Painting with families, regions and fill on full floors of 32 by 32 cells, and their undo (the
-// command's edits reverted last first). Each benchmark runs on a level of one full floor and on
-// one of sixteen full floors (16,384 block records); the commands work on floor 0.
+// command's edits reverted last first, one by one with RevertEdit or in one go with RevertEdits).
+// Each benchmark runs on a level of one full floor and on one of sixteen full floors (16,384 block
+// records), with 2,000 links; the commands work on floor 0.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -8,6 +9,7 @@
 
 #include "document/list_edit.h"
 #include "document/records.h"
+#include "editor/edit_batch.h"
 #include "editor/family_painting.h"
 #include "editor/fill.h"
 #include "editor/region_copy.h"
@@ -53,25 +55,26 @@ Level MakeLevel(int floors, bool floor0Empty = false) {
   return level;
 }
 
-void Revert(Level& level, const Edits& edits) {
-  for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit)
-    cw::document::RevertEdit(level, *edit);
-}
+enum Timed { kCommand, kUndoOneByOne, kUndoInOneGo };
 
 // Times a command, or its undo, on a fresh copy of the level each time.
 template <class Command>
-void Measure(benchmark::State& state, Level level, bool undo, const Command& command) {
+void Measure(benchmark::State& state, const Level& level, const Command& command) {
+  const auto timed = static_cast<Timed>(state.range(1));
   std::size_t edits = 0;
   for (auto _ : state) {
     state.PauseTiming();
     Level working = level;
     Edits done;
-    if (undo) done = command(working);
+    if (timed != kCommand) done = command(working);
     state.ResumeTiming();
-    if (undo) {
-      Revert(working, done);
-    } else {
+    if (timed == kCommand) {
       done = command(working);
+    } else if (timed == kUndoOneByOne) {
+      for (auto edit = done.rbegin(); edit != done.rend(); ++edit)
+        cw::document::RevertEdit(working, *edit);
+    } else {
+      editor::RevertEdits(working, done);
     }
     state.PauseTiming();
     edits = done.size();
@@ -85,45 +88,44 @@ void Measure(benchmark::State& state, Level level, bool undo, const Command& com
 // neighbours change.
 void BM_PaintFamilyCell(benchmark::State& state) {
   const editor::FamilySet families = Families();
-  Measure(state, MakeLevel(static_cast<int>(state.range(0))), state.range(1) != 0,
-          [&](Level& level) {
-            return editor::PaintFamily(level, families, families.families[1], {0, 16, 16});
-          });
+  Measure(state, MakeLevel(static_cast<int>(state.range(0))), [&](Level& level) {
+    return editor::PaintFamily(level, families, families.families[1], {0, 16, 16});
+  });
 }
 
 void BM_PasteWholeFloor(benchmark::State& state) {
   const Level level = MakeLevel(static_cast<int>(state.range(0)));
   const editor::RegionClip clip = editor::CopyRegion(level, kFloor0);
-  Measure(state, level, state.range(1) != 0, [&](Level& working) {
+  Measure(state, level, [&](Level& working) {
     return editor::PasteRegion(working, clip, {0, 0, 0}, kGrid);
   });
 }
 
 void BM_TurnWholeFloor(benchmark::State& state) {
-  Measure(state, MakeLevel(static_cast<int>(state.range(0))), state.range(1) != 0,
-          [](Level& level) {
-            return editor::TurnRegion(level, kFloor0, cw::document::kRotate, kGrid);
-          });
+  Measure(state, MakeLevel(static_cast<int>(state.range(0))), [](Level& level) {
+    return editor::TurnRegion(level, kFloor0, cw::document::kRotate, kGrid);
+  });
 }
 
 void BM_FillWholeFloorWithAFamily(benchmark::State& state) {
   const editor::FamilySet families = Families();
-  Measure(state, MakeLevel(static_cast<int>(state.range(0)), true), state.range(1) != 0,
-          [&](Level& level) {
-            return editor::FillFamily(level, families, families.families[0], {0, 5, 5}, kGrid);
-          });
+  Measure(state, MakeLevel(static_cast<int>(state.range(0)), true), [&](Level& level) {
+    return editor::FillFamily(level, families, families.families[0], {0, 5, 5}, kGrid);
+  });
 }
 
 void BM_FillWholeFloorWithABlock(benchmark::State& state) {
-  Measure(state, MakeLevel(static_cast<int>(state.range(0)), true), state.range(1) != 0,
-          [](Level& level) {
-            return editor::FillBlock(level, {0, 5, 5}, 4, "Block1", kGrid);
-          });
+  Measure(state, MakeLevel(static_cast<int>(state.range(0)), true), [](Level& level) {
+    return editor::FillBlock(level, {0, 5, 5}, 4, "Block1", kGrid);
+  });
 }
 
-// Arguments: the number of full floors, then 0 for the command or 1 for its undo.
+// Arguments: the number of full floors, then what is timed: 0 the command, 1 its undo one edit
+// at a time, 2 its undo in one go.
 void Arguments(benchmark::internal::Benchmark* b) {
-  b->ArgNames({"floors", "undo"})->ArgsProduct({{1, 16}, {0, 1}})->Unit(benchmark::kMillisecond);
+  b->ArgNames({"floors", "timed"})
+      ->ArgsProduct({{1, 16}, {kCommand, kUndoOneByOne, kUndoInOneGo}})
+      ->Unit(benchmark::kMillisecond);
 }
 BENCHMARK(BM_PaintFamilyCell)->Apply(Arguments)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PasteWholeFloor)->Apply(Arguments);

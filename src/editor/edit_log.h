@@ -10,9 +10,10 @@
 
 namespace cw::editor {
 
-// Changes a level one list edit at a time, through the document's own operations, and keeps the
-// edits in the order they were done: together they are one step of the history, undone by
-// reverting them in reverse order.
+// Changes a level one list edit at a time and keeps the edits in the order they were done:
+// together they are one step of the history, undone by reverting them last first. Deletions at
+// falling indices of one list are gathered and done in one pass (ApplyEdits), so that a command
+// on a whole floor does not move the rest of the list once per record.
 class EditLog {
  public:
   explicit EditLog(document::Level& level) : level_(level) {}
@@ -32,8 +33,9 @@ class EditLog {
     Replace(document::LevelList::kLinks, index, std::move(record));
   }
 
-  const document::Level& level() const { return level_; }
-  std::vector<document::ListEdit> Take() { return std::move(edits_); }
+  // The level with every edit so far done.
+  const document::Level& level();
+  std::vector<document::ListEdit> Take();
 
  private:
   std::vector<std::string>& List(document::LevelList list);
@@ -41,9 +43,11 @@ class EditLog {
   void Append(document::LevelList list, std::string record);
   void Replace(document::LevelList list, std::size_t index, std::string record);
   void Apply(document::ListEdit edit);
+  void Flush();
 
   document::Level& level_;
   std::vector<document::ListEdit> edits_;
+  std::size_t done_ = 0;  // the edits before it are done on the level
 };
 
 }  // namespace cw::editor

@@ -77,7 +77,9 @@ std::optional<int> ShapeNamed(std::string_view key) {
 }
 
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  std::string quoted(1, '"');
+  quoted.append(text).push_back('"');
+  return quoted;
 }
 
 class FamiliesParser {

@@ -1,9 +1,10 @@
 // Every painting, region and fill command is one step: its edits, reverted last first, give back
-// the level exactly, and done again give the level it made.
+// the level exactly, and done again give the level it made, one by one or in one go.
 #include <gtest/gtest.h>
 
 #include <functional>
 
+#include "editor/edit_batch.h"
 #include "editor/family_painting.h"
 #include "editor/fill.h"
 #include "editor/painting_test_support.h"
@@ -68,6 +69,11 @@ TEST(PaintingUndo, RevertingACommandsEditsLastFirstGivesTheLevelBackExactly) {
     testing::Revert(level, edits);
     EXPECT_EQ(testing::Lists(level), testing::Lists(original)) << name;
     for (const document::ListEdit& edit : edits) document::ApplyEdit(level, edit);
+    EXPECT_EQ(testing::Lists(level), testing::Lists(done)) << name;
+    // The same in one go, deletions at falling indices in one pass each.
+    RevertEdits(level, edits);
+    EXPECT_EQ(testing::Lists(level), testing::Lists(original)) << name;
+    ApplyEdits(level, edits);
     EXPECT_EQ(testing::Lists(level), testing::Lists(done)) << name;
   }
 }
