@@ -4,13 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "compiler/map_compiler.h"
 #include "document/level_file.h"
 #include "editor/fill.h"
 #include "editor/painting_test_support.h"
-#include "editor/piece_shape.h"
 #include "platform/line_sink.h"
 #include "support/level_bytes.h"
 
@@ -25,27 +22,13 @@ std::string Crlf(std::string_view text) {
   for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
   return out;
 }
-using testing::MakeLevel;
 
-TEST(FamilyPainting, EachOfTheSixteenPatternsTurnsThePictureOntoItsNeighbours) {
-  // The base pictures of DrawFloor turned by the floor view's own transform: the centre row and
-  // column of a cell's drawing show the sides it joins.
-  for (Sides sides = 0; sides < 16; ++sides) {
-    const PieceTurn turn = PieceFor(sides);
-    const char* names[] = {"Alone", "End", "Straight", "Corner", "T", "Cross"};
-    const document::Level level = MakeLevel(
-        {document::FormatBlockRecord({0, 0, 0, turn.flags, names[static_cast<int>(turn.shape)]})});
-    const std::string cell = DrawFloor(level, 0, 1, 1);
-    const Sides drawn = (cell[1] == '#' ? kNorth : 0) | (cell[6] == '#' ? kEast : 0) |
-                        (cell[9] == '#' ? kSouth : 0) | (cell[4] == '#' ? kWest : 0);
-    EXPECT_EQ(drawn, sides) << "pattern " << int{sides};
-  }
-}
-
-TEST(FamilyPainting, PaintedCellsJoinEveryNeighbourOfTheFamilyWhateverTheOrder) {
+TEST(FamilyPainting, EachOfTheSixteenPatternsJoinsItsNeighboursWhateverThePaintingOrder) {
+  // A room of corners, T pieces and a cross, a straight and two ends each way, and a lone cell:
+  // the sixteen patterns of neighbours, drawn with the floor view's own transform.
   const char* layout[] = {"###.#.#", "###.#..", "###.#..", ".......", "###..X."};
   const FamilySet families{{testing::ShapesFamily()}, 0};
-  document::Level level = MakeLevel({"0 5 4 0 X"});
+  document::Level level = testing::MakeLevel({"0 5 4 0 X"});
   // Bottom row first, so that every cell is painted before and after some of its neighbours.
   for (int row = 4; row >= 0; --row)
     for (int column = 0; column < 7; ++column)
@@ -83,20 +66,13 @@ TEST(FamilyPainting, PaintedCellsJoinEveryNeighbourOfTheFamilyWhateverTheOrder) 
 
 TEST(FamilyPainting, AFilledRoomBuildsWithWallsOnItsOutsideEdgesOnly) {
   // Room pieces as in the kits: a wall along each side that the piece does not join.
-  const std::map<std::string, std::string> walls = {{"Alone", "NESW"},  {"End", "NEW"},
-                                                    {"Straight", "EW"}, {"Corner", "NW"},
-                                                    {"T", "N"},         {"Cross", ""}};
-  const std::map<char, std::string> faces = {
-      {'N', "( -64 64 0 ) ( 64 64 0 ) ( 64 64 8 ) W 0 0 0 1 1"},
-      {'E', "( 64 64 0 ) ( 64 -64 0 ) ( 64 -64 8 ) W 0 0 0 1 1"},
-      {'S', "( 64 -64 0 ) ( -64 -64 0 ) ( -64 -64 8 ) W 0 0 0 1 1"},
-      {'W', "( -64 -64 0 ) ( -64 64 0 ) ( -64 64 8 ) W 0 0 0 1 1"}};
+  const std::string world = "{\n\"classname\" \"worldspawn\"\n";
+  const std::string north = "( -64 64 0 ) ( 64 64 0 ) ( 64 64 8 ) W 0 0 0 1 1\n";
+  const std::string west = "( -64 -64 0 ) ( -64 64 0 ) ( -64 64 8 ) W 0 0 0 1 1\n";
   compiler::MemoryTemplateSource templates;
-  for (const auto& [block, sides] : walls) {
-    std::string text = "{\n\"classname\" \"worldspawn\"\n";
-    for (char side : sides) text += faces.at(side) + "\n";
-    templates.Add(block, text + "}\n");
-  }
+  templates.Add("Corner", world + north + west + "}\n");
+  templates.Add("T", world + north + "}\n");
+  templates.Add("Cross", world + "}\n");
   const FamilySet families{{testing::ShapesFamily()}, 0};
   document::Level level;
   FillFamily(level, families, families.families[0], {0, 1, 1}, Grid{3, 3});

@@ -99,9 +99,15 @@ TEST_F(RedrawFloorTest, ACanvasOfPartCellsIsDrawnAsTilesThenBlocksInListOrder) {
     for (int column = 0; column < 1000 / 32; ++column)
       DrawPicture(expected, tile, 32 * column, 32 * row);
   std::vector<std::string> records;  // the same cell twice, the strips, off the canvas
-  for (auto [column, row, flags, name] : {std::tuple{1, 1, 0, "A"}, {1, 1, 5, "B"}, {31, 3, 2, "A"},
-                                          {4, 21, 6, "A"}, {31, 21, 1, "A"}, {32, 0, 0, "A"},
-                                          {0, 22, 0, "B"}, {7, 7, -3, "A"}, {9, 9, 7, "A"}}) {
+  for (auto [column, row, flags, name] : {std::tuple{1, 1, 0, "A"},
+                                          {1, 1, 5, "B"},
+                                          {31, 3, 2, "A"},
+                                          {4, 21, 6, "A"},
+                                          {31, 21, 1, "A"},
+                                          {32, 0, 0, "A"},
+                                          {0, 22, 0, "B"},
+                                          {7, 7, -3, "A"},
+                                          {9, 9, 7, "A"}}) {
     records.push_back("0 " + std::to_string(column) + " " + std::to_string(row) + " " +
                       std::to_string(flags) + " " + name);
     DrawPicture(expected, turned(name, flags), 32 * column, 32 * row);

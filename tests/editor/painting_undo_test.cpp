@@ -2,7 +2,7 @@
 // the level exactly, and done again give the level it made, one by one or in one go.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <string_view>
 
 #include "editor/edit_batch.h"
 #include "editor/family_painting.h"
@@ -23,47 +23,21 @@ TEST(PaintingUndo, RevertingACommandsEditsLastFirstGivesTheLevelBackExactly) {
       {"0 0 0 0 X", "0 1 0 4 Alone", "1 1 1 0 X", "0 2 2 0 End", "0 1 0 0 Y", "0  3 3 1 Z"},
       {"0 0 0 0 2 2", "0 2 2 1 1 1", "0 1 0 0 0 0", "0 1 1 0 2 2"});
   const Grid grid{6, 6};
-  const std::pair<const char*, std::function<Edits(document::Level&)>> commands[] = {
-      {"paint",
-       [&](auto& l) {
-         return PaintFamily(l, families, line, {0, 2, 1});
-       }},
-      {"paint over",
-       [&](auto& l) {
-         return PaintFamily(l, families, line, {0, 0, 0});
-       }},
-      {"erase",
-       [&](auto& l) {
-         return EraseFamilyCell(l, families, {0, 2, 2});
-       }},
-      {"fill block",
-       [&](auto& l) {
-         return FillBlock(l, {0, 4, 4}, 5, "F", grid);
-       }},
-      {"fill family",
-       [&](auto& l) {
-         return FillFamily(l, families, line, {0, 4, 4}, grid);
-       }},
-      {"delete",
-       [&](auto& l) {
-         return EraseRegion(l, {0, 0, 0, 3, 3});
-       }},
-      {"paste",
-       [&](auto& l) {
-         return PasteRegion(l, CopyRegion(l, {0, 0, 0, 3, 3}), {1, 1, 0}, grid);
-       }},
-      {"turn",
-       [&](auto& l) {
-         return TurnRegion(l, {0, 0, 0, 3, 4}, document::kRotate, grid);
-       }},
-      {"mirror",
-       [&](auto& l) {
-         return TurnRegion(l, {0, 0, 0, 4, 3}, document::kFlipX, grid);
-       }},
+  const auto run = [&](std::string_view command, document::Level& l) -> Edits {
+    if (command == "paint") return PaintFamily(l, families, line, {0, 2, 1});
+    if (command == "paint over") return PaintFamily(l, families, line, {0, 0, 0});
+    if (command == "erase") return EraseFamilyCell(l, families, {0, 2, 2});
+    if (command == "fill block") return FillBlock(l, {0, 4, 4}, 5, "F", grid);
+    if (command == "fill family") return FillFamily(l, families, line, {0, 4, 4}, grid);
+    if (command == "delete") return EraseRegion(l, {0, 0, 0, 3, 3});
+    if (command == "paste") return PasteRegion(l, CopyRegion(l, {0, 0, 0, 3, 3}), {1, 1, 0}, grid);
+    if (command == "turn") return TurnRegion(l, {0, 0, 0, 3, 4}, document::kRotate, grid);
+    return TurnRegion(l, {0, 0, 0, 4, 3}, document::kFlipX, grid);
   };
-  for (const auto& [name, command] : commands) {
+  for (const char* name : {"paint", "paint over", "erase", "fill block", "fill family", "delete",
+                           "paste", "turn", "mirror"}) {
     document::Level level = original;
-    const Edits edits = command(level);
+    const Edits edits = run(name, level);
     const document::Level done = level;
     EXPECT_NE(testing::Lists(done), testing::Lists(original)) << name;
     testing::Revert(level, edits);
