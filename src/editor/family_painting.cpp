@@ -13,6 +13,9 @@ namespace {
 // Puts the painted piece, or nothing, in the cell, then chooses its neighbours again.
 std::vector<document::ListEdit> ChangeCell(document::Level& level, const FamilySet& families,
                                            const Family* painted, const document::Cell& cell) {
+  // No canvas reaches so far; the steps to the neighbours below stay within 32 bits.
+  constexpr std::int32_t kFar = 1 << 30;
+  if (cell.column < -kFar || cell.column > kFar || cell.row < -kFar || cell.row > kFar) return {};
   // The cell, its neighbours and theirs: all that the new pieces depend on.
   const FloorCells cells(level, Region{cell.floor, cell.column - 2, cell.row - 2, 5, 5});
   const FloorCells::Entry* old = cells.At(cell.column, cell.row);
