@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <exception>
+#include <iterator>
 #include <utility>
 
+#include "document/edit_batch.h"
 #include "document/records.h"
 
 namespace cw::document {
@@ -44,8 +46,17 @@ bool LevelDocument::Edit(const std::function<std::vector<ListEdit>(Level&)>& edi
 }
 
 void LevelDocument::Replay(const std::vector<ListEdit>& edits, ChangeCause cause) {
-  for (const ListEdit& edit : edits) ApplyEdit(level_, edit);
+  ApplyEdits(level_, edits);
   Notify(ChangeOfEdits(cause, edits));
+}
+
+void LevelDocument::Revert(const std::vector<ListEdit>& edits, ChangeCause cause) {
+  RevertEdits(level_, edits);
+  // Taken back last first, each by its inverse.
+  std::vector<ListEdit> inverse;
+  inverse.reserve(edits.size());
+  std::transform(edits.rbegin(), edits.rend(), std::back_inserter(inverse), InverseEdit);
+  Notify(ChangeOfEdits(cause, std::move(inverse)));
 }
 
 void LevelDocument::Replace(Level level, ChangeCause cause) {

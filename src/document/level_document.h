@@ -20,8 +20,10 @@ class LevelDocument {
   // it did. Edits that left their list as it was are dropped; when none is left, nobody is told.
   // True when the level changed.
   bool Edit(const std::function<std::vector<ListEdit>(Level&)>& edit);
-  // Does edits that were done before again, in order (undo and redo).
+  // Does edits that were done before again, in order (redo), or takes them back, last first
+  // (undo). The observers hear of the edits as they were done now.
   void Replay(const std::vector<ListEdit>& edits, ChangeCause cause);
+  void Revert(const std::vector<ListEdit>& edits, ChangeCause cause);
   // A whole level in place of this one.
   void Replace(Level level, ChangeCause cause);
   // The level's name, which no observer follows (the floor caption is set by who renames).

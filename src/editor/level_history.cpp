@@ -24,12 +24,7 @@ bool LevelHistory::Undo(document::LevelDocument& document) {
   if (!CanUndo()) return false;
   const LevelStep& step = steps_[--done_];
   if (const auto* edits = std::get_if<std::vector<document::ListEdit>>(&step)) {
-    // The edits taken back last to first, each by its inverse.
-    std::vector<document::ListEdit> inverse;
-    inverse.reserve(edits->size());
-    std::transform(edits->rbegin(), edits->rend(), std::back_inserter(inverse),
-                   document::InverseEdit);
-    document.Replay(inverse, ChangeCause::kUndo);
+    document.Revert(*edits, ChangeCause::kUndo);
   } else {
     document.Replace(std::get<std::unique_ptr<LevelSwap>>(step)->before, ChangeCause::kUndo);
   }
