@@ -63,16 +63,8 @@ void Editor::CheckClick() {
 
 void Editor::CompileLogLineClicked(std::size_t line) {
   const std::vector<CompileLogLine>& lines = log_.Lines();
-  if (line >= lines.size() || !lines[line].cell) return;
-  const document::Cell cell = *lines[line].cell;
-  // The marker is drawn anew by the floor change, at its new cell.
-  state_.MarkerColumn = cell.column;
-  state_.MarkerRow = cell.row;
-  MoveFloorSelector(cell.floor);
-  UpDown1Click();
   // The log keeps the focus, so that the user can go on through its lines.
-  pending_.reveal = QRect(document::kCellSize * cell.column, document::kCellSize * cell.row,
-                          document::kCellSize, document::kCellSize);
+  if (line < lines.size() && lines[line].cell) GoToCell(*lines[line].cell);
 }
 
 }  // namespace cw::editor

@@ -257,6 +257,10 @@ void Editor::ClickLogLine(std::size_t line) {
   RunHandler([&] { CompileLogLineClicked(line); });
 }
 
+void Editor::ShowCell(const document::Cell& cell) {
+  RunHandler([&] { GoToCell(cell); });
+}
+
 void Editor::Undo() {
   RunHandler([&] {
     if (!state_.drag.LinkDragActive) history_.Undo(document_);

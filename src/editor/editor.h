@@ -112,6 +112,10 @@ class Editor final : public document::LevelObserver {
   void ShowCompileLog();
   // A click on a line of the compile log: a line that names a cell shows that cell on its floor.
   void ClickLogLine(std::size_t line);
+  // Shows a cell from another view (the 3D view): the floor selector moves to its floor, the
+  // marker to the cell, the floor is drawn as a floor change draws it, and the floor view scrolls
+  // to it.
+  void ShowCell(const document::Cell& cell);
   // Takes the last change of the level back, or does it again, and shows the floor it changed.
   // Nothing happens while a link drag runs.
   void Undo();
@@ -142,6 +146,8 @@ class Editor final : public document::LevelObserver {
   void FloorMouseUp(std::int32_t x, std::int32_t y);
   void FormKeyDown(int key);
   void UpDown1Click();
+  // The marker to the cell and the floor selector to its floor, then UpDown1Click.
+  void GoToCell(const document::Cell& cell);
   void ListBox1Click();
   void CheckBoxClick();
   void LinksClick();

@@ -1,4 +1,5 @@
 // Moving between floors: the floor selector's change and Page Up / Page Down on the floor view.
+#include "document/records.h"
 #include "editor/editor.h"
 
 namespace cw::editor {
@@ -9,6 +10,16 @@ void Editor::UpDown1Click() {
   // that its next move or its release inverts it again.
   ComposeFloor(BlockLayer::kRedraw);
   SetLinkCountCaption();
+}
+
+void Editor::GoToCell(const document::Cell& cell) {
+  // The marker is drawn anew by the floor change, at its new cell.
+  state_.MarkerColumn = cell.column;
+  state_.MarkerRow = cell.row;
+  MoveFloorSelector(cell.floor);
+  UpDown1Click();
+  pending_.reveal = QRect(document::kCellSize * cell.column, document::kCellSize * cell.row,
+                          document::kCellSize, document::kCellSize);
 }
 
 void Editor::FormKeyDown(int key) {
