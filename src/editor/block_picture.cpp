@@ -42,7 +42,7 @@ std::string PictureFileName(const std::string& blockName) {
 }
 
 QImage PictureLoader::Load(const std::string& fileName) {
-  platform::ReadResult read = platform::ReadWholeFile(fileName);
+  platform::ReadResult read = platform::ReadWholeFile(fileName, platform::kPictureFileLimit);
   // A pipe is refused without waiting for a writer; any other failure is a file that cannot be
   // opened, in the toolkit's own words.
   if (read.status == platform::ReadStatus::kNotRegular) throw PictureError(read.error);

@@ -5,6 +5,8 @@
 #include <Qt>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -166,8 +168,15 @@ class Editor final : public document::LevelObserver {
   void InvertRubberBand();
 
   // ---- Palette and orientation ---------------------------------------------------------------
-  // Loads a picture from the current directory; the file is read at every call.
+  // Loads a picture from the current directory; the file is read at every call. Throws
+  // PictureError when it cannot be loaded.
   QImage LoadPicture(const std::string& fileName) { return pictures_.Load(fileName); }
+  // The file whose picture is drawn for `fileName` (picture_fallback.cpp): the file itself, or
+  // the Unknown picture when it cannot be loaded (told once per file, until it loads again);
+  // nothing when the Unknown picture cannot be loaded either. The file is loaded in pictures_.
+  std::optional<std::string> DrawablePicture(const std::string& fileName);
+  // The picture drawn for a file: its own or the Unknown picture; a null image for none.
+  QImage LoadPictureOrUnknown(const std::string& fileName);
   // The block name of the selected palette item, the bytes of its picture's file name.
   std::string SelectedItemName() const;
   // Draws a picture on the preview at (0, 0), at its own size.
@@ -211,6 +220,7 @@ class Editor final : public document::LevelObserver {
   RecoveryFiles recovery_;
   bool recoveryPending_ = false;
   PictureLoader pictures_;
+  std::set<std::string> brokenPictures_;  // told once already, until they load again
   compiler::BuildSession session_;
   CompileLog log_;
   bool logChanged_ = false;

@@ -33,7 +33,8 @@ void Editor::PlaceOrErase(std::int32_t column, std::int32_t row) {
   });
   if (refused) return;
   // Only the pressed cell is drawn again; FloorSnapshot is left as it was.
-  QImage picture = LoadPicture(ItemPictureFileName(name));
+  QImage picture = LoadPictureOrUnknown(ItemPictureFileName(name));
+  if (picture.isNull()) return;
   OrientPicture(picture, flags);
   DrawPicture(state_.FloorCanvas, picture, std::int64_t{kCellSize} * column,
               std::int64_t{kCellSize} * row);
@@ -64,7 +65,9 @@ void Editor::Pick(std::int32_t column, std::int32_t row) {
   SetOrientationBoxFromCode(OrientationBox::kRotate, (flags & document::kRotate) != 0);
   // Without a palette item there is no picture to preview.
   if (paletteRow < 0) return;
-  QImage picture = LoadPicture(ItemPictureFileName(palette[static_cast<std::size_t>(paletteRow)]));
+  QImage picture =
+      LoadPictureOrUnknown(ItemPictureFileName(palette[static_cast<std::size_t>(paletteRow)]));
+  if (picture.isNull()) return;
   OrientPicture(picture, flags);
   DrawPreview(picture);
 }

@@ -99,12 +99,16 @@ bool DrawCellFloor(QImage& canvas, const QImage& tile, const std::vector<PlacedP
 }  // namespace
 
 void Editor::FillBackground() {
-  CoverWithTiles(state_.FloorCanvas, OpaqueTile(LoadPicture(PictureFileName(kEmptyBlockName))));
+  const std::optional<std::string> tile = DrawablePicture(PictureFileName(kEmptyBlockName));
+  if (tile) CoverWithTiles(state_.FloorCanvas, OpaqueTile(LoadPicture(*tile)));
 }
 
 void Editor::RedrawFloor() {
   QImage& canvas = state_.FloorCanvas;
-  const QImage tile = OpaqueTile(LoadPicture(PictureFileName(kEmptyBlockName)));
+  // Without a tile (neither "Empty.bmp" nor the Unknown picture loads) nothing can be drawn.
+  const std::string tileFile =
+      DrawablePicture(PictureFileName(kEmptyBlockName)).value_or(PictureFileName(kEmptyBlockName));
+  const QImage tile = OpaqueTile(LoadPicture(tileFile));
   const std::int32_t floor = state_.floor;
 
   // The palette's texts, compared exactly; the empty item stands for "Empty", which therefore
@@ -113,13 +117,13 @@ void Editor::RedrawFloor() {
 
   // The blocks of the floor in list order, each picture file read once per redraw, whatever the
   // number of its blocks, so that a redraw shows every picture as its file is now. A picture that
-  // cannot be read stops the redraw there: what came before it is drawn, then the error goes on.
+  // cannot be read is drawn as the Unknown picture, turned by the record's flags.
   struct NamePictures {
-    std::string fileName;
+    std::optional<std::string> fileName;    // the file drawn; none when no picture can be
     std::array<const QImage*, 9> turned{};  // by flags 0 to 7, then any other flags
   };
   std::unordered_map<std::string, NamePictures> byName;
-  std::unordered_set<std::string> readThisRedraw;
+  std::unordered_map<std::string, std::optional<std::string>> readThisRedraw;
   std::vector<PlacedPicture> blocks;
   std::exception_ptr failure;
   const document::FloorFilter onThisFloor(floor);
@@ -133,15 +137,18 @@ void Editor::RedrawFloor() {
       auto [named, isNew] = byName.try_emplace(record->name);
       NamePictures& pictures = named->second;
       if (isNew) {
-        pictures.fileName = PictureFileName(paletteNames.contains(record->name)
-                                                ? record->name
+        const std::string fileName = PictureFileName(
+            paletteNames.contains(record->name) ? record->name
                                                 : std::string(document::kUnknownBlockName));
+        auto [read, first] = readThisRedraw.try_emplace(fileName);
+        if (first) read->second = DrawablePicture(fileName);
+        pictures.fileName = read->second;
       }
-      if (readThisRedraw.insert(pictures.fileName).second) LoadPicture(pictures.fileName);
+      if (!pictures.fileName) continue;
       const QImage*& turned = pictures.turned[record->flags >= 0 && record->flags <= 7
                                                   ? static_cast<std::size_t>(record->flags)
                                                   : 8];
-      if (!turned) turned = &pictures_.Turned(pictures.fileName, record->flags);
+      if (!turned) turned = &pictures_.Turned(*pictures.fileName, record->flags);
       blocks.push_back({turned, std::int64_t{kCellSize} * record->column,
                         std::int64_t{kCellSize} * record->row});
     }

@@ -8,7 +8,8 @@ namespace cw::editor {
 
 void Editor::ListBox1Click() {
   state_.label = SelectedItemText();
-  DrawPreview(LoadPicture(ItemPictureFileName(SelectedItemName())));
+  const QImage picture = LoadPictureOrUnknown(ItemPictureFileName(SelectedItemName()));
+  if (!picture.isNull()) DrawPreview(picture);
   // Each box that was checked changes state and previews again with the boxes left checked.
   SetOrientationBoxFromCode(OrientationBox::kXFlip, false);
   SetOrientationBoxFromCode(OrientationBox::kYFlip, false);
@@ -16,7 +17,8 @@ void Editor::ListBox1Click() {
 }
 
 void Editor::CheckBoxClick() {
-  QImage picture = LoadPicture(ItemPictureFileName(SelectedItemName()));
+  QImage picture = LoadPictureOrUnknown(ItemPictureFileName(SelectedItemName()));
+  if (picture.isNull()) return;
   OrientPicture(picture, CurrentOrientation());
   DrawPreview(picture);
 }

@@ -103,21 +103,12 @@ void ReplacingFileWriter::Write(std::string_view bytes) {
 void ReplacingFileWriter::FlushBuffer() {
   std::string_view pending = buffer_;
   while (!pending.empty() && errno_ == 0) {
-    std::size_t chunk = pending.size();
-    if (written_ + chunk > failAfter_) {
-      chunk = static_cast<std::size_t>(failAfter_ - written_);
-      if (chunk == 0) {
-        errno_ = ENOSPC;
-        break;
-      }
-    }
     int error = 0;
-    const std::int64_t count = native::WriteSome(file_, pending.data(), chunk, error);
+    const std::int64_t count = native::WriteSome(file_, pending.data(), pending.size(), error);
     if (count < 0) {
       errno_ = error;
       break;
     }
-    written_ += static_cast<std::uint64_t>(count);
     pending.remove_prefix(static_cast<std::size_t>(count));
   }
   buffer_.clear();

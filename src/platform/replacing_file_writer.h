@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <limits>
 #include <string>
 #include <string_view>
 
@@ -38,8 +37,6 @@ class ReplacingFileWriter final : public LineSink {
   void Write(std::string_view bytes) override;
   IoResult Commit();
 
-  // Makes every write after the first `bytes` bytes fail with ENOSPC, as on a full disk.
-  void FailAfterBytesForTesting(std::uint64_t bytes) { failAfter_ = bytes; }
   // Makes Open() write a named temporary file, as where files without a name cannot be made.
   void UseNamedTemporaryForTesting() { namedOnly_ = true; }
 
@@ -58,8 +55,6 @@ class ReplacingFileWriter final : public LineSink {
   int file_ = -1;
   int errno_ = 0;
   std::string buffer_;
-  std::uint64_t written_ = 0;
-  std::uint64_t failAfter_ = std::numeric_limits<std::uint64_t>::max();
 };
 
 }  // namespace cw::platform

@@ -164,12 +164,17 @@ class HostilePicturesTest : public EditorTest {
 TEST_F(HostilePicturesTest, PicturesThatCannotBeReadGiveOneClearErrorAndTheEditorGoesOn) {
   for (const char* name : {"Text", "Png", "Cut", "HeaderCut", "Zero", "Claims", "RunLength"}) {
     SCOPED_TRACE(name);
-    for (int flags : {0, 5}) {
-      DrawBlock(name, flags);
-      EXPECT_EQ(
-          Errors(),
-          QStringList({QString("Le fichier %1.bmp n'est pas une image bitmap valide.").arg(name)}));
-    }
+    // The Unknown picture in its place, turned by the record's flags; told once, not at every
+    // redraw.
+    DrawBlock(name, 0);
+    EXPECT_EQ(Errors(), QStringList({QString("The picture %1.bmp cannot be loaded (Le fichier "
+                                             "%1.bmp n'est pas une image bitmap valide.); the "
+                                             "Unknown picture is shown in its place.")
+                                         .arg(name)}));
+    EXPECT_TRUE(ShowsPicture(Canvas(), 32, 32, unknown));
+    DrawBlock(name, 5);
+    EXPECT_TRUE(Errors().isEmpty());
+    EXPECT_TRUE(ShowsPicture(Canvas(), 32, 32, OrientedByTable(unknown, 5)));
     ExpectTheEditorGoesOn();
   }
 }
@@ -200,10 +205,13 @@ TEST_F(HostilePicturesTest, AHugePictureIsDrawnCutAtTheCanvasEdge) {
   ExpectTheEditorGoesOn();
 }
 
-TEST_F(HostilePicturesTest, AnEmptyPictureThatBecomesEmptyStopsTheRedrawOnly) {
+TEST_F(HostilePicturesTest, ABackgroundThatBecomesEmptyIsTiledWithTheUnknownPicture) {
   WriteFileBytes(Folder() / "Empty.bmp", "");
   DrawBlock("A", 0);
-  EXPECT_EQ(Errors(), QStringList({"Le fichier Empty.bmp n'est pas une image bitmap valide."}));
+  ASSERT_EQ(Errors().size(), 1);
+  EXPECT_TRUE(Errors().front().startsWith("The picture Empty.bmp cannot be loaded"));
+  EXPECT_TRUE(ShowsPicture(Canvas(), 0, 0, unknown));
+  EXPECT_TRUE(ShowsPicture(Canvas(), 32, 32, blockA));
   WriteStandardPictures();
   ExpectTheEditorGoesOn();
 }

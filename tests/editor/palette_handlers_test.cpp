@@ -109,22 +109,28 @@ TEST_F(PaletteHandlersTest, TheEmptyItemPreviewsTheEmptyPictureTurned) {
   EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, OrientedByTable(numberedEmpty, 4)));
 }
 
-TEST_F(PaletteHandlersTest, AMissingPictureStopsTheHandlerAfterWhatItAlreadyDid) {
+TEST_F(PaletteHandlersTest, AMissingPictureIsPreviewedAsUnknownAndToldOnceUntilItLoads) {
   ChooseItem("A");
   SetBox(OrientationBox::kXFlip, true);
-  const QImage shown = Preview().copy();
   std::filesystem::remove(Folder() / "B.bmp");
   ChooseItem("B");
-  // The label shows the new name; the preview and the boxes stay as they were.
+  // The handler goes on: the label, the Unknown picture in the preview, the boxes cleared.
   EXPECT_EQ(Label(), "B");
-  EXPECT_EQ(Preview(), shown);
-  EXPECT_TRUE(BoxChecked(OrientationBox::kXFlip));
-  EXPECT_EQ(Errors(), QStringList({"Impossible d'ouvrir le fichier B.bmp."}));
-
-  // A box changes state even when its preview fails.
+  EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, unknown));
+  EXPECT_FALSE(BoxChecked(OrientationBox::kXFlip));
+  ASSERT_EQ(Errors().size(), 1);
+  EXPECT_TRUE(Errors().front().startsWith("The picture B.bmp cannot be loaded"))
+      << Errors()[0].toStdString();
+  // Told once: a box that previews it again says nothing more.
   SetBox(OrientationBox::kYFlip, true);
-  EXPECT_TRUE(BoxChecked(OrientationBox::kYFlip));
-  EXPECT_EQ(Preview(), shown);
+  EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, OrientedByTable(unknown, 2)));
+  EXPECT_EQ(Errors().size(), 1);
+  // Once it loads again it shows, and a new failure is told again.
+  WritePicture("B", blockB);
+  SetBox(OrientationBox::kYFlip, false);
+  EXPECT_TRUE(ShowsPicture(Preview(), 0, 0, blockB));
+  std::filesystem::remove(Folder() / "B.bmp");
+  SetBox(OrientationBox::kYFlip, true);
   EXPECT_EQ(Errors().size(), 2);
 }
 

@@ -106,19 +106,18 @@ TEST(Placement, NoSelectedItemIsRefusedWithOneErrorAndChangesNothing) {
   EXPECT_EQ(session.State().MarkerColumn, 2);
 }
 
-TEST(Placement, PictureThatCannotBeLoadedStopsThePressAfterTheRecordIsMade) {
+TEST(Placement, APictureThatCannotBeLoadedIsPlacedAndDrawnAsUnknown) {
   EditorHarness session(kStandardBlocks);
   session.ChooseItem("B");
+  session.SetBoxes(false, true, false);
   std::filesystem::remove(session.Folder() / "B.bmp");
-  const QImage before = session.Canvas().copy();
   session.Click(Qt::LeftButton, {70, 40});
-  EXPECT_EQ(session.BlockList(), Strings{"0 2 1 0 B"});
+  EXPECT_EQ(session.BlockList(), Strings{"0 2 1 2 B"});
   ASSERT_EQ(session.Errors().size(), 1u);
   EXPECT_TRUE(session.Errors().front().contains("B.bmp"));
-  // The cell is not drawn; the marker was taken off and the press stopped there.
-  QImage withoutMarker = before;
-  editor::ToggleMarker(withoutMarker, 0, 0);
-  EXPECT_EQ(session.Canvas(), withoutMarker);
+  // The cell shows the Unknown picture turned by the flags, and the marker moved to it.
+  EXPECT_TRUE(CellShows(session.CanvasWithoutMarker(), 2, 1, OrientedTestPicture("Unknown", 2)));
+  EXPECT_EQ(session.State().MarkerColumn, 2);
 }
 
 TEST(Pick, CopiesTheCellsBlockIntoTheToolBoxWithoutAPaletteClick) {
