@@ -213,9 +213,6 @@ TEST(M8TextureTest, LevelsHalveEachSideDownToOnePixel) {
   for (const auto& c : cases) {
     EXPECT_EQ(M8LevelSizes(c.width, c.height), c.sizes) << c.width << " x " << c.height;
   }
-  EXPECT_TRUE(IsM8TextureSize(4096, 1));
-  EXPECT_FALSE(IsM8TextureSize(48, 16));
-  EXPECT_FALSE(IsM8TextureSize(8192, 16));
   // Past a side of one, the other side's pixels are means of two.
   // Black and white make mid grey; mid grey and white make (192, 192, 192), nearest to white.
   RgbImage image(4, 1);
