@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Draws every block picture of the kits (kit/ for Quake, kit-quake2/ for Quake 2) again from its
-# template with cryptwright-picture, and the two fixed pictures Empty.bmp and Unknown.bmp. Run it
-# after changing a template; the tests check that each picture is exactly what the tool draws.
+# Draws every block picture of the kits (kit-heretic2/ for Heretic II, kit/ for Quake, kit-quake2/
+# for Quake 2) again from its template with cryptwright-picture, and the two fixed pictures
+# Empty.bmp and Unknown.bmp. Run it after changing a template; the tests check that each picture
+# is exactly what the tool draws.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 dir=${1:-build}
@@ -11,7 +12,7 @@ fi
 cmake --build "$dir" --target cryptwright-picture >/dev/null
 tool="$PWD/$dir/tools/cryptwright-picture"
 status=0
-for kit in kit kit-quake2; do
+for kit in kit-heretic2 kit kit-quake2; do
   (
     cd "$kit"
     result=0

@@ -1,8 +1,9 @@
-// cryptwright-textures: draws the kit's textures and writes them for Quake and Quake 2.
-//   cryptwright-textures [--palette IN] [--wad OUT.wad] [--wal-folder DIR] [--write-palette OUT]...
-// Each game's textures are matched to the palette the game draws them with, or to the palette
-// read from IN (a 768-byte palette file such as Quake's palette.lmp, or a PCX picture such as
-// Quake 2's colormap.pcx).
+// cryptwright-textures: draws the kit's textures and writes them for Quake, Quake 2 and Heretic II.
+//   cryptwright-textures [--palette IN] [--wad OUT.wad] [--wal-folder DIR] [--m8-folder DIR]
+//                        [--write-palette OUT]...
+// Each game's textures are matched to the palette the game draws them with (Heretic II's .m8
+// files carry their own, the kit's), or to the palette read from IN (a 768-byte palette file
+// such as Quake's palette.lmp, or a PCX picture such as Quake 2's colormap.pcx).
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -19,13 +20,15 @@ namespace {
 
 constexpr const char* kHelp =
     "Usage: cryptwright-textures [--palette IN] [--wad OUT.wad] [--wal-folder DIR]\n"
-    "                            [--write-palette OUT]...\n"
+    "                            [--m8-folder DIR] [--write-palette OUT]...\n"
     "\n"
     "Draws the textures of the kit's blocks, and the skip texture, and writes them:\n"
     "  --wad OUT.wad        all of them in one Quake WAD2 file (four mip levels each),\n"
     "                       matched to Quake's palette\n"
     "  --wal-folder DIR     one Quake 2 .wal file each, NAME.wal, in the folder DIR,\n"
     "                       matched to Quake 2's palette\n"
+    "  --m8-folder DIR      one Heretic II .m8 file each, NAME.m8, in the folder DIR, with\n"
+    "                       the kit's palette embedded, matched to it\n"
     "  --write-palette OUT  the palette they were matched to: a PCX picture when OUT ends\n"
     "                       in .pcx (as Quake 2's tools read pics/colormap.pcx), otherwise a\n"
     "                       768-byte palette file; may be given more than once\n"
@@ -53,6 +56,7 @@ struct Arguments {
   std::string palette;
   std::string wad;
   std::string walFolder;
+  std::string m8Folder;
   std::vector<std::string> paletteFiles;
 };
 
@@ -67,7 +71,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     const bool known = option == "--palette" || option == "--wad" || option == "--wal-folder" ||
-                       option == "--write-palette";
+                       option == "--m8-folder" || option == "--write-palette";
     if (!known) return UsageError("unknown argument " + std::string(option));
     if (i + 1 == argc || std::string_view(argv[i + 1]).empty()) {
       return UsageError(std::string(option) + " needs a file name");
@@ -76,18 +80,19 @@ int main(int argc, char** argv) {
     if (option == "--palette") arguments.palette = value;
     if (option == "--wad") arguments.wad = value;
     if (option == "--wal-folder") arguments.walFolder = value;
+    if (option == "--m8-folder") arguments.m8Folder = value;
     if (option == "--write-palette") arguments.paletteFiles.push_back(value);
   }
-  if (arguments.wad.empty() && arguments.walFolder.empty() && arguments.paletteFiles.empty()) {
-    return UsageError("nothing to write: give --wad, --wal-folder or --write-palette");
+  const int games =
+      !arguments.wad.empty() + !arguments.walFolder.empty() + !arguments.m8Folder.empty();
+  if (games == 0 && arguments.paletteFiles.empty()) {
+    return UsageError("nothing to write: give --wad, --wal-folder, --m8-folder or --write-palette");
   }
   // A palette file holds the one palette the textures written with it were matched to.
-  if (!arguments.paletteFiles.empty() && arguments.palette.empty()) {
-    if (arguments.wad.empty() == arguments.walFolder.empty()) {
-      return UsageError(
-          "--write-palette needs one palette: give --wad or --wal-folder (they take Quake's and "
-          "Quake 2's palettes), or --palette");
-    }
+  if (!arguments.paletteFiles.empty() && arguments.palette.empty() && games != 1) {
+    return UsageError(
+        "--write-palette needs one palette: give --wad, --wal-folder or --m8-folder (they take "
+        "Quake's, Quake 2's and the kit's palettes), or --palette");
   }
 
   std::optional<cw::kit::Palette> given;
@@ -104,10 +109,12 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
-  std::error_code error;
-  if (!arguments.walFolder.empty() && !std::filesystem::is_directory(arguments.walFolder, error)) {
-    PrintError(arguments.walFolder + ": not a folder");
-    return 1;
+  for (const std::string& folder : {arguments.walFolder, arguments.m8Folder}) {
+    std::error_code error;
+    if (!folder.empty() && !std::filesystem::is_directory(folder, error)) {
+      PrintError(folder + ": not a folder");
+      return 1;
+    }
   }
 
   std::vector<cw::kit::OutputFile> files;
@@ -120,6 +127,12 @@ int main(int argc, char** argv) {
     written = given.value_or(cw::kit::Quake2Palette());
     for (cw::kit::OutputFile& wal : cw::kit::MakeKitWals(arguments.walFolder, written)) {
       files.push_back(std::move(wal));
+    }
+  }
+  if (!arguments.m8Folder.empty()) {
+    written = given.value_or(cw::kit::KitPalette());
+    for (cw::kit::OutputFile& m8 : cw::kit::MakeKitM8s(arguments.m8Folder, written)) {
+      files.push_back(std::move(m8));
     }
   }
   for (const std::string& path : arguments.paletteFiles) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <set>
 #include <system_error>
 #include <tuple>
 
@@ -32,6 +33,15 @@ CellKey KeyOf(const Cell& cell) {
 std::string Quoted(const std::string& text) {
   return platform::QuotedText(text);
 }
+
+// Heretic II takes an entity's "message" for the number of a line of its message file and shows
+// that line; literal text goes in "text_msg".
+bool IsMessageNumber(const std::string& message) {
+  return !message.empty() && message.find_first_not_of("0123456789") == std::string::npos;
+}
+constexpr const char* kMessageNotNumber =
+    ", which is not a number: Heretic II shows the line of its message file with that number; "
+    "literal text goes in \"text_msg\"";
 
 // The level's grid: the whole cells of the floor canvas.
 struct Grid {
@@ -92,6 +102,7 @@ class Checker {
     for (std::size_t i = 0; i < level_.BlockList.size(); ++i) CheckBlock(i);
     CheckSharedCells();
     for (std::size_t i = 0; i < level_.LinkList.size(); ++i) CheckLink(i);
+    CheckWorldMessage();
     if (!playerStart_) {
       std::string names;
       for (const std::string& name : settings_.game.playerStarts) {
@@ -152,6 +163,7 @@ class Checker {
                 " has no link from this cell; it is written unchanged");
       }
     }
+    CheckMessages(record->name, cell, *census);
     for (const std::string& classname : census->classnames) {
       for (const std::string& start : settings_.game.playerStarts) {
         if (classname.compare(0, start.size(), start) == 0) playerStart_ = true;
@@ -162,6 +174,29 @@ class Checker {
     totals_.entities += census->entities;
     totals_.faces += census->faces;
     planes_.AddBlock(*record, census->planes);
+  }
+
+  // Each template once, at the first record that names it.
+  void CheckMessages(const std::string& name, const Cell& cell, const TemplateCensus& census) {
+    if (settings_.game.target != settings::TargetGame::kHeretic2) return;
+    if (!messagesChecked_.insert(name).second) return;
+    for (const std::string& message : census.messages) {
+      if (IsMessageNumber(message)) continue;
+      Add(FindingKind::kMessageNotNumber, cell,
+          Quoted(name) + " has the message " + Quoted(message) + kMessageNotNumber,
+          Severity::kWarning);
+    }
+  }
+
+  // The world's own keys come from [World] in the settings file.
+  void CheckWorldMessage() {
+    if (settings_.game.target != settings::TargetGame::kHeretic2) return;
+    for (const settings::WorldKey& key : settings_.block.map.worldKeys) {
+      if (key.key != "message" || IsMessageNumber(key.value)) continue;
+      Add(FindingKind::kMessageNotNumber, std::nullopt,
+          "the world has the message " + Quoted(key.value) + " from [World]" + kMessageNotNumber,
+          Severity::kWarning);
+    }
   }
 
   bool HasPicture(const std::string& name) {
@@ -241,8 +276,7 @@ class Checker {
           count = totals_.faces;
           break;
         case BudgetItem::kPlanes:
-          count =
-              planes_.Count() * (settings_.game.target == settings::TargetGame::kQuake2 ? 2 : 1);
+          count = planes_.Count() * (KeepsPlanePairs(settings_.game.target) ? 2 : 1);
           break;
       }
       std::string text = game + " budget: " + std::string(limit.name) + " " +
@@ -271,6 +305,7 @@ class Checker {
   PlaneCount planes_;
   std::map<CellKey, std::vector<std::size_t>> cells_;
   std::map<std::string, bool> pictures_;
+  std::set<std::string> messagesChecked_;
   Totals totals_;
   bool playerStart_ = false;
   CheckReport report_;

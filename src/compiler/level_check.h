@@ -29,6 +29,7 @@ enum class FindingKind {
   kLinkEndEmpty,
   kLinkEndWithoutT0,
   kNoPlayerStart,
+  kMessageNotNumber,
   kBudget,
 };
 

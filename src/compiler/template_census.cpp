@@ -43,13 +43,16 @@ std::optional<std::string> ValueOfKey(std::string_view line, std::string_view ke
 }
 
 // Names and targets count only in the entity section: the world's key lines are copied as they
-// are.
+// are. Messages count in both.
 void CountLine(const TemplateLine& line, TemplateCensus& census, bool entitySection) {
   if (line.face) {
     ++census.faces;
     if (std::optional<TemplatePlane> plane = PlaneOf(line.face->fields)) {
       census.planes.push_back(*plane);
     }
+  }
+  if (std::optional<std::string> message = ValueOfKey(line.text, "message")) {
+    census.messages.push_back(std::move(*message));
   }
   if (!entitySection) return;
   if (line.key && line.key->kind == KeyKind::kTargetname) {

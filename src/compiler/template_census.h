@@ -30,6 +30,7 @@ struct TemplateCensus {
   std::vector<std::string> classnames;   // the values of "classname" keys, in template order
   std::vector<std::string> targetnames;  // the names of "targetname" keys, as read
   std::vector<std::string> linkTargets;  // the "target" values that take a link ("k...")
+  std::vector<std::string> messages;     // the values of "message" keys, in both sections
 };
 
 TemplateCensus CountTemplate(const BlockTemplate& blockTemplate);

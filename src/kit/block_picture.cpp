@@ -74,7 +74,8 @@ int TextureGroup(const std::string& texture) {
 int ClassGroup(const std::string& className) {
   if (className.starts_with("func_door")) return kDoorGroup;
   if (className == "func_button") return kButtonGroup;
-  if (className.starts_with("trigger_")) return kTriggerGroup;
+  // Heretic II's teleporter is a trigger brush.
+  if (className.starts_with("trigger_") || className == "misc_teleporter") return kTriggerGroup;
   return 0;  // coloured by texture
 }
 

@@ -168,4 +168,8 @@ TextureColours Quake2TextureColours(const Palette& palette) {
   return {palette, 254, 254};
 }
 
+TextureColours Heretic2TextureColours(const Palette& palette) {
+  return {palette, 254, 254};
+}
+
 }  // namespace cw::kit

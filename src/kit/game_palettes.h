@@ -25,5 +25,9 @@ struct TextureColours {
 // transparent in the textures of both games, so no texture takes it.
 TextureColours QuakeTextureColours(const Palette& palette = QuakePalette());
 TextureColours Quake2TextureColours(const Palette& palette = Quake2Palette());
+// Heretic II's .m8 textures carry their own palette, by default the kit's (KitPalette). The game
+// draws none of its colours at full brightness; colour 255 is left out, as for Quake 2, so that
+// no tool takes a pixel for transparent.
+TextureColours Heretic2TextureColours(const Palette& palette = KitPalette());
 
 }  // namespace cw::kit

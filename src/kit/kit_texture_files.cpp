@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "kit/kit_textures.h"
+#include "kit/m8_file.h"
 #include "kit/pcx_file.h"
 #include "kit/wad_file.h"
 #include "kit/wal_file.h"
@@ -43,6 +44,18 @@ std::vector<OutputFile> MakeKitWals(const std::string& folder, const Palette& pa
   for (std::size_t i = 0; i < textures.size(); ++i) {
     files.push_back({folder + "/" + textures[i].name + ".wal",
                      EncodeWal(textures[i], KitTextures()[i].surface)});
+  }
+  return files;
+}
+
+std::vector<OutputFile> MakeKitM8s(const std::string& folder, const Palette& palette) {
+  const TextureColours colours = Heretic2TextureColours(palette);
+  const Quantiser quantiser(colours.palette, 0, colours.lastPlain);
+  std::vector<OutputFile> files;
+  for (const KitTexture& texture : KitTextures()) {
+    const M8Texture m8 = MakeM8Texture(texture.name, texture.draw(), quantiser);
+    files.push_back({folder + "/" + texture.name + ".m8",
+                     EncodeM8(m8, colours.palette, Heretic2Surface(texture))});
   }
   return files;
 }

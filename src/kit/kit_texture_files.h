@@ -26,6 +26,10 @@ OutputFile MakeKitWad(const std::string& path, const Palette& palette);
 // and value of its KitTexture, matched to the palette with Quake 2's rules.
 std::vector<OutputFile> MakeKitWals(const std::string& folder, const Palette& palette);
 
+// The kit's textures for Heretic II: NAME.m8 in the folder, each with the palette embedded and
+// the numbers of Heretic2Surface, matched to the palette with Heretic II's rules.
+std::vector<OutputFile> MakeKitM8s(const std::string& folder, const Palette& palette);
+
 // A palette as a file: a PCX picture (EncodePalettePcx) when the path ends in ".pcx", in any
 // case, otherwise a 768-byte palette file.
 OutputFile MakePaletteFile(const std::string& path, const Palette& palette);

@@ -310,23 +310,29 @@ RgbImage DrawSkip() {
 
 const std::vector<KitTexture>& KitTextures() {
   static const std::vector<KitTexture> textures = {
-      {"cw_rubble", DrawRubble, false, {}},
-      {"cw_flagstone", DrawFlagstone, false, {}},
-      {"cw_vault", DrawVault, false, {}},
-      {"cw_ashlar", DrawAshlar, false, {}},
-      {"cw_lintel", DrawLintel, false, {}},
-      {"cw_bronze_door", DrawBronzeDoor, false, {}},
-      {"cw_rune_button", DrawRuneButton, false, {}},
-      {"cw_lamp", DrawLamp, true, {kSurfaceLight, kContentsDetail, 300}},
-      {"cw_column", DrawColumn, false, {0, kContentsDetail, 0}},
-      {"cw_step", DrawStep, false, {}},
-      {"cw_dest_plate", DrawDestinationPlate, false, {}},
+      {"cw_rubble", DrawRubble, false, {}, kHeretic2Stone},
+      {"cw_flagstone", DrawFlagstone, false, {}, kHeretic2Stone},
+      {"cw_vault", DrawVault, false, {}, kHeretic2Stone},
+      {"cw_ashlar", DrawAshlar, false, {}, kHeretic2Stone},
+      {"cw_lintel", DrawLintel, false, {}, kHeretic2Stone},
+      {"cw_bronze_door", DrawBronzeDoor, false, {}, kHeretic2Metal},
+      {"cw_rune_button", DrawRuneButton, false, {}, kHeretic2Metal},
+      {"cw_lamp", DrawLamp, true, {kSurfaceLight, kContentsDetail, 300}, kHeretic2Metal},
+      {"cw_column", DrawColumn, false, {0, kContentsDetail, 0}, kHeretic2Stone},
+      {"cw_step", DrawStep, false, {}, kHeretic2Stone},
+      {"cw_dest_plate", DrawDestinationPlate, false, {}, kHeretic2Metal},
       {"cw_tele_glow", DrawTeleportGlow, true, {kSurfaceLight, 0, 150}},
       {"cw_trigger", DrawTrigger, false, {kSurfaceNoDraw, 0, 0}},
-      {"cw_sigil", DrawSigil, false, {}},
+      {"cw_sigil", DrawSigil, false, {}, kHeretic2Stone},
       {"skip", DrawSkip, false, {kSurfaceNoDraw | kSurfaceSkip, 0, 0}},
   };
   return textures;
+}
+
+WalSurface Heretic2Surface(const KitTexture& texture) {
+  WalSurface surface = texture.surface;
+  surface.flags |= texture.heretic2Material;
+  return surface;
 }
 
 }  // namespace cw::kit

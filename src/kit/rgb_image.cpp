@@ -5,19 +5,25 @@
 namespace cw::kit {
 
 RgbImage HalfSize(const RgbImage& image) {
-  assert(image.width % 2 == 0 && image.height % 2 == 0);
-  RgbImage half(image.width / 2, image.height / 2);
+  assert(image.width == 1 || image.width % 2 == 0);
+  assert(image.height == 1 || image.height % 2 == 0);
+  const int across = image.width == 1 ? 1 : 2;
+  const int down = image.height == 1 ? 1 : 2;
+  const int count = across * down;
+  RgbImage half(image.width / across, image.height / down);
   for (int y = 0; y < half.height; ++y) {
     for (int x = 0; x < half.width; ++x) {
-      const Rgb a = image.At(2 * x, 2 * y);
-      const Rgb b = image.At(2 * x + 1, 2 * y);
-      const Rgb c = image.At(2 * x, 2 * y + 1);
-      const Rgb d = image.At(2 * x + 1, 2 * y + 1);
-      auto mean = [](int p, int q, int r, int s) {
-        return static_cast<std::uint8_t>((p + q + r + s + 2) / 4);
-      };
-      half.At(x, y) = {mean(a.r, b.r, c.r, d.r), mean(a.g, b.g, c.g, d.g),
-                       mean(a.b, b.b, c.b, d.b)};
+      int r = 0, g = 0, b = 0;
+      for (int dy = 0; dy < down; ++dy) {
+        for (int dx = 0; dx < across; ++dx) {
+          const Rgb p = image.At(across * x + dx, down * y + dy);
+          r += p.r;
+          g += p.g;
+          b += p.b;
+        }
+      }
+      auto mean = [count](int sum) { return static_cast<std::uint8_t>((sum + count / 2) / count); };
+      half.At(x, y) = {mean(r), mean(g), mean(b)};
     }
   }
   return half;

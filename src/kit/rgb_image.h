@@ -27,7 +27,8 @@ struct RgbImage {
 };
 
 // The picture at half its width and height, each pixel the rounded mean of the 2 x 2 pixels it
-// stands for: the next smaller mip level. Width and height must be even.
+// stands for: the next smaller mip level. A side of one pixel stays one, and the pixels then
+// stand for 2 x 1 or 1 x 2 of the larger picture. Each side must be even or one.
 RgbImage HalfSize(const RgbImage& image);
 
 }  // namespace cw::kit

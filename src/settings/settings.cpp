@@ -150,12 +150,13 @@ class IniText {
   std::vector<std::string> lines_;
 };
 
-// "Quake" or "Quake2" in any letter case; anything else keeps Quake. PlayerStarts lists
+// "Quake", "Quake2" or "Heretic2" in any letter case; anything else keeps Quake. PlayerStarts lists
 // classnames separated by commas; blanks around each are dropped, empty ones skipped, and a list
 // with none keeps the default.
 void ReadGameSection(const IniText& ini, GameSettings& game) {
   if (const std::optional<std::string> target = ini.Text("Game", "Target")) {
     if (EqualIgnoringCase(*target, "Quake2")) game.target = TargetGame::kQuake2;
+    if (EqualIgnoringCase(*target, "Heretic2")) game.target = TargetGame::kHeretic2;
   }
   if (const std::optional<std::string> list = ini.Text("Game", "PlayerStarts")) {
     std::vector<std::string> names;
@@ -216,7 +217,15 @@ Settings SettingsOf(const IniText& ini) {
 }  // namespace
 
 const char* TargetGameName(TargetGame game) {
-  return game == TargetGame::kQuake2 ? "Quake2" : "Quake";
+  switch (game) {
+    case TargetGame::kQuake2:
+      return "Quake2";
+    case TargetGame::kHeretic2:
+      return "Heretic2";
+    case TargetGame::kQuake:
+      break;
+  }
+  return "Quake";
 }
 
 Settings ParseSettings(std::string_view iniText) {

@@ -108,7 +108,7 @@ TEST(LevelCheckTest, AWellMadeLevelHasOnlyItsBudget) {
   // own; Quake 2 keeps two entries per plane.
   EXPECT_EQ(Listed(report),
             "note | Quake2 budget: brushes 4 of 8192\n"
-            "note | Quake2 budget: brush models 3 of 1024\n"
+            "note | Quake2 budget: brush models 3 of 256\n"
             "note | Quake2 budget: entities 7 of 1024\n"
             "note | Quake2 budget: brush sides at least 4 of 65536\n"
             "note | Quake2 budget: planes at least 6 of 65536\n");
@@ -147,6 +147,42 @@ TEST(LevelCheckTest, ABudgetNearItsLimitWarnsAndOneOverItIsAProblem) {
   EXPECT_EQ(budget(300),
             (std::vector<std::string>{"Quake budget: brush models 301 of 256, over the limit",
                                       "Quake budget: entities 602 of 600, over the limit"}));
+}
+
+TEST(LevelCheckTest, HereticIIWarnsOfEachMessageThatIsNotANumberAndHasItsOwnBudget) {
+  MemoryTemplateSource templates;
+  templates.Add("Start", kStart);
+  templates.Add("Sign",
+                "{\n\"classname\" \"worldspawn\"\n\"message\" \"Welcome\"\n}\n"
+                "{\n\"classname\" \"trigger_once\"\n\"message\" \"12\"\n}\n"
+                "{\n\"classname\" \"func_door\"\n\"message\" \"\"\n\"text_msg\" \"Locked\"\n{\n"
+                "( 0 0 0 ) ( 64 0 0 ) ( 64 0 64 ) D 0 0 0 1 1\n}\n}\n");
+  document::Level level;
+  level.BlockList = {"0 0 0 0 Start", "0 1 0 0 Sign", "0 2 0 0 Sign"};
+  settings::Settings settings = SmallGrid();
+  settings.block.map.worldKeys = {{"message", "3"}, {"message", "My level"}};
+  settings.game.target = settings::TargetGame::kHeretic2;
+  // Each template once, at its first record; the world's keys from [World].
+  EXPECT_EQ(Listed(CheckLevel(level, settings, templates, {})),
+            "warning | floor 0, cell 1 0: \"Sign\" has the message \"Welcome\", which is not a "
+            "number: Heretic II shows the line of its message file with that number; literal "
+            "text goes in \"text_msg\"\n"
+            "warning | floor 0, cell 1 0: \"Sign\" has the message \"\", which is not a number: "
+            "Heretic II shows the line of its message file with that number; literal text goes "
+            "in \"text_msg\"\n"
+            "warning | the world has the message \"My level\" from [World], which is not a "
+            "number: Heretic II shows the line of its message file with that number; literal "
+            "text goes in \"text_msg\"\n"
+            "note | Heretic2 budget: brushes 2 of 8192\n"
+            "note | Heretic2 budget: brush models 3 of 256\n"
+            "note | Heretic2 budget: entities 6 of 1024\n"
+            "note | Heretic2 budget: brush sides at least 2 of 65536\n"
+            "note | Heretic2 budget: planes at least 2 of 65536\n");
+  // For the other games a message is text.
+  settings.game.target = settings::TargetGame::kQuake2;
+  for (const Finding& finding : CheckLevel(level, settings, templates, {}).findings) {
+    EXPECT_EQ(finding.kind, FindingKind::kBudget) << FindingText(finding);
+  }
 }
 
 }  // namespace

@@ -44,9 +44,10 @@ scene::Vec3 Origin(const formats::MapEntity& entity) {
   return p;
 }
 
-// All but the test of the Quake entities hold for both kits' demos, Quake and Quake 2.
+// All but the test of the Quake entities hold for every kit's demo.
 class DemoLevelTest : public ::testing::TestWithParam<Kit> {};
-INSTANTIATE_TEST_SUITE_P(Kits, DemoLevelTest, ::testing::Values(Kit::kQuake, Kit::kQuake2));
+INSTANTIATE_TEST_SUITE_P(Kits, DemoLevelTest,
+                         ::testing::Values(Kit::kQuake, Kit::kQuake2, Kit::kHeretic2));
 
 TEST_P(DemoLevelTest, TheFileIsALevelFileThatUsesEveryBlockOnTwoFloors) {
   std::string bytes = ReadKitFile(kDemo, GetParam());

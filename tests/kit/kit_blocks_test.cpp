@@ -57,9 +57,10 @@ TEST(QuakeKitBlocksTest, TheKitHoldsTheBlocksOfAPlayableLevel) {
   EXPECT_TRUE(destinationNamedT0);
 }
 
-// The tests below hold for both kits, the Quake one and the Quake 2 one.
+// The tests below hold for every kit.
 class KitBlocksTest : public ::testing::TestWithParam<Kit> {};
-INSTANTIATE_TEST_SUITE_P(Kits, KitBlocksTest, ::testing::Values(Kit::kQuake, Kit::kQuake2));
+INSTANTIATE_TEST_SUITE_P(Kits, KitBlocksTest,
+                         ::testing::Values(Kit::kQuake, Kit::kQuake2, Kit::kHeretic2));
 
 TEST_P(KitBlocksTest, EveryTemplateFollowsTheAuthoringRules) {
   bool someOffset = false;

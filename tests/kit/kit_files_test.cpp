@@ -49,7 +49,7 @@ TEST(KitFilesTest, PellEdIniWritesOutTheSevenDefaultsEachAfterItsComment) {
   EXPECT_THAT(lines, ::testing::Contains("[Area]"));
 }
 
-TEST(KitFilesTest, TheQuakeKitNamesItsWadAndTheQuake2KitKeepsFaceNumbersBothLightEveryFace) {
+TEST(KitFilesTest, TheQuakeKitNamesItsWadTheOthersKeepFaceNumbersAllLightEveryFace) {
   const settings::Settings quake = settings::ParseSettings(ReadKitFile("PellEd.ini"));
   EXPECT_FALSE(quake.block.map.keepFaceFlags);
   EXPECT_EQ(quake.block.map.worldKeys,
@@ -59,6 +59,12 @@ TEST(KitFilesTest, TheQuakeKitNamesItsWadAndTheQuake2KitKeepsFaceNumbersBothLigh
   EXPECT_TRUE(quake2.block.map.keepFaceFlags);
   EXPECT_EQ(quake2.block.map.worldKeys, (std::vector<settings::WorldKey>{{"_minlight", "0.2"}}));
   EXPECT_EQ(quake2.block.Bx, quake.block.Bx);
+  // The Heretic II kit keeps the face numbers too, which carry its materials.
+  const settings::Settings heretic2 =
+      settings::ParseSettings(ReadKitFile("PellEd.ini", Kit::kHeretic2));
+  EXPECT_EQ(heretic2.game.target, settings::TargetGame::kHeretic2);
+  EXPECT_TRUE(heretic2.block.map.keepFaceFlags);
+  EXPECT_EQ(heretic2.block.map.worldKeys, quake2.block.map.worldKeys);
 }
 
 }  // namespace

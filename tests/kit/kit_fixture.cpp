@@ -17,7 +17,15 @@
 namespace cw::testing {
 
 const char* KitFolder(Kit kit) {
-  return kit == Kit::kQuake ? CW_KIT_DIR : CW_KIT_QUAKE2_DIR;
+  switch (kit) {
+    case Kit::kQuake2:
+      return CW_KIT_QUAKE2_DIR;
+    case Kit::kHeretic2:
+      return CW_KIT_HERETIC2_DIR;
+    case Kit::kQuake:
+      break;
+  }
+  return CW_KIT_DIR;
 }
 
 std::string KitPath(const std::string& name, Kit kit) {

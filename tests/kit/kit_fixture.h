@@ -9,8 +9,8 @@
 
 namespace cw::testing {
 
-// The bundled kits: kit/ for Quake (the one the editor starts in) and kit-quake2/.
-enum class Kit { kQuake, kQuake2 };
+// The bundled kits: kit/ for Quake (the one the editor starts in), kit-quake2/ and kit-heretic2/.
+enum class Kit { kQuake, kQuake2, kHeretic2 };
 const char* KitFolder(Kit kit);
 
 // The path of a file of a kit, and its bytes.

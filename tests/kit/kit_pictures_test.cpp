@@ -15,9 +15,10 @@ namespace {
 
 const std::string kTool = CW_TOOL_CRYPTWRIGHT_PICTURE;
 
-// The first three hold for both kits, the Quake one and the Quake 2 one.
+// The first three hold for every kit.
 class KitPicturesTest : public ::testing::TestWithParam<Kit> {};
-INSTANTIATE_TEST_SUITE_P(Kits, KitPicturesTest, ::testing::Values(Kit::kQuake, Kit::kQuake2));
+INSTANTIATE_TEST_SUITE_P(Kits, KitPicturesTest,
+                         ::testing::Values(Kit::kQuake, Kit::kQuake2, Kit::kHeretic2));
 
 TEST_P(KitPicturesTest, EveryBlockHasAPictureAndEveryPictureABlock) {
   std::vector<std::string> pictures;

@@ -1,7 +1,7 @@
 // The kits' textures: the files in the kits are what cryptwright-textures writes, matched to the
 // palette each game draws them with; every texture a template names is there, with the skip
-// texture the compilers look up and the Quake 2 surface flags the faces carry; and the demos find
-// them (the Quake world names its WAD once) and give every drawn face a least light.
+// texture the compilers look up and the Quake 2 and Heretic II surface flags the faces carry; and
+// the demos find them (the Quake world names its WAD once) and give every drawn face a least light.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -19,6 +19,7 @@
 #include "kit/kit_textures.h"
 #include "kit/wad_file.h"
 #include "kit/wal_file.h"
+#include "platform/little_endian.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
@@ -41,6 +42,33 @@ std::vector<formats::MapEntity> Demo(Kit kit) {
       .entities;
 }
 
+// What the tests read of a Heretic II .m8 file: the size, the pixels of the full-size level, the
+// palette and the numbers the compilers take for the faces.
+struct M8Read {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint8_t> pixels;
+  kit::Palette palette;
+  kit::WalSurface surface;
+};
+M8Read ReadM8(const std::string& bytes) {
+  auto word = [&](std::size_t at) { return platform::ReadLittleEndian(bytes, at, 4); };
+  M8Read read;
+  read.width = static_cast<int>(word(36));
+  read.height = static_cast<int>(word(100));
+  const std::size_t pixels = word(164);
+  read.pixels.assign(
+      bytes.begin() + static_cast<std::ptrdiff_t>(pixels),
+      bytes.begin() + static_cast<std::ptrdiff_t>(pixels) + read.width * read.height);
+  read.palette = *kit::DecodePaletteFile(bytes.substr(260, 768));
+  read.surface = {static_cast<std::int32_t>(word(1028)), static_cast<std::int32_t>(word(1032)),
+                  static_cast<std::int32_t>(word(1036))};
+  return read;
+}
+M8Read KitM8(const std::string& name) {
+  return ReadM8(ReadKitFile("textures/" + name + ".m8", Kit::kHeretic2));
+}
+
 class TextureToolTest : public ::testing::Test {
  protected:
   ShellRun Run(const std::string& arguments) {
@@ -53,21 +81,27 @@ class TextureToolTest : public ::testing::Test {
 
 TEST_F(TextureToolTest, WritesTheKitsFilesByteForByte) {
   std::filesystem::create_directory(dir_.path() / "wal");
+  std::filesystem::create_directory(dir_.path() / "m8");
   // As scripts/make-kit-textures.sh runs it.
   ShellRun run = Run("--wad k.wad --write-palette p.lmp");
   EXPECT_EQ(run.status, 0) << run.output;
   run = Run("--wal-folder wal --write-palette p2.lmp --write-palette colormap.PCX");
   EXPECT_EQ(run.status, 0) << run.output;
+  run = Run("--m8-folder m8");
+  EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(Read("k.wad"), ReadKitFile("cryptwright.wad"));
   EXPECT_EQ(Read("p.lmp"), ReadKitFile("cryptwright-palette.lmp"));
   EXPECT_EQ(Read("p2.lmp"), ReadKitFile("cryptwright-palette.lmp", Kit::kQuake2));
   EXPECT_EQ(Read("colormap.PCX"), ReadKitFile("pics/colormap.pcx", Kit::kQuake2));
-  // The kit's textures folder holds these files and no other.
-  for (const auto& entry : std::filesystem::directory_iterator(KitPath("textures", Kit::kQuake2))) {
-    const std::string name = entry.path().filename().string();
-    EXPECT_EQ(Read("wal/" + name), ReadFileBytes(entry.path())) << name;
+  // Each kit's textures folder holds these files and no other.
+  for (const auto& [kit, folder] :
+       {std::pair(Kit::kQuake2, "wal"), std::pair(Kit::kHeretic2, "m8")}) {
+    for (const auto& entry : std::filesystem::directory_iterator(KitPath("textures", kit))) {
+      const std::string name = entry.path().filename().string();
+      EXPECT_EQ(Read(folder + ("/" + name)), ReadFileBytes(entry.path())) << name;
+    }
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path() / folder), {}), 15);
   }
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path() / "wal"), {}), 15);
 }
 
 TEST_F(TextureToolTest, MatchesTheTexturesToAGivenPaletteAndRefusesWhatItCannotUse) {
@@ -87,9 +121,9 @@ TEST_F(TextureToolTest, MatchesTheTexturesToAGivenPaletteAndRefusesWhatItCannotU
   } refused[] = {
       {"--palette short.lmp --wad a.wad", 1, "short.lmp: not a 768-byte palette file or a PCX"},
       {"--wal-folder missing", 1, "missing: not a folder"},
+      {"--m8-folder missing", 1, "missing: not a folder"},
       {"--wad no/folder/a.wad", 1, "no/folder/a.wad"},
-      {"--wad a.wad --wal-folder wal --write-palette a.lmp", 2,
-       "--write-palette needs one palette"},
+      {"--wad a.wad --m8-folder wal --write-palette a.lmp", 2, "--write-palette needs one palette"},
       {"--write-palette a.lmp", 2, "--write-palette needs one palette"}};
   for (const auto& [arguments, status, message] : refused) {
     const ShellRun run = Run(arguments);
@@ -159,6 +193,11 @@ TEST(KitTexturesTest, TheGamesShowEveryTextureInTheColoursNearestToItsDrawing) {
     ASSERT_TRUE(wal) << texture.name;
     EXPECT_EQ(PixelsNotShownInTheirNearestColour(wal->texture, kit::Quake2Palette(), 254), 0)
         << texture.name;
+    // Heretic II draws an .m8 with the palette it carries: the kit's.
+    const M8Read m8 = KitM8(texture.name);
+    EXPECT_EQ(m8.palette, kit::KitPalette()) << texture.name;
+    const kit::MipTexture full{texture.name, m8.width, m8.height, {m8.pixels}};
+    EXPECT_EQ(PixelsNotShownInTheirNearestColour(full, kit::KitPalette(), 254), 0) << texture.name;
     for (const auto& level : texture.levels) {
       if (std::any_of(level.begin(), level.end(), [](int i) { return i >= 224; })) {
         fullBright.insert(texture.name);
@@ -172,29 +211,45 @@ TEST(KitTexturesTest, EveryTextureTheTemplatesNameIsThereWithTheNumbersItsFacesC
   const kit::Wad2Read wad = kit::DecodeWad2(ReadKitFile("cryptwright.wad"));
   ASSERT_EQ(wad.problem, "");
   std::set<std::string> inWad;
-  std::map<std::string, kit::WalSurface> walSurfaces;
+  std::map<Kit, std::map<std::string, kit::WalSurface>> surfaces;
   for (const kit::MipTexture& texture : wad.textures) {
     inWad.insert(texture.name);
     const auto wal = kit::DecodeWal(ReadKitFile("textures/" + texture.name + ".wal", Kit::kQuake2));
     ASSERT_TRUE(wal) << texture.name;
-    EXPECT_EQ(std::pair(wal->texture.width, wal->texture.height),
-              std::pair(texture.width, texture.height));
-    walSurfaces[texture.name] = wal->surface;
+    const M8Read m8 = KitM8(texture.name);
+    for (const auto& size :
+         {std::pair(wal->texture.width, wal->texture.height), std::pair(m8.width, m8.height)}) {
+      EXPECT_EQ(size, std::pair(texture.width, texture.height)) << texture.name;
+    }
+    surfaces[Kit::kQuake2][texture.name] = wal->surface;
+    surfaces[Kit::kHeretic2][texture.name] = m8.surface;
   }
   // ericw-tools' qbsp looks up "skip" in every compile; Quake 2's tools leave its faces out
   // (surface flags no-draw 0x80 and skip 0x200), as they leave out the trigger's (no-draw).
-  EXPECT_EQ(walSurfaces["skip"], (kit::WalSurface{0x280, 0, 0}));
-  EXPECT_EQ(walSurfaces["cw_trigger"], (kit::WalSurface{0x80, 0, 0}));
-  for (Kit kit : {Kit::kQuake, Kit::kQuake2}) {
+  // Heretic II's add the material in the flags' top byte: stone, metal, or none (gravel).
+  const std::pair<Kit, std::map<std::string, kit::WalSurface>> expected[] = {
+      {Kit::kQuake2,
+       {{"skip", {0x280, 0, 0}}, {"cw_trigger", {0x80, 0, 0}}, {"cw_rubble", {0, 0, 0}}}},
+      {Kit::kHeretic2,
+       {{"skip", {0x280, 0, 0}},
+        {"cw_trigger", {0x80, 0, 0}},
+        {"cw_rubble", {0x02000000, 0, 0}},
+        {"cw_bronze_door", {0x01000000, 0, 0}},
+        {"cw_lamp", {0x01000001, 134217728, 300}},
+        {"cw_tele_glow", {1, 0, 150}}}}};
+  for (const auto& [kit, files] : expected) {
+    for (const auto& [name, surface] : files) EXPECT_EQ(surfaces[kit][name], surface) << name;
+  }
+  for (Kit kit : {Kit::kQuake, Kit::kQuake2, Kit::kHeretic2}) {
     std::set<std::string> used = {"skip"};
     for (const std::string& block : KitBlockNames(kit)) {
       for (const formats::MapFace& face :
            Faces(ParseOrFail(ReadKitFile(block + ".map", kit)).entities)) {
         used.insert(face.texture);
-        if (kit != Kit::kQuake2) continue;
-        // A Quake 2 face says what its texture's .wal says: contents, flags and value.
-        const kit::WalSurface& wal = walSurfaces[face.texture];
-        EXPECT_EQ(face.surface, (Surface{wal.contents, wal.flags, wal.value}))
+        if (kit == Kit::kQuake) continue;
+        // A face says what its texture's .wal or .m8 says: contents, flags and value.
+        const kit::WalSurface& file = surfaces[kit][face.texture];
+        EXPECT_EQ(face.surface, (Surface{file.contents, file.flags, file.value}))
             << block << ".map line " << face.line;
       }
     }
@@ -210,41 +265,61 @@ TEST(KitTexturesTest, TheBuiltDemosFindTheirTexturesAndLightEveryFace) {
             (std::vector<std::pair<std::string, std::string>>{
                 {"classname", "worldspawn"}, {"wad", "cryptwright.wad"}, {"_minlight", "50"}}));
   for (std::size_t i = 1; i < quake.size(); ++i) EXPECT_FALSE(quake[i].Value("wad"));
-  // Quake 2: no WAD; every face keeps its numbers and has its .wal; only Quake 2 classnames.
-  const std::vector<formats::MapEntity> quake2 = Demo(Kit::kQuake2);
-  EXPECT_EQ(quake2.front().keys, (std::vector<std::pair<std::string, std::string>>{
-                                     {"classname", "worldspawn"}, {"_minlight", "0.2"}}));
-  std::size_t lamps = 0;
-  for (const formats::MapFace& face : Faces(quake2)) {
-    EXPECT_TRUE(face.surface) << "line " << face.line;
-    EXPECT_TRUE(std::filesystem::is_regular_file(
-        KitPath("textures/" + face.texture + ".wal", Kit::kQuake2)));
-    lamps += face.surface == Surface{134217728, 1, 300};
-  }
-  EXPECT_EQ(lamps, 3u * 6u);  // three lights in the demo, a box of six faces each
+  // Quake 2 and Heretic II: no WAD; every face keeps its numbers and has its .wal or .m8; only
+  // classnames of the game's spawn table, the same in both.
   const std::set<std::string> classnames = {
       "worldspawn",    "info_player_start", "light",
       "func_door",     "func_button",       "trigger_multiple",
       "trigger_relay", "misc_teleporter",   "misc_teleporter_dest"};
-  std::map<std::string, std::string> targets;
-  for (const formats::MapEntity& entity : quake2) {
-    EXPECT_TRUE(classnames.count(entity.ClassName())) << entity.ClassName();
-    targets[entity.ClassName()] =
-        entity.Value("target").value_or(entity.Value("targetname").value_or(""));
-    // qrad3 takes the least light of a face from the face's own entity: the world's holds for
-    // world faces only, so every brush entity with faces that are drawn carries its own.
-    bool drawn = false;
-    for (const formats::MapBrush& brush : entity.brushes) {
-      for (const formats::MapFace& face : brush.faces)
-        drawn = drawn || ((*face.surface)[1] & 0x80) == 0;
+  const struct {
+    Kit kit;
+    const char* extension;
+    Surface lamp;
+  } kits[] = {{Kit::kQuake2, ".wal", {134217728, 1, 300}},
+              {Kit::kHeretic2, ".m8", {134217728, 0x01000001, 300}}};
+  for (const auto& [kit, extension, lamp] : kits) {
+    SCOPED_TRACE(extension);
+    const std::vector<formats::MapEntity> demo = Demo(kit);
+    EXPECT_EQ(demo.front().keys, (std::vector<std::pair<std::string, std::string>>{
+                                     {"classname", "worldspawn"}, {"_minlight", "0.2"}}));
+    std::size_t lamps = 0;
+    for (const formats::MapFace& face : Faces(demo)) {
+      EXPECT_TRUE(face.surface) << "line " << face.line;
+      EXPECT_TRUE(
+          std::filesystem::is_regular_file(KitPath("textures/" + face.texture + extension, kit)));
+      lamps += face.surface == lamp;
     }
-    if (drawn) {
-      EXPECT_EQ(entity.Value("_minlight"), "0.2") << entity.ClassName();
+    EXPECT_EQ(lamps, 3u * 6u);  // three lights in the demo, a box of six faces each
+    std::map<std::string, std::string> targets;
+    for (const formats::MapEntity& entity : demo) {
+      EXPECT_TRUE(classnames.count(entity.ClassName())) << entity.ClassName();
+      targets[entity.ClassName()] =
+          entity.Value("target").value_or(entity.Value("targetname").value_or(""));
+      // qrad3 and q2map take the least light of a face from the face's own entity: the world's
+      // holds for world faces only, so every brush entity with faces that are drawn carries its
+      // own.
+      bool drawn = false;
+      for (const formats::MapBrush& brush : entity.brushes) {
+        for (const formats::MapFace& face : brush.faces)
+          drawn = drawn || ((*face.surface)[1] & 0x80) == 0;
+      }
+      if (drawn) {
+        EXPECT_EQ(entity.Value("_minlight"), "0.2") << entity.ClassName();
+      }
+      // Heretic II takes "message" for a number; literal text goes in "text_msg".
+      EXPECT_FALSE(entity.Value("message")) << entity.ClassName();
+      if (kit == Kit::kHeretic2 && entity.ClassName() == "trigger_multiple") {
+        EXPECT_EQ(entity.Value("text_msg"), "The sigil stirs");
+      }
+      // Heretic II's teleporter is the brush that the player steps into; Quake 2's a point.
+      if (entity.ClassName() == "misc_teleporter") {
+        EXPECT_EQ(entity.brushes.size(), kit == Kit::kHeretic2 ? 1u : 0u);
+      }
     }
+    // The teleporter on floor 1 sends the player to the destination on floor 0.
+    EXPECT_EQ(targets["misc_teleporter"], "t0500202");
+    EXPECT_EQ(targets["misc_teleporter_dest"], "t0500202");
   }
-  // The teleporter on floor 1 sends the player to the destination on floor 0.
-  EXPECT_EQ(targets["misc_teleporter"], "t0500202");
-  EXPECT_EQ(targets["misc_teleporter_dest"], "t0500202");
 }
 
 }  // namespace

@@ -20,16 +20,22 @@ namespace {
 namespace fs = std::filesystem;
 
 // The stand-in: `kind` is bsp (writes NAME.bsp and NAME.prt, or its leak file `leak` when the
-// map's first line is "// leaks"), vis (needs NAME.prt) or light. `game` is "id" for the tool
-// that finds its game folder as id's Quake 2 tools do, after the last "quake2" in the path of
-// the file it is given, or "basedir" for one told where it is with -basedir; the files in
-// `needs` are then looked up there.
+// map's first line is "// leaks"), vis (needs NAME.prt) or light, or q2map for a tool that does
+// each as its option -bsp, -vis or -rad says. `game` is "id" for the tool that finds its game
+// folder as id's Quake 2 tools do, after the last "quake2" in the path of the file it is given,
+// "h" for one that finds it as q2map -game heretic2 does, the folder after the one that holds the
+// last "h" of that path, or "basedir" for one told where it is with -basedir; the files in `needs`
+// are then looked up there.
 constexpr const char* kStandIn = R"(
 for last; do :; done
 for arg; do
   if [ "$previous" = -basedir ]; then basedir=$arg; fi
+  if [ "$kind" = q2map ]; then
+    case $arg in -bsp) stage=bsp ;; -vis) stage=vis ;; -rad) stage=light ;; esac
+  fi
   previous=$arg
 done
+kind=${stage:-$kind}
 printf '%s\n' "$tool $*" "  in $PWD" >> "$log"
 case $last in /*) path=$last ;; *) path=$PWD/$last ;; esac
 base=${path%.*}
@@ -38,6 +44,14 @@ if [ "$game" = id ]; then
   rest=${path##*[Qq][Uu][Aa][Kk][Ee]2/}
   if [ "$rest" = "$path" ]; then echo "  SetQdirFromPath: no quake2 in $path" >> "$log"; exit 1; fi
   root=${path%"$rest"}${rest%%/*}
+  echo "  game folder $root" >> "$log"
+elif [ "$game" = h ]; then
+  rest=${path##*[Hh]}
+  after=${rest#*/}
+  if [ "$rest" = "$path" ] || [ "$after" = "$rest" ]; then
+    echo "  no game folder in $path" >> "$log"; exit 1
+  fi
+  root=${path%"$after"}${after%%/*}
   echo "  game folder $root" >> "$log"
 elif [ "$game" = basedir ]; then
   root=$basedir
@@ -61,7 +75,7 @@ esac
 struct StandIn {
   const char* name;
   const char* kind;
-  const char* game;  // "", "id" or "basedir"
+  const char* game;  // "", "id", "h" or "basedir"
   bool palette;      // reads pics/colormap.pcx as well as the textures
   const char* leak = "pts";
 };
@@ -74,6 +88,7 @@ const StandIn kIdQuake2Tools[] = {{"qbsp3", "bsp", "id", false, "lin"},
 const StandIn kEricwQuake2Tools[] = {{"qbsp", "bsp", "basedir", false},
                                      {"vis", "vis", "", false},
                                      {"light", "light", "basedir", true}};
+const StandIn kHeretic2Tools[] = {{"q2map", "q2map", "h", false, "lin"}};
 
 // A copy of a kit's script and of the folders it shares with the tools, in a folder of the given
 // name; stand-in tools on a PATH that holds only them and the few commands the script uses; and a
@@ -97,19 +112,19 @@ class PostBuildScriptTest : public ::testing::Test {
     kit_ = dir_.path() / folderName;
     fs::create_directory(kit_);
     fs::copy_file(KitPath("PellPost.BAT", kit), kit_ / "PellPost.BAT");
-    if (kit == Kit::kQuake2) {
-      for (const char* shared : {"textures", "pics"}) {
+    for (const char* shared : {"textures", "pics"}) {
+      if (kit != Kit::kQuake && fs::exists(KitPath(shared, kit))) {
         fs::copy(KitPath(shared, kit), kit_ / shared, fs::copy_options::recursive);
       }
     }
   }
 
   void AddTools(const auto& tools) {
-    std::string needs;
-    for (const kit::KitTexture& texture : kit::KitTextures()) {
-      needs += std::string(" textures/") + texture.name + ".wal";
-    }
     for (const StandIn& tool : tools) {
+      std::string needs;
+      for (const kit::KitTexture& texture : kit::KitTextures()) {
+        needs += std::string(" textures/") + texture.name + (tool.game[0] == 'h' ? ".m8" : ".wal");
+      }
       WriteScript("tools", tool.name,
                   "tool=" + std::string(tool.name) + " kind=" + tool.kind + " game=" + tool.game +
                       " leak=" + tool.leak + " log=" + Quoted(Log()) + " needs='" + needs +
@@ -126,12 +141,12 @@ class PostBuildScriptTest : public ::testing::Test {
 
   // Writes the map (a leaking one if asked) and runs the kit's script on it from the kit's
   // folder, as the editor does.
-  ShellRun RunScript(bool leaks = false) {
-    WriteFileBytes(Maps() + "/Demo.map", leaks ? "// leaks\n" : "// sealed\n");
+  ShellRun RunScript(bool leaks = false, const std::string& name = "Demo") {
+    WriteFileBytes(Maps() + "/" + name + ".map", leaks ? "// leaks\n" : "// sealed\n");
     fs::remove(Log());
     return Shell("cd " + Quoted(kit_.string()) + " && PATH=" +
                  Quoted((dir_.path() / "tools").string() + ":" + (dir_.path() / "bin").string()) +
-                 " /bin/sh PellPost.BAT Demo " + Quoted(Maps()));
+                 " /bin/sh PellPost.BAT " + Quoted(name) + " " + Quoted(Maps()));
   }
 
   std::string Maps() const { return (dir_.path() / "my maps").string(); }
@@ -147,8 +162,8 @@ class PostBuildScriptTest : public ::testing::Test {
     }
     return tools;
   }
-  std::string MapFile(const char* extension) const {
-    const fs::path path = Maps() + "/Demo." + extension;
+  std::string MapFile(const char* extension, const std::string& name = "Demo") const {
+    const fs::path path = Maps() + "/" + name + "." + extension;
     return fs::exists(path) ? ReadFileBytes(path) : "(none)";
   }
 
@@ -182,26 +197,27 @@ TEST_F(PostBuildScriptTest, QbspVisAndLightRunOnTheMapFromTheKitsFolder) {
 TEST_F(PostBuildScriptTest, NoKitRunsVisOrLightAfterALeak) {
   struct Case {
     Kit kit;
-    const StandIn* tools;
+    std::vector<StandIn> tools;
     const char* qbsp;
     const char* leakFile;
-  } cases[] = {{Kit::kQuake, kQuakeTools, "qbsp", "pts"},
-               {Kit::kQuake2, kEricwQuake2Tools, "qbsp", "pts"},
-               {Kit::kQuake2, kIdQuake2Tools, "qbsp3", "lin"}};
+    const char* says;
+  } cases[] = {{Kit::kQuake, {kQuakeTools, kQuakeTools + 3}, "qbsp", "pts", "qbsp"},
+               {Kit::kQuake2, {kEricwQuake2Tools, kEricwQuake2Tools + 3}, "qbsp", "pts", "qbsp"},
+               {Kit::kQuake2, {kIdQuake2Tools, kIdQuake2Tools + 3}, "qbsp3", "lin", "qbsp"},
+               {Kit::kHeretic2, {kHeretic2Tools, kHeretic2Tools + 1}, "q2map", "lin", "q2map"}};
   int kits = 0;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.qbsp + std::string(" writing .") + c.leakFile);
     fs::remove_all(dir_.path() / "tools");
     fs::create_directory(dir_.path() / "tools");
     CopyKit(c.kit, "kit " + std::to_string(++kits));
-    AddTools(std::vector<StandIn>(c.tools, c.tools + 3));
+    AddTools(c.tools);
     // The portal file of the sealed map compiled before is not taken for this compile's.
     ASSERT_EQ(RunScript().status, 0);
     const ShellRun run = RunScript(true);
     EXPECT_EQ(run.status, 1) << run.output;
-    EXPECT_THAT(run.output, ::testing::HasSubstr(std::string("Demo.map leaks: qbsp wrote its path "
-                                                             "to Demo.") +
-                                                 c.leakFile));
+    EXPECT_THAT(run.output, ::testing::HasSubstr("Demo.map leaks: " + std::string(c.says) +
+                                                 " wrote its path to Demo." + c.leakFile));
     EXPECT_EQ(ToolsRun(), std::vector<std::string>{c.qbsp});
     EXPECT_EQ(MapFile(c.leakFile), "");  // beside the map, where the compile log looks for it
     EXPECT_EQ(MapFile("prt"), "(none)");
@@ -232,6 +248,31 @@ TEST_P(IdQuake2ToolsTest, LayOutQuake2Baseq2InTheKitOnceAndCompileACopyOfTheMapT
   EXPECT_EQ(fs::canonical(game + "/pics"), fs::canonical(KitDir() + "/pics"));
 }
 
+// q2map finds the game folder after the last "h" of the map's path, whatever the kit's folder is
+// called and whatever the map's name holds.
+class Heretic2ToolsTest : public PostBuildScriptTest,
+                          public ::testing::WithParamInterface<const char*> {};
+INSTANTIATE_TEST_SUITE_P(KitFolders, Heretic2ToolsTest,
+                         ::testing::Values("kit-heretic2", "my kit"));
+
+TEST_P(Heretic2ToolsTest, LayOutHeretic2BaseInTheKitOnceAndRunQ2mapThreeTimesOnACopy) {
+  CopyKit(Kit::kHeretic2, GetParam());
+  AddTools(kHeretic2Tools);
+  const std::string game = KitDir() + "/heretic2/base";
+  const std::string checks = "  in " + KitDir() + "\n  game folder " + game + "\n";
+  for (const auto& [name, compiled] :
+       {std::pair("Demo", "Demo"), std::pair("Church", "C_urc_"), std::pair("Demo", "Demo")}) {
+    const ShellRun result = RunScript(false, name);
+    EXPECT_EQ(result.status, 0) << result.output;
+    const std::string map = game + "/maps/" + compiled;
+    EXPECT_EQ(LogText(), "q2map -game heretic2 -bsp " + map + ".map\n" + checks +
+                             "q2map -game heretic2 -vis " + map + ".bsp\n" + checks +
+                             "q2map -game heretic2 -rad " + map + ".bsp\n" + checks);
+    EXPECT_EQ(MapFile("bsp", name), "compiled by q2map\nvised by q2map\nlit by q2map\n");
+  }
+  EXPECT_EQ(fs::canonical(game + "/textures"), fs::canonical(KitDir() + "/textures"));
+}
+
 TEST_F(PostBuildScriptTest, WhereNoLinkCanBeMadeTheKitsFilesAreCopiedAndKeptUpToDate) {
   CopyKit(Kit::kQuake2, "kit");
   AddTools(kIdQuake2Tools);
@@ -251,8 +292,8 @@ TEST_F(PostBuildScriptTest, WhereNoLinkCanBeMadeTheKitsFilesAreCopiedAndKeptUpTo
 }
 
 TEST_F(PostBuildScriptTest, SaysSoWhenItFindsNoTools) {
-  for (Kit kit : {Kit::kQuake, Kit::kQuake2}) {
-    CopyKit(kit, kit == Kit::kQuake ? "kit" : "kit2");
+  for (Kit kit : {Kit::kQuake, Kit::kQuake2, Kit::kHeretic2}) {
+    CopyKit(kit, "kit" + std::to_string(static_cast<int>(kit)));
     const ShellRun run = RunScript();
     EXPECT_EQ(run.status, 0);
     EXPECT_THAT(run.output, ::testing::HasSubstr("found no "));
@@ -277,7 +318,7 @@ TEST_F(PostBuildScriptTest, SkipsAMissingToolAndStopsAtAFailingOne) {
 }
 
 TEST_F(PostBuildScriptTest, RefusesAWrongNumberOfArguments) {
-  for (Kit kit : {Kit::kQuake, Kit::kQuake2}) {
+  for (Kit kit : {Kit::kQuake, Kit::kQuake2, Kit::kHeretic2}) {
     const ShellRun run = Shell("/bin/sh " + Quoted(KitPath("PellPost.BAT", kit)) + " Demo");
     EXPECT_EQ(run.status, 2);
     EXPECT_THAT(run.output, ::testing::HasSubstr("expected two arguments"));

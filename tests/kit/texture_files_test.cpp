@@ -1,11 +1,12 @@
-// The texture files: WAD2 for Quake, .wal for Quake 2, the palette file, and how a picture in
-// full colour becomes palette indices at four mip levels.
+// The texture files: WAD2 for Quake, .wal for Quake 2, .m8 for Heretic II, the palette file, and
+// how a picture in full colour becomes palette indices at each mip level.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "kit/m8_file.h"
 #include "kit/mip_texture.h"
 #include "kit/pcx_file.h"
 #include "kit/texture_palette.h"
@@ -180,6 +181,44 @@ TEST(MipTextureTest, EachLevelIsTheMeanOfTheOneAboveInColourThenMatched) {
   EXPECT_EQ(texture.levels[3], std::vector<std::uint8_t>(4, 2));
   EXPECT_EQ(texture.name, "t");
   EXPECT_EQ(texture.width, 16);
+}
+
+TEST(M8FileTest, HeaderPaletteLevelsAndNumbersByteForByte) {
+  // 4 x 2 pixels, then 2 x 1 and 1 x 1: 8 + 2 + 1 bytes after the 1040 of the header.
+  M8Texture texture{"cw_m8", 4, 2, {{1, 2, 3, 4, 5, 6, 7, 8}, {9, 10}, {11}}};
+  Palette palette;
+  for (int i = 0; i < 256; ++i) {
+    palette[static_cast<std::size_t>(i)] = {std::uint8_t(i), std::uint8_t(255 - i), 7};
+  }
+  std::string colours;
+  for (int i = 0; i < 256; ++i) colours += {char(i), char(255 - i), 7};
+  const std::string zeros(13 * 4, '\0');  // the 13 level slots past the texture's last
+  // Version 2; the name; widths, heights and offsets of 16 levels; no next frame; the palette;
+  // flags (stone and light), contents (detail), value; the levels.
+  EXPECT_EQ(EncodeM8(texture, palette, {0x02000001, 134217728, 300}),
+            Words({2}) + Name("cw_m8", 32) + Words({4, 2, 1}) + zeros + Words({2, 1, 1}) + zeros +
+                Words({1040, 1048, 1050}) + zeros + Name("", 32) + colours +
+                Words({0x02000001, 134217728, 300}) +
+                std::string("\1\2\3\4\5\6\7\10\11\12\13", 11));
+}
+
+TEST(M8TextureTest, LevelsHalveEachSideDownToOnePixel) {
+  const struct {
+    int width, height;
+    std::vector<std::pair<int, int>> sizes;
+  } cases[] = {{1, 1, {{1, 1}}},
+               {16, 16, {{16, 16}, {8, 8}, {4, 4}, {2, 2}, {1, 1}}},
+               {64, 16, {{64, 16}, {32, 8}, {16, 4}, {8, 2}, {4, 1}, {2, 1}, {1, 1}}},
+               {2, 8, {{2, 8}, {1, 4}, {1, 2}, {1, 1}}}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(M8LevelSizes(c.width, c.height), c.sizes) << c.width << " x " << c.height;
+  }
+  // Past a side of one, the other side's pixels are means of two.
+  // Black and white make mid grey; mid grey and white make (192, 192, 192), nearest to white.
+  RgbImage image(4, 1);
+  image.pixels = {{0, 0, 0}, {255, 255, 255}, {255, 255, 255}, {255, 255, 255}};
+  const M8Texture made = MakeM8Texture("t", image, Quantiser(FourColours(), 0, 254));
+  EXPECT_EQ(made.levels, (std::vector<std::vector<std::uint8_t>>{{0, 1, 1, 1}, {2, 1}, {1}}));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Every texture of both kits lines up across neighbouring cells: for every pair of blocks, every
+// Every texture of every kit lines up across neighbouring cells: for every pair of blocks, every
 // pair of orientations and each of the six neighbours of a cell, wherever a face of one block
 // runs on into a face of the other in the same plane with the same texture, the texture
 // coordinates that the Quake projection gives along their shared edge agree modulo the texture's
@@ -42,10 +42,11 @@ std::vector<kit::PlacedFace> Touching(const std::vector<kit::PlacedFace>& faces,
 }
 
 class TextureTilingTest : public ::testing::TestWithParam<Kit> {};
-INSTANTIATE_TEST_SUITE_P(Kits, TextureTilingTest, ::testing::Values(Kit::kQuake, Kit::kQuake2));
+INSTANTIATE_TEST_SUITE_P(Kits, TextureTilingTest,
+                         ::testing::Values(Kit::kQuake, Kit::kQuake2, Kit::kHeretic2));
 
 TEST_P(TextureTilingTest, NoSeamAcrossNeighboursInAnyOrientation) {
-  std::map<std::string, kit::TextureSize> sizes;  // the same textures for Quake and Quake 2
+  std::map<std::string, kit::TextureSize> sizes;  // the same textures in every kit
   for (const kit::MipTexture& texture : kit::DecodeWad2(ReadKitFile("cryptwright.wad")).textures) {
     sizes[texture.name] = {texture.width, texture.height};
   }

@@ -15,6 +15,7 @@ TEST(GameSettingsTest, TargetGameAndPlayerStartsAreReadWithTheirDefaults) {
       {"", TargetGame::kQuake, {"info_player_start"}},
       {"[Game]\r\nTarget=Quake2\r\n", TargetGame::kQuake2, {"info_player_start"}},
       {"[game]\ntarget = quake2\n", TargetGame::kQuake2, {"info_player_start"}},
+      {"[Game]\nTarget=HERETIC2\n", TargetGame::kHeretic2, {"info_player_start"}},
       {"[Game]\nTarget=Doom\n", TargetGame::kQuake, {"info_player_start"}},
       {"[Game]\nPlayerStarts= info_player_start , info_player_coop,,\n",
        TargetGame::kQuake,
@@ -32,6 +33,7 @@ TEST(GameSettingsTest, TargetGameAndPlayerStartsAreReadWithTheirDefaults) {
   }
   EXPECT_STREQ(TargetGameName(TargetGame::kQuake), "Quake");
   EXPECT_STREQ(TargetGameName(TargetGame::kQuake2), "Quake2");
+  EXPECT_STREQ(TargetGameName(TargetGame::kHeretic2), "Heretic2");
 }
 
 }  // namespace
