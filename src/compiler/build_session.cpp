@@ -245,6 +245,14 @@ platform::ProcessExit BuildSession::WaitForBatch(const LogSink& sink) {
   return exit;
 }
 
+void BuildSession::StopBatch(const LogSink& sink) {
+  if (!batch_ || !batch_->Stop()) return;
+  sink({LogLineKind::kWarning,
+        std::string(kPostBuildBatchName) + " was stopped, with every tool it started",
+        std::nullopt,
+        {}});
+}
+
 bool BuildSession::Finish(const platform::ProcessExit& exit, const LogSink& sink) {
   if (!partialLine_.empty()) AddOutputLine(std::exchange(partialLine_, {}), sink);
   lastWasCarriageReturn_ = false;
@@ -307,7 +315,8 @@ bool BuildSession::LookForLeak(const LogSink& sink) {
                                static_cast<std::int32_t>(leak.front().row)};
     leak_ = std::move(leak);
     sink({LogLineKind::kProblem,
-          CellText(start) + ": the map leaks from here; " + path + " holds its path of " +
+          CellText(start) + ": the map " + mapPath_ + " of the level " + builtLevel_.DocumentName +
+              " leaks from here; " + path + " holds its path of " +
               DecimalText(static_cast<std::int64_t>(leak_.size())) + " points, drawn on floor" +
               (floors.size() == 1 ? " " : "s ") + floorList + " until the next Build",
           start,

@@ -86,6 +86,8 @@ class BuildSession {
   BatchProgress ReadBatchOutput(const LogSink& sink);
   // Waits for the batch's end, its lines to the sink as they come; its exit.
   platform::ProcessExit WaitForBatch(const LogSink& sink);
+  // Stops the batch being watched and every tool it started; its end comes as usual.
+  void StopBatch(const LogSink& sink);
 
   // The leak of the last Build, in floor view coordinates, until the next Build.
   const std::vector<FloorViewPoint>& Leak() const { return leak_; }

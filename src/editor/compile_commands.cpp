@@ -2,6 +2,8 @@
 // as the event loop finds it, and a click on a line of the log.
 #include <exception>
 
+#include "compiler/map_target.h"
+#include "compiler/post_build.h"
 #include "document/records.h"
 #include "editor/editor.h"
 #include "editor/text_bytes.h"
@@ -21,10 +23,39 @@ void Editor::StartLog() {
   showLog_ = true;
 }
 
+bool Editor::MayStartAnotherBatch() {
+  if (!session_.BatchRunning()) return true;
+  switch (
+      Ask(QStringLiteral("%1 of the last Build still runs. Stop it before this Build starts "
+                         "another compile of the map?")
+              .arg(QString::fromLatin1(compiler::kPostBuildBatchName)),
+          {QStringLiteral("Stop it"), QStringLiteral("Let it run"), QStringLiteral("Cancel")})) {
+    case 0:
+      StopBatch();
+      return true;
+    case 1:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Editor::StopBatch() {
+  if (!session_.BatchRunning()) return;
+  session_.StopBatch(LogSink());
+}
+
 void Editor::Button6Click() {
+  if (!MayStartAnotherBatch()) return;
   const std::optional<QString> chosen = services_.chooseFile(MapDialogRequest());
   if (!chosen) return;
   const std::string mapPath = ToBytes(*chosen);
+  // The map never replaces a file that the build reads.
+  if (const platform::IoResult target = compiler::CheckMapTarget(mapPath, levelFile_, Level());
+      !target) {
+    ReportError(QString::fromStdString(target.error));
+    return;
+  }
   const BusyWhile busy(services_.showBusy);
   if (session_.HasLeak()) {
     // The last Build's leak goes with it: the floor is shown again without it. A picture that

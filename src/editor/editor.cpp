@@ -96,6 +96,8 @@ void Editor::NotifyViews() {
 
 void Editor::LevelChanged(const document::Level&, const document::LevelChange& change) {
   ScheduleRecovery();
+  // The leak of the last Build belongs to the level that was built.
+  if (change.replaced) session_.ForgetLeak();
   // A command draws what it changed itself; undo and redo show the floor that changed, the
   // selector moved to it first when the change was on other floors only.
   if (change.cause != document::ChangeCause::kUndo &&
@@ -233,6 +235,10 @@ void Editor::SetLinkMode(bool on) {
   });
 }
 
+void Editor::ClickNew() {
+  RunHandler([&] { NewLevel(); });
+}
+
 void Editor::ClickLoad() {
   RunHandler([&] { Button4Click(); });
 }
@@ -247,6 +253,10 @@ void Editor::ClickBuild() {
 
 void Editor::ClickCheck() {
   RunHandler([&] { CheckClick(); });
+}
+
+void Editor::ClickStopBatch() {
+  RunHandler([&] { StopBatch(); });
 }
 
 void Editor::ShowCompileLog() {

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 #include <Qt>
 #include <cstdint>
 #include <functional>
@@ -107,10 +108,13 @@ class Editor final : public document::LevelObserver {
   // The user ticked or cleared an orientation box, or the link mode box.
   void SetOrientationBox(OrientationBox box, bool checked);
   void SetLinkMode(bool on);
+  void ClickNew();    // an empty level "NoName", after the question about unsaved changes
   void ClickLoad();   // Button4
   void ClickSave();   // Button5
   void ClickBuild();  // Button6
   void ClickCheck();
+  // Stops the post-build batch being watched, and every tool it started.
+  void ClickStopBatch();
   void ShowCompileLog();
   // A click on a line of the compile log: a line that names a cell shows that cell on its floor.
   void ClickLogLine(std::size_t line);
@@ -198,6 +202,13 @@ class Editor final : public document::LevelObserver {
 
   // ---- Keeping the user's work ---------------------------------------------------------------
   bool MayLoseChanges();
+  // Asks a question of the user; the index of the button chosen.
+  int Ask(const QString& text, const QStringList& buttons);
+  // Save asks before it replaces a file that is not this level's own.
+  bool MayReplace(const std::string& path);
+  // A level that takes the place of the whole of the old one, from a file (or none for New).
+  void ShowLoadedLevel(document::Level level, std::string path);
+  void NewLevel();
   void ScheduleRecovery();
   void WriteRecovery();
 
@@ -208,17 +219,22 @@ class Editor final : public document::LevelObserver {
   void StartLog();
   // The batch's output can be read: its lines into the log; its leak drawn.
   void BatchOutputReady();
+  // A Build while the last batch still runs asks whether to stop it first; false for Cancel.
+  bool MayStartAnotherBatch();
+  void StopBatch();
 
   FileDialogRequest LevelDialogRequest(FileDialogRequest::Kind kind) const;
   FileDialogRequest MapDialogRequest() const;
 
   EditorServices services_;
   document::LevelDocument document_;
+  std::string levelFile_;  // the file the level was last loaded from or saved to; none for New
   EditorState state_;
   LevelHistory history_;
   SavedLevel saved_;
   RecoveryFiles recovery_;
   bool recoveryPending_ = false;
+  bool recoveryProblemTold_ = false;
   PictureLoader pictures_;
   std::set<std::string> brokenPictures_;  // told once already, until they load again
   compiler::BuildSession session_;

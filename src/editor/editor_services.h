@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 #include <string>
@@ -34,6 +35,14 @@ using Warner = std::function<void(const std::string& message)>;
 // The question asked before unsaved changes would be lost (closing the floor view, Load).
 enum class SaveAnswer { kSave, kDiscard, kCancel };
 using SaveQuestion = std::function<SaveAnswer(const QString& documentName)>;
+
+// Any other question with buttons, the first of them the default and the last the cancel: the
+// index of the button chosen, the last one when the question was closed.
+struct Question {
+  QString text;
+  QStringList buttons;
+};
+using QuestionAsker = std::function<int(const Question& question)>;
 
 // The question asked at start-up about a level that an editor left without a clean end.
 enum class RestoreAnswer { kRestore, kDiscard };
@@ -70,6 +79,7 @@ struct EditorServices {
   ErrorReporter reportError;
   Warner warn;
   SaveQuestion askToSave;
+  QuestionAsker ask;  // none: the default button
   RestoreQuestion askToRestore;
   Deferrer runLater;
   BusyIndicator showBusy;

@@ -39,8 +39,14 @@ struct EditorState {
   QString label;
   // The floor view's title.
   QString floorCaption = QStringLiteral("  Floor 0");
-  // Told under the preview, without a message box, when no recovery file can be written.
-  QString recoveryProblem;
+  // What the tool box tells under the preview without a message box: no recovery file can be
+  // written, PellEd.ini could not be used. Each a short title and the whole text.
+  struct Notice {
+    QString title;
+    QString text;
+    bool operator==(const Notice&) const = default;
+  };
+  std::vector<Notice> notices;
 
   // The cell the marker is drawn on, and the link drag.
   std::int32_t MarkerColumn = 0;

@@ -18,10 +18,12 @@ void Editor::ScheduleRecovery() {
 void Editor::WriteRecovery() {
   recoveryPending_ = false;
   const platform::IoResult written = recovery_.Write(Level());
-  if (written || !state_.recoveryProblem.isEmpty()) return;
+  if (written || recoveryProblemTold_) return;
   // Once only, and quietly: editing goes on without a recovery file.
-  state_.recoveryProblem = QStringLiteral("The recovery file cannot be written: ") +
-                           QString::fromStdString(written.error);
+  recoveryProblemTold_ = true;
+  state_.notices.push_back(
+      {QStringLiteral("No recovery file"), QStringLiteral("The recovery file cannot be written: ") +
+                                               QString::fromStdString(written.error)});
   NotifyViews();
 }
 

@@ -45,7 +45,16 @@ void Editor::ConstructToolBox() {
   state_.MarkerRow = 0;
   SetLinkCountCaption();
 
-  state_.settings = settings::ReadSettingsFile(SettingsPath());
+  settings::SettingsFile settings = settings::LoadSettingsFile(SettingsPath());
+  state_.settings = std::move(settings.settings);
+  if (!settings.warning.empty()) {
+    // A PellEd.ini that cannot be used gives the defaults; the user is told in the tool box and
+    // in the compile log.
+    state_.notices.push_back(
+        {QStringLiteral("PellEd.ini not used"), QString::fromStdString(settings.warning)});
+    log_.Add({compiler::LogLineKind::kWarning, settings.warning, std::nullopt, {}});
+    logChanged_ = true;
+  }
   // The canvas gets its size, as a new white surface, before anything is drawn on it.
   state_.FloorCanvas =
       QImage(std::clamp(state_.settings.Ax, 0, kMaxCanvasSide),

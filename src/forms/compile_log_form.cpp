@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "editor/editor.h"
 
@@ -49,10 +50,15 @@ TCompileLog::TCompileLog(editor::Editor& editor, QWidget* floorView)
   CheckButton->setObjectName(QStringLiteral("CheckButton"));
   BuildButton = new QPushButton(QStringLiteral("Build"), this);
   BuildButton->setObjectName(QStringLiteral("BuildButton"));
+  StopButton = new QPushButton(QStringLiteral("Stop"), this);
+  StopButton->setObjectName(QStringLiteral("StopButton"));
+  StopButton->setToolTip(QStringLiteral("End the post-build batch and every tool it started"));
+  StopButton->setEnabled(false);
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(CheckButton);
   buttons->addWidget(BuildButton);
+  buttons->addWidget(StopButton);
   buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 4, 4, 4);
@@ -66,6 +72,7 @@ TCompileLog::TCompileLog(editor::Editor& editor, QWidget* floorView)
   connect(Lines, &QListWidget::itemActivated, this, clicked);
   connect(CheckButton, &QPushButton::clicked, this, [this] { editor_.ClickCheck(); });
   connect(BuildButton, &QPushButton::clicked, this, [this] { editor_.ClickBuild(); });
+  connect(StopButton, &QPushButton::clicked, this, [this] { editor_.ClickStopBatch(); });
   editor_.AddView(*this);
 }
 
@@ -75,10 +82,31 @@ TCompileLog::~TCompileLog() {
 
 void TCompileLog::EditorChanged(const editor::Editor& editor, const editor::ViewUpdate& update) {
   if (update.logChanged || update.showLog) ShowLines(editor.Log());
+  StopButton->setEnabled(editor.BatchRunning());
   if (update.showLog) {
     show();
     raise();
   }
+}
+
+void TCompileLog::showEvent(QShowEvent* event) {
+  if (!placed_) PlaceBelowTheOtherWindows();
+  QWidget::showEvent(event);
+}
+
+void TCompileLog::PlaceBelowTheOtherWindows() {
+  placed_ = true;
+  QWidget* floorView = parentWidget();
+  if (floorView == nullptr) return;
+  // The lowest bottom edge of the floor view and its tool windows, frames included.
+  int bottom = floorView->frameGeometry().bottom();
+  int left = floorView->frameGeometry().left();
+  for (QWidget* window : floorView->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (window == this || !window->isWindow() || !window->isVisible()) continue;
+    bottom = std::max(bottom, window->frameGeometry().bottom());
+    left = std::min(left, window->frameGeometry().left());
+  }
+  move(left, bottom + 8);
 }
 
 void TCompileLog::ShowLines(const editor::CompileLog& log) {

@@ -31,13 +31,21 @@ class TCompileLog : public QWidget, public editor::EditorView {
   QListWidget* Lines = nullptr;
   QPushButton* CheckButton = nullptr;
   QPushButton* BuildButton = nullptr;
+  QPushButton* StopButton = nullptr;  // ends the batch being watched and the tools it started
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   void ShowLines(const editor::CompileLog& log);
+  // The first time it opens: below the windows of its parent and the tool box, where they do
+  // not cover it.
+  void PlaceBelowTheOtherWindows();
 
   editor::Editor& editor_;
   std::uint64_t generation_ = 0;
   std::size_t shown_ = 0;
+  bool placed_ = false;
 };
 
 }  // namespace cw::forms

@@ -24,6 +24,7 @@ void InstallEditorShortcuts(QWidget& window, editor::Editor& editor) {
   Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Z), editor, &editor::Editor::Undo);
   Bind(window, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), editor, &editor::Editor::Redo);
   Bind(window, QKeySequence(Qt::CTRL | Qt::Key_Y), editor, &editor::Editor::Redo);
+  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_N), editor, &editor::Editor::ClickNew);
   Bind(window, QKeySequence(Qt::CTRL | Qt::Key_O), editor, &editor::Editor::ClickLoad);
   Bind(window, QKeySequence(Qt::CTRL | Qt::Key_S), editor, &editor::Editor::ClickSave);
   Bind(window, QKeySequence(Qt::CTRL | Qt::Key_B), editor, &editor::Editor::ClickBuild);

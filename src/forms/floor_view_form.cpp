@@ -1,15 +1,22 @@
 #include "forms/floor_view_form.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <functional>
+#include <optional>
 
+#include "document/level_edit.h"
+#include "document/records.h"
 #include "editor/editor.h"
+#include "editor/palette.h"
 #include "forms/editor_shortcuts.h"
 
 namespace cw::forms {
@@ -25,7 +32,10 @@ constexpr QSize kInsideSize(456, 372);
 // and the release arrive even outside it.
 class FloorImage : public CanvasImage {
  public:
-  FloorImage(editor::Editor& editor, QWidget* parent) : CanvasImage(parent), editor_(editor) {
+  // `hover` hears of every canvas pixel the mouse is over, and of none when it leaves.
+  FloorImage(editor::Editor& editor, QWidget* parent,
+             std::function<void(std::optional<QPoint>)> hover)
+      : CanvasImage(parent), editor_(editor), hover_(std::move(hover)) {
     setMouseTracking(true);
   }
 
@@ -36,6 +46,11 @@ class FloorImage : public CanvasImage {
   void mouseMoveEvent(QMouseEvent* event) override {
     const QPoint at = SurfacePoint(event->position().toPoint());
     editor_.MoveOnFloor(event->modifiers(), at.x(), at.y());
+    hover_(rect().contains(event->position().toPoint()) ? std::optional<QPoint>(at) : std::nullopt);
+  }
+  void leaveEvent(QEvent* event) override {
+    hover_(std::nullopt);
+    CanvasImage::leaveEvent(event);
   }
   void mouseReleaseEvent(QMouseEvent* event) override {
     const QPoint at = SurfacePoint(event->position().toPoint());
@@ -49,6 +64,7 @@ class FloorImage : public CanvasImage {
   }
 
   editor::Editor& editor_;
+  std::function<void(std::optional<QPoint>)> hover_;
 };
 
 }  // namespace
@@ -57,7 +73,7 @@ TForm2::TForm2(editor::Editor& editor, QWidget* parent) : QWidget(parent), edito
   move(kPosition);
   resize(kInsideSize);
 
-  Image1 = new FloorImage(editor, this);
+  Image1 = new FloorImage(editor, this, [this](std::optional<QPoint> at) { ShowStatus(at); });
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->ShowImage(editor.State().FloorCanvas);
 
@@ -83,9 +99,16 @@ TForm2::TForm2(editor::Editor& editor, QWidget* parent) : QWidget(parent), edito
   bind(QKeySequence(Qt::CTRL | Qt::Key_Minus), [this] { ZoomBy(-1); });
   bind(QKeySequence(Qt::CTRL | Qt::Key_0), [this] { ZoomBy(1 - Image1->Zoom()); });
 
+  // Under the canvas: the floor, cell and block under the mouse.
+  StatusLine = new QLabel(this);
+  StatusLine->setObjectName(QStringLiteral("StatusLine"));
+  StatusLine->setContentsMargins(4, 1, 4, 1);
+
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
   layout->addWidget(ScrollArea);
+  layout->addWidget(StatusLine);
 
   // The floor numbers of the link overlay are written in the canvas's own font.
   editor.SetCanvasFont(Image1->font());
@@ -148,7 +171,36 @@ void TForm2::ShowZoom(int factor) {
 }
 
 void TForm2::ZoomBy(int steps) {
-  SetZoom(Image1->Zoom() + steps, ScrollArea->viewport()->rect().center());
+  // About the mouse when it is over the floor, else about the marker when it shows, else about
+  // the middle: the cells being worked on stay in view.
+  const QWidget* viewport = ScrollArea->viewport();
+  QPoint anchor = viewport->mapFromGlobal(QCursor::pos());
+  if (!viewport->rect().contains(anchor)) {
+    const editor::EditorState& state = editor_.State();
+    const int zoom = Image1->Zoom();
+    anchor = QPoint((state.MarkerColumn * document::kCellSize + document::kCellSize / 2) * zoom,
+                    (state.MarkerRow * document::kCellSize + document::kCellSize / 2) * zoom) -
+             QPoint(ScrollArea->horizontalScrollBar()->value(),
+                    ScrollArea->verticalScrollBar()->value());
+    if (!viewport->rect().contains(anchor)) anchor = viewport->rect().center();
+  }
+  SetZoom(Image1->Zoom() + steps, anchor);
+}
+
+void TForm2::ShowStatus(std::optional<QPoint> at) {
+  if (!at) {
+    StatusLine->clear();
+    return;
+  }
+  const document::Cell cell{editor_.State().floor, at->x() / document::kCellSize,
+                            at->y() / document::kCellSize};
+  QString text =
+      QStringLiteral("Floor %1, cell %2 %3").arg(cell.floor).arg(cell.column).arg(cell.row);
+  if (const std::optional<document::BlockRecord> block =
+          document::FindBlockAt(editor_.Level(), cell)) {
+    text += QStringLiteral(": ") + editor::DisplayName(block->name);
+  }
+  StatusLine->setText(text);
 }
 
 bool TForm2::eventFilter(QObject* watched, QEvent* event) {

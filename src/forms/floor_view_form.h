@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
 
 #include "editor/editor_view.h"
 #include "forms/canvas_image.h"
 
+class QLabel;
 class QScrollArea;
 
 namespace cw::editor {
@@ -27,6 +29,7 @@ class TForm2 : public QWidget, public editor::EditorView {
 
   CanvasImage* Image1 = nullptr;
   QScrollArea* ScrollArea = nullptr;
+  QLabel* StatusLine = nullptr;  // the floor, cell and block under the mouse
 
   // The zoom of the floor canvas, 1 to 4 times; the canvas point under the anchor (a point of
   // the scroll area's viewport) stays where it is. It lasts until the program ends.
@@ -43,6 +46,8 @@ class TForm2 : public QWidget, public editor::EditorView {
   void ForwardKey(QKeyEvent* event);
   void ShowZoom(int factor);
   void ScrollToShow(const QRect& canvasArea);
+  // The status line for a canvas pixel under the mouse, or empty for none.
+  void ShowStatus(std::optional<QPoint> at);
 
   editor::Editor& editor_;
   QPoint zoomAnchor_;  // where the next zoom keeps its canvas point

@@ -9,8 +9,10 @@
 #include <QTimer>
 #include <QTreeView>
 #include <cstdio>
+#include <vector>
 
 #include "compiler/post_build.h"
+#include "editor/readable_time.h"
 #include "forms/floor_view_form.h"
 
 namespace cw::forms {
@@ -94,11 +96,12 @@ editor::SaveAnswer AskToSave(const QString& documentName) {
 }
 
 editor::RestoreAnswer AskToRestore(const QString& documentName, const QDateTime& lastChanged) {
-  QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
-                  QStringLiteral("The editor last working in this folder did not end cleanly. "
-                                 "It left the level \"%1\", as it was at %2.")
-                      .arg(documentName, lastChanged.toString(Qt::ISODate)),
-                  QMessageBox::NoButton, FloorView());
+  QMessageBox box(
+      QMessageBox::Question, QApplication::applicationName(),
+      QStringLiteral("The editor last working in this folder did not end cleanly. "
+                     "It left the level \"%1\", as it was at %2.")
+          .arg(documentName, editor::ReadableTime(lastChanged, QDateTime::currentDateTime())),
+      QMessageBox::NoButton, FloorView());
   QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);
   box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
   OnTop(box);
@@ -106,6 +109,24 @@ editor::RestoreAnswer AskToRestore(const QString& documentName, const QDateTime&
   box.exec();
   return box.clickedButton() == restore ? editor::RestoreAnswer::kRestore
                                         : editor::RestoreAnswer::kDiscard;
+}
+
+int AskQuestion(const editor::Question& question) {
+  QMessageBox box(QMessageBox::Question, QApplication::applicationName(), question.text,
+                  QMessageBox::NoButton, FloorView());
+  std::vector<QAbstractButton*> buttons;
+  for (const QString& text : question.buttons) {
+    const bool last = buttons.size() + 1 == static_cast<std::size_t>(question.buttons.size());
+    buttons.push_back(
+        box.addButton(text, last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+  }
+  OnTop(box);
+  if (!buttons.empty()) box.setDefaultButton(static_cast<QPushButton*>(buttons.front()));
+  box.exec();
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    if (box.clickedButton() == buttons[i]) return static_cast<int>(i);
+  }
+  return static_cast<int>(buttons.size()) - 1;
 }
 
 void RunWhenTheEventIsOver(std::function<void()> work) {
@@ -128,15 +149,11 @@ QString RecoveryFolder() {
 }  // namespace
 
 editor::EditorServices ProgramServices() {
-  return {ChooseFileWithDialog,
-          ShowErrorBox,
-          WarnOnStandardError,
-          AskToSave,
-          AskToRestore,
-          RunWhenTheEventIsOver,
-          ShowBusyCursor,
-          RecoveryFolder(),
-          &platform::SystemProcessRunner()};
+  return {ChooseFileWithDialog,  ShowErrorBox,
+          WarnOnStandardError,   AskToSave,
+          AskQuestion,           AskToRestore,
+          RunWhenTheEventIsOver, ShowBusyCursor,
+          RecoveryFolder(),      &platform::SystemProcessRunner()};
 }
 
 }  // namespace cw::forms

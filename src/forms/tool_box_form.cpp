@@ -68,8 +68,7 @@ TForm1::TForm1(editor::Editor& editor, QWidget* floorView)
   Image1->ShowImage(editor.State().preview);
 
   // Below the preview, where nothing else stands: a short warning, with the reason as its tip.
-  RecoveryWarning =
-      Place(new QLabel(QStringLiteral("No recovery!"), this), 0, 361, 45, 11, "RecoveryWarning");
+  RecoveryWarning = Place(new QLabel(this), 0, 361, 45, 11, "RecoveryWarning");
   QFont warningFont = small;
   warningFont.setPixelSize(9);
   RecoveryWarning->setFont(warningFont);
@@ -134,10 +133,24 @@ void TForm1::EditorChanged(const editor::Editor& editor, const editor::ViewUpdat
     Label1->resize(Label1->sizeHint().width(), kLabelHeight);
   }
   if (update.previewChanged) Image1->ImageChanged();
-  if (!state.recoveryProblem.isEmpty() && RecoveryWarning->isHidden()) {
-    RecoveryWarning->setToolTip(state.recoveryProblem);
-    RecoveryWarning->show();
-  }
+  ShowNotices(state.notices);
+}
+
+void TForm1::ShowNotices(const std::vector<editor::EditorState::Notice>& notices) {
+  if (notices == shownNotices_) return;
+  shownNotices_ = notices;
+  RecoveryWarning->setVisible(!notices.empty());
+  if (notices.empty()) return;
+  // The first title, cut to the label's fixed width; every whole text as the tip.
+  const QString title =
+      notices.size() == 1
+          ? notices.front().title
+          : QStringLiteral("%1 (+%2)").arg(notices.front().title).arg(notices.size() - 1);
+  RecoveryWarning->setText(
+      RecoveryWarning->fontMetrics().elidedText(title, Qt::ElideRight, RecoveryWarning->width()));
+  QStringList texts;
+  for (const editor::EditorState::Notice& notice : notices) texts.append(notice.text);
+  RecoveryWarning->setToolTip(texts.join(QStringLiteral("\n")));
 }
 
 void TForm1::ConnectEvents() {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/editor_state.h"
 #include "editor/editor_view.h"
 #include "forms/canvas_image.h"
 #include "forms/up_down_control.h"
@@ -45,14 +46,16 @@ class TForm1 : public QWidget, public editor::EditorView {
   QCheckBox* CheckBox2 = nullptr;     // "Y  Flip"
   QCheckBox* CheckBox3 = nullptr;     // "Rotate"
   CanvasImage* Image1 = nullptr;      // the preview, 32 by 32
-  QLabel* RecoveryWarning = nullptr;  // under the preview, shown when no recovery file is kept
+  QLabel* RecoveryWarning = nullptr;  // under the preview: what the user is told without a box
   UpDownControl* UpDown1 = nullptr;   // the floor selector, -8 to 7
 
  private:
   void ConnectEvents();
   void ShowPalette(const std::vector<std::string>& items);
+  void ShowNotices(const std::vector<editor::EditorState::Notice>& notices);
 
   editor::Editor& editor_;
+  std::vector<editor::EditorState::Notice> shownNotices_;
 };
 
 }  // namespace cw::forms

@@ -103,6 +103,8 @@ bool StartInNewSession(int report[2], Grandchild grandchild) {
   const pid_t program = ::fork();
   if (program < 0) ReportAndExit(report, errno);
   if (program == 0) {
+    // A process group of its own, which the tools it starts join: Stop ends them all.
+    ::setpgid(0, 0);
     // Output and errors into the relay's pipe, input from the null device.
     const int input = ::open("/dev/null", O_RDONLY);
     if (input < 0 || ::dup2(input, 0) < 0 || ::dup2(inner[1], 1) < 0 || ::dup2(inner[1], 2) < 0) {
@@ -110,6 +112,11 @@ bool StartInNewSession(int report[2], Grandchild grandchild) {
     }
     Exec(argv, report);
   }
+  // The group is made on both sides, so that it stands whichever runs first; the watcher learns
+  // it before the report pipe closes.
+  ::setpgid(program, program);
+  const int group = static_cast<int>(program);
+  (void)WriteAll(status, reinterpret_cast<const char*>(&group), sizeof group);
   ::close(inner[1]);
   ::close(report);
   ::signal(SIGPIPE, SIG_IGN);
@@ -182,8 +189,11 @@ class PosixProcessRunner final : public ProcessRunner {
       CloseQuietly(status[0]);
       return nullptr;
     }
+    // The relay sent the program's group before the report pipe closed.
+    int group = -1;
+    if (::read(status[0], &group, sizeof group) != static_cast<ssize_t>(sizeof group)) group = -1;
     ::fcntl(output[0], F_SETFL, ::fcntl(output[0], F_GETFL) | O_NONBLOCK);
-    return std::make_unique<WatchedProcess>(output[0], status[0]);
+    return std::make_unique<WatchedProcess>(output[0], status[0], group);
   }
 
   bool WatchesOutput() const override { return true; }

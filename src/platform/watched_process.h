@@ -28,8 +28,10 @@ struct ProcessExit {
 class WatchedProcess {
  public:
   // Takes over the two pipes' reading ends that the runner set up: the output, which never
-  // blocks, and the exit record that the relay sends at the end.
-  WatchedProcess(int output, int status) : output_(output), status_(status) {}
+  // blocks, and the exit record that the relay sends at the end; and the process group of the
+  // program, which holds every tool it starts.
+  WatchedProcess(int output, int status, int group)
+      : output_(output), status_(status), group_(group) {}
   ~WatchedProcess();
   WatchedProcess(const WatchedProcess&) = delete;
   WatchedProcess& operator=(const WatchedProcess&) = delete;
@@ -51,9 +53,14 @@ class WatchedProcess {
   // Waits for the end, giving every piece of output to `sink` as it comes; then the exit status.
   ProcessExit WaitPassingOutput(const std::function<void(std::string_view)>& sink);
 
+  // Ends the program and every process of its group (the tools it started) with SIGTERM; its end
+  // comes through the output and the exit status as usual. Whether the signal was sent.
+  bool Stop();
+
  private:
   int output_ = -1;
   int status_ = -1;
+  int group_ = -1;
   bool ended_ = false;
 };
 

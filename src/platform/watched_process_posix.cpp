@@ -1,4 +1,5 @@
 #include <poll.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -56,6 +57,10 @@ ProcessExit WatchedProcess::Exit() {
     default:
       return {};
   }
+}
+
+bool WatchedProcess::Stop() {
+  return !ended_ && group_ > 0 && ::kill(-group_, SIGTERM) == 0;
 }
 
 ProcessExit WatchedProcess::WaitPassingOutput(const std::function<void(std::string_view)>& sink) {

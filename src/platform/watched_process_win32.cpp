@@ -18,4 +18,8 @@ ProcessExit WatchedProcess::WaitPassingOutput(const std::function<void(std::stri
   return {};
 }
 
+bool WatchedProcess::Stop() {
+  return false;
+}
+
 }  // namespace cw::platform

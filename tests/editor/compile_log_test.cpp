@@ -177,7 +177,8 @@ TEST_F(CompileLogTest, ALeakIsDrawnFloorByFloorUntilTheNextBuild) {
   EXPECT_EQ(LogFrom("leaked"),
             "leaked\n"
             "PellPost.BAT finished with status 0\n"
-            "floor 0, cell 1 1: the map leaks from here; " +
+            "floor 0, cell 1 1: the map " +
+                File("works/level.map") + " of the level NoName leaks from here; " +
                 File("works/level.pts") +
                 " holds its path of 4 points, drawn on floors 0, 1 until the next Build\n");
   const auto& lines = Editor().Log().Lines();
@@ -218,6 +219,69 @@ TEST_F(CompileLogTest, ALeakIsDrawnFloorByFloorUntilTheNextBuild) {
   EXPECT_EQ(Editor().Log().Lines().back().text, "PellPost.BAT finished with status 0");
   Key(Qt::Key_PageUp);
   EXPECT_EQ(CanvasWithoutMarker(), State().FloorSnapshot);
+}
+
+TEST_F(CompileLogTest, ALoadForgetsTheLeakOfTheLastBuildAndItsUndoDoesNotBringItBack) {
+  WriteFileBytes(Folder() / "PellPost.BAT",
+                 "printf '144 -80 16\\n400 -80 16\\n' > \"$2/$1.pts\"\n");
+  WatchPostBuild();
+  Build("works/level.map");
+  ASSERT_TRUE(WaitForBatch());
+  ASSERT_NE(CanvasWithoutMarker(), State().FloorSnapshot);  // the leak is drawn
+  Load("works/other.pwl");
+  EXPECT_EQ(CanvasWithoutMarker(), State().FloorSnapshot);
+  Editor().Undo();
+  EXPECT_EQ(BlockList(), (std::vector<std::string>{"0 2 1 0 B", "1 3 2 0 C"}));
+  EXPECT_EQ(CanvasWithoutMarker(), State().FloorSnapshot);
+}
+
+#ifndef _WIN32
+// Build while the last batch still ran started a second compiler on the same map.
+TEST_F(CompileLogTest, BuildWhileTheBatchRunsAsksAndStopEndsItWithTheToolsItStarted) {
+  WriteFileBytes(Folder() / "PellPost.BAT",
+                 "sleep 30 &\necho $! > \"$2/tool.pid\"\necho started\nwait\n");
+  WatchPostBuild();
+  Build("works/level.map");
+  ASSERT_TRUE(Editor().BatchRunning());
+  while (LogFrom("started").empty()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+  const std::string tool = ReadFileBytes(Folder() / "works" / "tool.pid");
+  AnswerNextQuestion(2);  // Cancel: nothing happens
+  Build("works/level.map");
+  EXPECT_EQ(Requests().size(), 1u);
+  EXPECT_TRUE(Editor().BatchRunning());
+  EXPECT_EQ(Questions().size(), 1);
+  EXPECT_TRUE(Questions().front().startsWith("PellPost.BAT of the last Build still runs."));
+  // Stop from the log: the batch and the tool it started end, and the log says so.
+  Editor().ClickStopBatch();
+  ASSERT_TRUE(WaitForBatch());
+  EXPECT_EQ(LogFrom("PellPost.BAT was stopped"),
+            "PellPost.BAT was stopped, with every tool it started\n"
+            "PellPost.BAT was ended by signal 15\n");
+  // The signal reached the tool too: it ends (a zombie until init reaps it, or gone).
+  const std::filesystem::path stat = "/proc/" + tool.substr(0, tool.find('\n')) + "/stat";
+  std::string state;
+  for (int i = 0; i < 200; ++i) {
+    std::error_code gone;
+    if (!std::filesystem::exists(stat, gone)) break;
+    state = ReadFileBytes(stat);
+    if (state.find(") Z ") != std::string::npos) break;
+    QThread::msleep(10);
+  }
+  EXPECT_TRUE(!std::filesystem::exists(stat) || state.find(") Z ") != std::string::npos) << state;
+}
+#endif
+
+TEST(CompileLogStart, APellEdIniThatCannotBeUsedIsToldInTheToolBoxAndTheLog) {
+  EditorHarness session;
+  session.WriteTestPicture("Empty");
+  std::filesystem::create_directory(session.Folder() / "PellEd.ini");
+  ASSERT_TRUE(session.Start());
+  ASSERT_EQ(session.State().notices.size(), 1u);
+  EXPECT_EQ(session.State().notices[0].title, "PellEd.ini not used");
+  ASSERT_EQ(session.Editor().Log().Lines().size(), 1u);
+  EXPECT_EQ(session.Editor().Log().Lines()[0].text, session.State().notices[0].text.toStdString());
+  EXPECT_TRUE(session.Editor().Log().Lines()[0].text.ends_with(
+      "PellEd.ini: Is a directory; the default settings are used"));
 }
 
 }  // namespace

@@ -200,8 +200,9 @@ TEST_F(KeepingWorkTest, ARecoveryFileThatCannotBeWrittenIsReportedOnceInTheToolB
   session.ChooseItem("C");
   session.Click(Qt::LeftButton, {40, 40});
   session.Click(Qt::LeftButton, {70, 40});
-  EXPECT_EQ(session.State().recoveryProblem.left(37), "The recovery file cannot be written: ");
-  EXPECT_EQ(session.Views().RecoveryProblemsShown(), 1);
+  ASSERT_EQ(session.State().notices.size(), 1u);
+  EXPECT_EQ(session.State().notices[0].text.left(37), "The recovery file cannot be written: ");
+  EXPECT_EQ(session.Views().NoticesShown(), 1);
   EXPECT_TRUE(session.Errors().empty());  // no message box
   EXPECT_EQ(session.BlockList().size(), 4u);
 }

@@ -218,5 +218,65 @@ TEST_F(LevelCommandsTest, ACancelledOrFailedBuildStartsNoPostBuildStep) {
   EXPECT_TRUE(PostBuilds().empty());
 }
 
+// Save replaced a different existing level without a word; Load took a file that is no level.
+TEST_F(LevelCommandsTest, SaveAsksBeforeReplacingAnotherFileAndLoadBeforeTakingANonLevel) {
+  WriteFileBytes(Works("other.pwl").toStdString(), "0 0 0 0 Other\r\n");
+  BlockList() = {"0 1 1 0 A"};
+  AnswerNextQuestion(1);  // Cancel
+  Save(Works("other.pwl"));
+  EXPECT_EQ(ReadFileBytes(Works("other.pwl").toStdString()), "0 0 0 0 Other\r\n");
+  EXPECT_EQ(Editor().Level().DocumentName, "NoName");
+  Save(Works("other.pwl"));  // Replace, the default
+  EXPECT_EQ(ReadFileBytes(Works("other.pwl").toStdString()), "0 1 1 0 A\r\n");
+  Save(Works("other.pwl"));  // the level's own file now: no question
+  EXPECT_EQ(Questions(),
+            QStringList(2, Works("other.pwl") + " exists already. Replace it with the level "
+                                                "NoName?"));
+
+  WriteFileBytes(Works("noise.pwl").toStdString(), std::string("MZ\0\x90"
+                                                               "binary",
+                                                               10));
+  AnswerNextQuestion(1);
+  Load(Works("noise.pwl"));
+  EXPECT_EQ(BlockList(), std::vector<std::string>{"0 1 1 0 A"});
+  EXPECT_EQ(Questions().back(), "noise does not look like a level file. Load it anyway?");
+  Load(Works("noise.pwl"));  // Load
+  EXPECT_EQ(Editor().Level().DocumentName, "noise");
+  // A name that does not exist is still a new level, without a question.
+  Load(Works("fresh.pwl"));
+  EXPECT_EQ(Questions().size(), 4);
+  EXPECT_EQ(Editor().Level().DocumentName, "fresh");
+}
+
+TEST_F(LevelCommandsTest, NewAsksAboutUnsavedChangesThenStartsNoName) {
+  Load(Works("castle.pwl"));
+  BlockList() = {"0 1 1 0 A"};
+  AnswerNextSaveQuestion(SaveAnswer::kCancel);
+  Editor().ClickNew();
+  EXPECT_EQ(Editor().Level().DocumentName, "castle");
+  Editor().ClickNew();  // Discard
+  EXPECT_TRUE(BlockList().empty());
+  EXPECT_EQ(FloorCaption(), "  Floor 0    NoName");
+  EXPECT_EQ(SaveQuestions().size(), 2);
+  EXPECT_FALSE(Editor().HasUnsavedChanges());
+}
+
+// Build's map could replace one of the files the build reads: the level's own file, a template.
+TEST_F(LevelCommandsTest, BuildRefusesAMapThatWouldReplaceOneOfItsInputs) {
+  WriteFileBytes("A.map", "{\n\"classname\" \"worldspawn\"\n}\n");
+  BlockList() = {"0 1 1 0 A"};
+  Save(Works("castle.pwl"));
+  const std::string level = ReadFileBytes(Works("castle.pwl").toStdString());
+  for (const char* map : {"works/castle.pwl", "A.map"}) {
+    Errors().clear();
+    Build(QString::fromStdString(File(map)));
+    ASSERT_EQ(Errors().size(), 1) << map;
+    EXPECT_TRUE(Errors().front().contains("the map must not replace")) << Errors()[0].toStdString();
+  }
+  EXPECT_EQ(ReadFileBytes(Works("castle.pwl").toStdString()), level);
+  EXPECT_EQ(ReadFileBytes(Folder() / "A.map"), "{\n\"classname\" \"worldspawn\"\n}\n");
+  EXPECT_TRUE(PostBuilds().empty());
+}
+
 }  // namespace
 }  // namespace cw::editor

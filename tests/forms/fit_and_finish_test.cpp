@@ -2,9 +2,13 @@
 // brought back, the zoom, and the keys of the commands.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QTest>
@@ -113,6 +117,30 @@ TEST(FitAndFinish, CtrlOSAndBRunTheCommandsFromEitherWindow) {
   session.AnswerNextDialog("works/keys.pwl");
   QTest::keyClick(&session.FloorView(), Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(session.Requests().size(), 3u);
+}
+
+// The tool box's notice was cut to its fixed width; the floor view said nothing of the cell under
+// the mouse.
+TEST(FitAndFinish, TheNoticeFitsItsPlaceAndTheStatusLineNamesTheCellUnderTheMouse) {
+  Session session;
+  std::filesystem::remove_all(session.RecoveryFolder() / "recovery");
+  WriteFileBytes(session.RecoveryFolder() / "recovery", "a file where the folder should be");
+  session.ChooseItem("B");
+  session.Click(Qt::LeftButton, {70, 40});
+  QLabel& notice = *session.ToolBox().RecoveryWarning;
+  ASSERT_TRUE(notice.isVisible());
+  EXPECT_LE(notice.fontMetrics().horizontalAdvance(notice.text()), notice.width());
+  EXPECT_TRUE(notice.toolTip().startsWith("The recovery file cannot be written: "));
+
+  // The mouse over the canvas with no button held.
+  const auto hover = [&](QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, session.FloorView().Image1->mapToGlobal(at),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(session.FloorView().Image1, &move);
+    return session.FloorView().StatusLine->text();
+  };
+  EXPECT_EQ(hover({70, 40}), "Floor 0, cell 2 1: B");
+  EXPECT_EQ(hover({10, 200}), "Floor 0, cell 0 6");
 }
 
 }  // namespace

@@ -41,9 +41,9 @@ void ViewRecorder::EditorChanged(const editor::Editor& editor, const editor::Vie
   if (update.canvasChanged) ++repaints_;
   if (update.previewChanged) previews_.push_back(editor.State().preview.copy());
   if (update.raiseFloorView) ++raised_;
-  if (editor.State().recoveryProblem != recoveryProblem_) {
-    recoveryProblem_ = editor.State().recoveryProblem;
-    ++recoveryProblems_;
+  if (editor.State().notices.size() != notices_) {
+    notices_ = editor.State().notices.size();
+    ++noticesShown_;
   }
 }
 
@@ -88,6 +88,13 @@ editor::EditorServices EditorHarness::RecordingServices() {
     if (saveAnswers_.empty()) return editor::SaveAnswer::kDiscard;
     const editor::SaveAnswer answer = saveAnswers_.front();
     saveAnswers_.pop_front();
+    return answer;
+  };
+  services.ask = [this](const editor::Question& question) {
+    questions_.append(question.text);
+    if (answersToQuestions_.empty()) return 0;
+    const int answer = answersToQuestions_.front();
+    answersToQuestions_.pop_front();
     return answer;
   };
   services.askToRestore = [this](const QString& documentName, const QDateTime&) {

@@ -57,13 +57,13 @@ class ViewRecorder final : public editor::EditorView {
   // The preview at the end of each event that drew on it, oldest first.
   std::vector<QImage>& PreviewsShown() { return previews_; }
   bool FloorViewRaised() const { return raised_ > 0; }
-  // How often the tool box was given a new recovery problem to show.
-  int RecoveryProblemsShown() const { return recoveryProblems_; }
+  // How often the tool box was given new notices to show.
+  int NoticesShown() const { return noticesShown_; }
 
  private:
   int repaints_ = 0;
-  int recoveryProblems_ = 0;
-  QString recoveryProblem_;
+  int noticesShown_ = 0;
+  std::size_t notices_ = 0;
   int raised_ = 0;
   std::vector<QImage> previews_;
 };
@@ -157,6 +157,10 @@ class EditorHarness {
   // The answers to the question about unsaved changes, in turn; "Discard" when none is left.
   void AnswerNextSaveQuestion(editor::SaveAnswer answer) { saveAnswers_.push_back(answer); }
   const QStringList& SaveQuestions() const { return saveQuestions_; }
+  // The answers to the other questions (the index of a button), in turn; the first button (the
+  // default) when none is left. The texts of the questions asked.
+  void AnswerNextQuestion(int button) { answersToQuestions_.push_back(button); }
+  const QStringList& Questions() const { return questions_; }
   // The answers to the question about a recovery file, in turn; "Discard" when none is left.
   void AnswerNextRestoreQuestion(editor::RestoreAnswer answer) {
     restoreAnswers_.push_back(answer);
@@ -180,6 +184,8 @@ class EditorHarness {
   QStringList errors_;
   std::vector<std::string> warnings_;
   std::deque<editor::SaveAnswer> saveAnswers_;
+  std::deque<int> answersToQuestions_;
+  QStringList questions_;
   QStringList saveQuestions_;
   std::deque<editor::RestoreAnswer> restoreAnswers_;
   QStringList restoreQuestions_;
