@@ -108,7 +108,7 @@ platform::IoResult BuildSession::Build(const document::Level& level,
                                        const std::string& mapPath, PostBuild postBuild,
                                        const LogSink& sink) {
   LetBatchGo(sink);
-  leak_.clear();
+  ForgetLeak();
   batchStarted_ = false;
   sink({LogLineKind::kNote,
         "Build of " + level.DocumentName + " into " + mapPath,
@@ -285,10 +285,12 @@ bool BuildSession::LookForLeak(const LogSink& sink) {
       return false;
     }
     std::vector<FloorViewPoint> leak;
+    std::vector<MapPoint> mapPoints;
     std::set<std::int32_t> floors;
     for (const MapPoint& point : ParsePointFile(read.bytes)) {
       if (std::optional<FloorViewPoint> onView = PointOnFloorView(placement_, point)) {
         leak.push_back(*onView);
+        mapPoints.push_back(point);
         floors.insert(onView->floor);
       }
     }
@@ -306,6 +308,7 @@ bool BuildSession::LookForLeak(const LogSink& sink) {
     const document::Cell start{leak.front().floor, static_cast<std::int32_t>(leak.front().column),
                                static_cast<std::int32_t>(leak.front().row)};
     leak_ = std::move(leak);
+    leakPath_ = std::move(mapPoints);
     sink({LogLineKind::kProblem,
           CellText(start) + ": the map leaks from here; " + path + " holds its path of " +
               DecimalText(static_cast<std::int64_t>(leak_.size())) + " points, drawn on floor" +
