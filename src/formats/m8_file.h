@@ -18,6 +18,7 @@ struct M8Level {
   int width = 0;
   int height = 0;
   std::vector<std::uint8_t> pixels;
+  bool operator==(const M8Level&) const = default;
 };
 
 struct M8Texture {
@@ -29,6 +30,7 @@ struct M8Texture {
   std::int32_t value = 0;
   // The levels in turn, up to the first of no size: the full-size picture first.
   std::vector<M8Level> levels;
+  bool operator==(const M8Texture&) const = default;
 };
 
 inline constexpr std::uint32_t kM8Version = 2;

@@ -43,7 +43,11 @@ class View3DWidget : public QOpenGLWidget, public editor::EditorView {
   bool CutAway() const { return cutAway_; }
   // Frames the whole level (Home).
   void FrameLevel();
-  OrbitCamera& Camera() { return camera_; }
+  // The camera, to be placed: a placed camera is not framed again at the first frame.
+  OrbitCamera& Camera() {
+    framed_ = true;
+    return camera_;
+  }
   // The scene brought up to date with the level.
   scene::LevelScene& Scene();
   // The classname under a point of the view, "" for none.
