@@ -38,9 +38,10 @@ View3DWindow::View3DWindow(editor::Editor& editor, QWidget* floorView)
   CutAway->setObjectName(QStringLiteral("CutAway"));
   CutAway->setChecked(View->CutAway());
   CutAway->setFocusPolicy(Qt::NoFocus);
-  auto* keys = new QLabel(QStringLiteral("Left drag: orbit   Middle: pan   Wheel: zoom   Right "
-                                         "held + W A S D Q E: fly   Home: whole level"),
-                          this);
+  auto* keys = new QLabel(
+      QStringLiteral("Orbit: left drag   Pan: middle   Zoom: wheel   Fly: right + WASDQE   "
+                     "Home: all"),
+      this);
   keys->setEnabled(false);
   keys->setToolTip(QStringLiteral("A double-click on a face shows its cell in the floor view"));
   auto* bottom = new QHBoxLayout;
