@@ -46,7 +46,7 @@ QColor PointFamilyColour(scene::PointFamily family) {
     case scene::PointFamily::kLight:
       return {255, 230, 90};
     case scene::PointFamily::kTeleportDestination:
-      return {230, 70, 230};
+      return {60, 220, 240};
     case scene::PointFamily::kOther:
       break;
   }

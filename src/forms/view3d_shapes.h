@@ -9,6 +9,7 @@
 
 #include "compiler/point_file.h"
 #include "document/records.h"
+#include "editor/leak_overlay.h"
 #include "scene/cell_geometry.h"
 #include "scene/entity_family.h"
 #include "scene/ray_hit.h"
@@ -34,7 +35,7 @@ QColor PointFamilyColour(scene::PointFamily family);
 QColor BrushFamilyTint(scene::BrushFamily family);
 inline const QColor kBackgroundColour(40, 44, 52);
 inline const QColor kLinkColour(255, 220, 0);
-inline const QColor kLeakColour(255, 40, 40);
+inline const QColor kLeakColour = QColor::fromRgb(editor::kLeakColour);  // as the floor view's
 inline const QColor kMarkerColour(0, 255, 0);
 
 // The height above which the cut-away leaves the level out when `floor` is the current floor: the
