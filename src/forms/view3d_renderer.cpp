@@ -137,12 +137,12 @@ void View3DRenderer::Release() {
 }
 
 void View3DRenderer::Render(scene::LevelScene& scene, const FrameView& view) {
+  if (!initialized_) return;
   glViewport(0, 0, view.viewport.width(), view.viewport.height());
   glClearColor(static_cast<float>(kBackgroundColour.redF()),
                static_cast<float>(kBackgroundColour.greenF()),
                static_cast<float>(kBackgroundColour.blueF()), 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  if (!initialized_) return;
 
   // Floors that left the scene give their buffers back; changed floors are uploaded again.
   for (auto mesh = meshes_.begin(); mesh != meshes_.end();) {

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QPainter>
 #include <QSurfaceFormat>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -137,7 +138,14 @@ void View3DWidget::initializeGL() {
 }
 
 void View3DWidget::paintGL() {
-  if (!renderer_) return;
+  if (!renderer_ || !problem_.isEmpty()) {
+    // Without OpenGL 3.3 the view says so instead of drawing.
+    QPainter painter(this);
+    painter.fillRect(rect(), kBackgroundColour);
+    painter.setPen(Qt::white);
+    painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, problem_);
+    return;
+  }
   scene::LevelScene& scene = Scene();
   if (!framed_) FrameLevel();
   FrameView view;
