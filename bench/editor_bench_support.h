@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "document/records.h"
 #include "editor/editor.h"
 #include "forms/start_up.h"
+#include "platform/process_runner.h"
 
 namespace cw::bench {
 
@@ -49,6 +51,17 @@ class PictureFolder {
   QString previous_;
 };
 
+// A process runner that starts nothing: the benchmarks never run a post-build batch.
+class NoProcesses final : public cw::platform::ProcessRunner {
+ public:
+  bool StartDetached(const std::vector<std::string>&) override { return false; }
+  std::unique_ptr<cw::platform::WatchedProcess> StartWatched(
+      const std::vector<std::string>&) override {
+    return nullptr;
+  }
+  bool WatchesOutput() const override { return false; }
+};
+
 // The editor on the program's windows in a picture folder. Its file dialogs answer with the
 // level file that LoadLevel() writes; errors go to standard error; no post-build step runs.
 class BenchSession {
@@ -74,7 +87,7 @@ class BenchSession {
     services.reportError = [](const QString& message) {
       std::fprintf(stderr, "%s\n", qPrintable(message));
     };
-    services.runPostBuild = [](const std::string&) { return false; };
+    services.processRunner = &noProcesses_;
     services.warn = [](const std::string& message) {
       std::fprintf(stderr, "%s\n", message.c_str());
     };
@@ -82,6 +95,7 @@ class BenchSession {
   }
 
   PictureFolder folder_;
+  NoProcesses noProcesses_;
   std::optional<QString> answer_;
   Editor editor_;
   std::optional<cw::forms::EditorWindows> windows_;

@@ -6,8 +6,9 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev fonts-dejavu-core
-  xvfb xauth
+  qt6-base-dev libqt6opengl6-dev fonts-dejavu-core
+  # The 3D view's tests and benchmarks draw with Mesa's software renderer under Xvfb.
+  xvfb xauth libgl1-mesa-dri libglx-mesa0
 )
 # The fuzz targets need clang and its sanitizer and libFuzzer runtimes. libclang-rt-dev follows
 # the distribution's default clang (Debian 12: libclang-rt-14-dev); older releases that lack it

@@ -108,7 +108,7 @@ platform::IoResult BuildSession::Build(const document::Level& level,
                                        const std::string& mapPath, PostBuild postBuild,
                                        const LogSink& sink) {
   LetBatchGo(sink);
-  leak_.clear();
+  ForgetLeak();
   batchStarted_ = false;
   sink({LogLineKind::kNote,
         "Build of " + level.DocumentName + " into " + mapPath,
@@ -293,10 +293,12 @@ bool BuildSession::LookForLeak(const LogSink& sink) {
       return false;
     }
     std::vector<FloorViewPoint> leak;
+    std::vector<MapPoint> mapPoints;
     std::set<std::int32_t> floors;
     for (const MapPoint& point : ParsePointFile(read.bytes)) {
       if (std::optional<FloorViewPoint> onView = PointOnFloorView(placement_, point)) {
         leak.push_back(*onView);
+        mapPoints.push_back(point);
         floors.insert(onView->floor);
       }
     }
@@ -314,6 +316,7 @@ bool BuildSession::LookForLeak(const LogSink& sink) {
     const document::Cell start{leak.front().floor, static_cast<std::int32_t>(leak.front().column),
                                static_cast<std::int32_t>(leak.front().row)};
     leak_ = std::move(leak);
+    leakPath_ = std::move(mapPoints);
     sink({LogLineKind::kProblem,
           CellText(start) + ": the map " + mapPath_ + " of the level " + builtLevel_.DocumentName +
               " leaks from here; " + path + " holds its path of " +

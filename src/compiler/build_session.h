@@ -92,7 +92,12 @@ class BuildSession {
   // The leak of the last Build, in floor view coordinates, until the next Build.
   const std::vector<FloorViewPoint>& Leak() const { return leak_; }
   bool HasLeak() const { return !leak_.empty(); }
-  void ForgetLeak() { leak_.clear(); }
+  void ForgetLeak() {
+    leak_.clear();
+    leakPath_.clear();
+  }
+  // The same leak as the point file holds it, in map units, for the 3D view.
+  const std::vector<MapPoint>& LeakPath() const { return leakPath_; }
 
   // The cell of the record that wrote a line of the last Build's map, and what the log says of
   // it: "floor 0, cell 3 4, block "0 3 4 0 Wall"".
@@ -124,6 +129,7 @@ class BuildSession {
   std::string partialLine_;
   bool lastWasCarriageReturn_ = false;
   std::vector<FloorViewPoint> leak_;
+  std::vector<MapPoint> leakPath_;
 };
 
 }  // namespace cw::compiler

@@ -64,6 +64,8 @@ class Editor final : public document::LevelObserver {
   document::LevelDocument& Document() { return document_; }
   const CompileLog& Log() const { return log_; }
   bool BatchRunning() const { return session_.BatchRunning(); }
+  // The last compile's leak, in map units, until the next Build; empty for none.
+  const std::vector<compiler::MapPoint>& LeakPath() const { return session_.LeakPath(); }
   // Whether the lists differ from what the last confirmed Load or successful Save left.
   bool HasUnsavedChanges() const { return saved_.HasUnsavedChanges(Level()); }
   // 1 for X flip + 2 for Y flip + 4 for Rotate.

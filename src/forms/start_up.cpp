@@ -6,6 +6,7 @@
 
 #include "editor/editor.h"
 #include "forms/compile_loop_wiring.h"
+#include "forms/view3d_window.h"
 
 namespace cw::forms {
 
@@ -26,6 +27,7 @@ std::optional<EditorWindows> OpenWindows(editor::Editor& editor) {
                    });
   windows.compileLog = std::make_unique<TCompileLog>(editor, windows.floorView.get());
   WireCompileLoop(editor, *windows.toolBox->Button6, *windows.floorView);
+  WireView3D(editor, *windows.toolBox->Button6, *windows.floorView);
   if (!editor.Start()) return std::nullopt;
   windows.about = std::make_unique<TForm3>();
   windows.about->show();

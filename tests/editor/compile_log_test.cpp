@@ -184,6 +184,10 @@ TEST_F(CompileLogTest, ALeakIsDrawnFloorByFloorUntilTheNextBuild) {
   const auto& lines = Editor().Log().Lines();
   ASSERT_TRUE(lines.back().cell);
   EXPECT_EQ(*lines.back().cell, (document::Cell{0, 1, 1}));
+  // The 3D view draws the same path in map units.
+  EXPECT_EQ(Editor().LeakPath(),
+            (std::vector<compiler::MapPoint>{
+                {144, -80, 16}, {400, -80, 16}, {400, -208, 16}, {400, -208, 200}}));
 
   const std::vector<compiler::FloorViewPoint> path = {
       {0, 52, 36, 1, 1}, {0, 116, 36, 3, 1}, {0, 116, 68, 3, 2}, {1, 116, 68, 3, 2}};
@@ -215,6 +219,7 @@ TEST_F(CompileLogTest, ALeakIsDrawnFloorByFloorUntilTheNextBuild) {
       std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
   Build("works/level.map");
   EXPECT_EQ(CanvasWithoutMarker(), State().FloorSnapshot);
+  EXPECT_TRUE(Editor().LeakPath().empty());
   ASSERT_TRUE(WaitForBatch());
   EXPECT_EQ(Editor().Log().Lines().back().text, "PellPost.BAT finished with status 0");
   Key(Qt::Key_PageUp);

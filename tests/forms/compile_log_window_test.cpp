@@ -92,7 +92,8 @@ TEST_F(CompileLogWindowTest, CheckAndTheLogAreReachedByKeysAndByTheBuildButtonsM
   EXPECT_TRUE(LogWindow().isVisible());
   EXPECT_EQ(Shown(), Expected());
 
-  // The Build button keeps its caption and place, and offers both in its context menu.
+  // The Build button keeps its caption and place, and offers both in its context menu, with the
+  // 3D view.
   QPushButton& build = *Real().Form1().Button6;
   EXPECT_EQ(build.text(), "Build");
   EXPECT_EQ(build.geometry(), QRect(96, 8, 41, 25));
@@ -101,7 +102,7 @@ TEST_F(CompileLogWindowTest, CheckAndTheLogAreReachedByKeysAndByTheBuildButtonsM
   ASSERT_NE(menu, nullptr);
   QStringList actions;
   for (QAction* action : menu->actions()) actions.append(action->text());
-  EXPECT_EQ(actions, (QStringList{"Check", "Compile log"}));
+  EXPECT_EQ(actions, (QStringList{"Check", "Compile log", "3D view"}));
   LogWindow().close();
   menu->actions().at(1)->trigger();
   EXPECT_TRUE(LogWindow().isVisible());

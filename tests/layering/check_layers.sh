@@ -15,7 +15,7 @@ declare -A allowed=(
   [scene]="compiler document settings formats platform"
   [kit]="scene compiler document settings formats platform"
   [editor]="compiler document settings platform"
-  [forms]="editor compiler document settings platform"
+  [forms]="editor kit scene compiler document settings formats platform"
   [app]="forms editor compiler document settings platform"
 )
 

@@ -1,0 +1,148 @@
+#include "forms/view3d_textures.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "formats/m8_file.h"
+#include "kit/game_palettes.h"
+#include "kit/wad_file.h"
+#include "kit/wal_file.h"
+#include "platform/file_reader.h"
+
+namespace cw::forms {
+namespace {
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+std::string Trimmed(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+// The file name of a path written with either separator.
+std::string FileNameOf(const std::string& path) {
+  const auto slash = path.find_last_of("/\\");
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::optional<std::string> ReadFile(const std::string& path) {
+  platform::ReadResult read = platform::ReadWholeFile(path);
+  if (read.status != platform::ReadStatus::kOk) return std::nullopt;
+  return std::move(read.bytes);
+}
+
+// The full-size level of a texture, each index coloured by the palette.
+QImage Coloured(int width, int height, const std::vector<std::uint8_t>& pixels,
+                const auto& palette) {
+  QImage image(width, height, QImage::Format_RGBA8888);
+  for (int y = 0; y < height; ++y) {
+    uchar* row = image.scanLine(y);
+    for (int x = 0; x < width; ++x) {
+      const auto& colour = palette[pixels[static_cast<std::size_t>(y * width + x)]];
+      row[4 * x] = colour[0];
+      row[4 * x + 1] = colour[1];
+      row[4 * x + 2] = colour[2];
+      row[4 * x + 3] = 255;
+    }
+  }
+  return image;
+}
+
+std::array<std::array<std::uint8_t, 3>, 256> Bytes(const kit::Palette& palette) {
+  std::array<std::array<std::uint8_t, 3>, 256> bytes{};
+  for (std::size_t i = 0; i < palette.size(); ++i) {
+    bytes[i] = {palette[i].r, palette[i].g, palette[i].b};
+  }
+  return bytes;
+}
+
+}  // namespace
+
+KitTextureImages::KitTextureImages(std::vector<std::string> wadPaths, kit::Palette palette)
+    : wadPaths_(std::move(wadPaths)), palette_(palette) {}
+
+KitTextureImages KitTextureImages::ForSettings(const settings::Settings& settings) {
+  const bool quake2 = settings.game.target == settings::TargetGame::kQuake2;
+  return {WadPathsOf(settings), quake2 ? kit::Quake2Palette() : kit::QuakePalette()};
+}
+
+const TextureImage& KitTextureImages::Find(const std::string& name) {
+  const auto known = found_.find(name);
+  if (known != found_.end()) return known->second;
+  std::optional<TextureImage> image = FromWads(name);
+  if (!image) {
+    if (auto bytes = ReadFile("textures/" + name + ".wal")) {
+      if (const std::optional<kit::WalRead> wal = kit::DecodeWal(*bytes)) {
+        const kit::MipTexture& texture = wal->texture;
+        image = TextureImage{
+            Coloured(texture.width, texture.height, texture.levels[0], Bytes(palette_)),
+            TextureOrigin::kWal};
+      }
+    }
+  }
+  if (!image) {
+    if (auto bytes = ReadFile("base/textures/" + name + ".m8")) {
+      if (const std::optional<formats::M8Texture> m8 = formats::DecodeM8(*bytes)) {
+        const formats::M8Level& level = m8->levels.front();
+        image = TextureImage{Coloured(level.width, level.height, level.pixels, m8->palette),
+                             TextureOrigin::kM8};
+      }
+    }
+  }
+  if (!image) image = TextureImage{CheckerImage(), TextureOrigin::kChecker};
+  return found_.emplace(name, std::move(*image)).first->second;
+}
+
+std::optional<TextureImage> KitTextureImages::FromWads(const std::string& name) {
+  if (!wadsRead_) {
+    wadsRead_ = true;
+    const auto colours = Bytes(palette_);
+    for (const std::string& path : wadPaths_) {
+      std::optional<std::string> bytes = ReadFile(path);
+      if (!bytes) bytes = ReadFile(FileNameOf(path));
+      if (!bytes) continue;
+      // A WAD that cannot be read whole still gives the textures read before the problem.
+      for (const kit::MipTexture& texture : kit::DecodeWad2(*bytes).textures) {
+        // The first WAD that holds a name gives it, as the compilers take it.
+        wadImages_.try_emplace(Lower(texture.name),
+                               Coloured(texture.width, texture.height, texture.levels[0], colours));
+      }
+    }
+  }
+  const auto found = wadImages_.find(Lower(name));
+  if (found == wadImages_.end()) return std::nullopt;
+  return TextureImage{found->second, TextureOrigin::kWad};
+}
+
+std::vector<std::string> WadPathsOf(const settings::Settings& settings) {
+  std::vector<std::string> paths;
+  for (const settings::WorldKey& key : settings.block.map.worldKeys) {
+    if (Lower(key.key) != "wad") continue;
+    std::size_t start = 0;
+    while (start <= key.value.size()) {
+      const std::size_t end = std::min(key.value.find(';', start), key.value.size());
+      const std::string part = Trimmed(key.value.substr(start, end - start));
+      if (!part.empty()) paths.push_back(part);
+      start = end + 1;
+    }
+  }
+  return paths;
+}
+
+QImage CheckerImage() {
+  QImage image(64, 64, QImage::Format_RGBA8888);
+  for (int y = 0; y < 64; ++y) {
+    for (int x = 0; x < 64; ++x) {
+      const bool light = ((x / 8) + (y / 8)) % 2 == 0;
+      image.setPixel(x, y, light ? qRgb(160, 160, 160) : qRgb(64, 64, 64));
+    }
+  }
+  return image;
+}
+
+}  // namespace cw::forms

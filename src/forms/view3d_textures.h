@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QImage>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "kit/texture_palette.h"
+#include "settings/settings.h"
+
+namespace cw::forms {
+
+// Where a texture of the 3D view came from.
+enum class TextureOrigin { kWad, kWal, kM8, kChecker };
+
+struct TextureImage {
+  QImage image;  // Format_RGBA8888, rows from the top as the texture files keep them
+  TextureOrigin origin = TextureOrigin::kChecker;
+};
+
+// The kit's textures by name, as the 3D view shows them. A name is looked for, in this order, in
+// the WAD2 files that the world's "wad" key names (several separated by ';'; each as written, or
+// by its file name alone in the working folder), as textures/NAME.wal, and as
+// base/textures/NAME.m8; a texture found nowhere is a checker pattern. WAD2 and .wal pixels are
+// coloured with `palette` (the game's, which the kits' textures are matched to); an .m8 file
+// carries its own colours. Each file is read once, when a name is first asked for.
+class KitTextureImages {
+ public:
+  KitTextureImages(std::vector<std::string> wadPaths, kit::Palette palette);
+
+  // For the kit in the working folder: the WADs of its "wad" key and its game's palette.
+  static KitTextureImages ForSettings(const settings::Settings& settings);
+
+  const TextureImage& Find(const std::string& name);
+
+ private:
+  std::optional<TextureImage> FromWads(const std::string& name);
+
+  std::vector<std::string> wadPaths_;
+  kit::Palette palette_;
+  bool wadsRead_ = false;
+  std::map<std::string, QImage> wadImages_;  // by lower-case name
+  std::map<std::string, TextureImage> found_;
+};
+
+// The WAD files that a "wad" key names, in order: each part between ';', without surrounding
+// blanks; empty parts are left out.
+std::vector<std::string> WadPathsOf(const settings::Settings& settings);
+
+// The grey and dark checker of 64 by 64 texels, in squares of 8, for a texture found nowhere.
+QImage CheckerImage();
+
+}  // namespace cw::forms
