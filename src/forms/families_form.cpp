@@ -14,7 +14,7 @@ namespace {
 
 // Right of the floor view, where the tool box and the compile log leave room.
 constexpr QPoint kPosition(810, 108);
-constexpr QSize kSize(160, 220);
+constexpr QSize kSize(200, 220);
 
 }  // namespace
 
