@@ -11,23 +11,6 @@
 #include "editor/region_transform.h"
 
 namespace cw::editor {
-namespace {
-
-// The part of a region that lies on the grid; nothing when no cell does.
-std::optional<Region> OnGrid(const Region& region, const Grid& grid) {
-  const std::int64_t left = std::max<std::int64_t>(region.column, 0);
-  const std::int64_t top = std::max<std::int64_t>(region.row, 0);
-  const std::int64_t right =
-      std::min<std::int64_t>(std::int64_t{region.column} + region.columns, grid.columns);
-  const std::int64_t bottom =
-      std::min<std::int64_t>(std::int64_t{region.row} + region.rows, grid.rows);
-  if (right <= left || bottom <= top) return std::nullopt;
-  return Region{region.floor, static_cast<std::int32_t>(left), static_cast<std::int32_t>(top),
-                static_cast<std::int32_t>(right - left), static_cast<std::int32_t>(bottom - top)};
-}
-
-}  // namespace
-
 void Editor::ReadFamilies() {
   // Beside the settings file, in the current directory; a kit without it has no families.
   const std::string path =
@@ -117,8 +100,10 @@ void Editor::Paste() {
   const document::Cell topLeft{state_.floor, state_.MarkerColumn, state_.MarkerRow};
   const Grid grid = FloorGrid();
   EditFloor([&](document::Level& level) { return PasteRegion(level, *clip, topLeft, grid); });
-  state_.painting.selection =
+  const Region pasted =
       OnGrid({topLeft.floor, topLeft.column, topLeft.row, clip->columns, clip->rows}, grid);
+  state_.painting.selection =
+      pasted.columns > 0 && pasted.rows > 0 ? std::optional<Region>(pasted) : std::nullopt;
 }
 
 void Editor::Turn(std::int32_t turn) {
