@@ -49,8 +49,11 @@ void BM_FloorChangeWith500Links(benchmark::State& state) {
     return;
   }
   cw::document::Level level;
-  for (std::string record : FullFloor().BlockList)
-    level.BlockList.push_back("7" + record.substr(1));
+  // Floor 0's records moved to floor 7: their first character is the floor.
+  for (std::string record : FullFloor().BlockList) {
+    record[0] = '7';
+    level.BlockList.push_back(std::move(record));
+  }
   for (int i = 0; i < 500; ++i) {
     const int endFloor = i % 5 == 0 ? 6 : 7;
     level.LinkList.push_back(cw::document::FormatLinkRecord(

@@ -74,7 +74,7 @@ void Measure(benchmark::State& state, const Level& level, const Command& command
       for (auto edit = done.rbegin(); edit != done.rend(); ++edit)
         cw::document::RevertEdit(working, *edit);
     } else {
-      document::RevertEdits(working, done);
+      cw::document::RevertEdits(working, done);
     }
     state.PauseTiming();
     edits = done.size();
