@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -36,7 +37,13 @@ inline void WritePicture(const QString& path, int seed) {
 // A folder of pictures made the current directory for one benchmark.
 class PictureFolder {
  public:
-  explicit PictureFolder(int blockCount = 16) : previous_(QDir::currentPath()) {
+  explicit PictureFolder(int blockCount = 16, const std::string& families = "")
+      : previous_(QDir::currentPath()) {
+    if (!families.empty()) {
+      QFile file(folder_.filePath(QStringLiteral("Families.ini")));
+      if (file.open(QIODevice::WriteOnly))
+        file.write(families.data(), static_cast<qint64>(families.size()));
+    }
     WritePicture(folder_.filePath("Empty.bmp"), 0);
     WritePicture(folder_.filePath("Unknown.bmp"), 1);
     for (int i = 0; i < blockCount; ++i)
@@ -63,11 +70,14 @@ class NoProcesses final : public cw::platform::ProcessRunner {
 };
 
 // The editor on the program's windows in a picture folder. Its file dialogs answer with the
-// level file that LoadLevel() writes; errors go to standard error; no post-build step runs.
+// level file that LoadLevel() writes; errors go to standard error; Build is never run.
 class BenchSession {
  public:
-  explicit BenchSession(int blockCount = 16)
-      : folder_(blockCount), editor_(Services()), windows_(cw::forms::OpenWindows(editor_)) {}
+  // `families`: the text of a families file for the folder.
+  explicit BenchSession(int blockCount = 16, const std::string& families = "")
+      : folder_(blockCount, families),
+        editor_(Services()),
+        windows_(cw::forms::OpenWindows(editor_)) {}
 
   bool Started() const { return windows_.has_value(); }
   Editor& editor() { return editor_; }

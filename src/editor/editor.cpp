@@ -153,6 +153,7 @@ bool Editor::Start() {
   RunHandler([&] {
     ConstructToolBox();
     started = true;
+    ReadFamilies();
   });
   return started;
 }
@@ -188,20 +189,29 @@ bool Editor::ConfirmEnd() {
   return mayEnd;
 }
 
-void Editor::PressFloor(Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-  RunHandler([&] { FloorMouseDown(button, x, y); });
+void Editor::PressFloor(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
+  RunHandler([&] {
+    if (!PaintingPress(button, modifiers, x, y)) FloorMouseDown(button, x, y);
+  });
 }
 
 void Editor::MoveOnFloor(Qt::KeyboardModifiers, int x, int y) {
-  RunHandler([&] { FloorMouseMove(x, y); });
+  RunHandler([&] {
+    if (!PaintingMove(x, y)) FloorMouseMove(x, y);
+  });
 }
 
 void Editor::ReleaseFloor(Qt::MouseButton, Qt::KeyboardModifiers, int x, int y) {
-  RunHandler([&] { FloorMouseUp(x, y); });
+  RunHandler([&] {
+    if (!PaintingRelease(x, y)) FloorMouseUp(x, y);
+  });
 }
 
-void Editor::PressFloorKey(int key, Qt::KeyboardModifiers) {
-  RunHandler([&] { FormKeyDown(key); });
+void Editor::PressFloorKey(int key, Qt::KeyboardModifiers modifiers) {
+  RunHandler([&] {
+    FormKeyDown(key);
+    PaintingKey(key, modifiers);
+  });
 }
 
 void Editor::SetFloorSelector(int position) {
@@ -214,10 +224,10 @@ void Editor::SetFloorSelector(int position) {
 
 void Editor::ChoosePaletteRow(int row) {
   RunHandler([&] {
-    if (row < 0 || static_cast<std::size_t>(row) >= state_.palette.size() ||
-        row == state_.selectedRow) {
-      return;
-    }
+    if (row < 0 || static_cast<std::size_t>(row) >= state_.palette.size()) return;
+    // A palette item paints plain blocks, also the one already selected.
+    state_.painting.family = -1;
+    if (row == state_.selectedRow) return;
     state_.selectedRow = row;
     ListBox1Click();
   });
@@ -273,13 +283,15 @@ void Editor::ShowCell(const document::Cell& cell) {
 
 void Editor::Undo() {
   RunHandler([&] {
-    if (!state_.drag.LinkDragActive) history_.Undo(document_);
+    if (!state_.drag.LinkDragActive && state_.painting.drag == PaintingDrag::kNone)
+      history_.Undo(document_);
   });
 }
 
 void Editor::Redo() {
   RunHandler([&] {
-    if (!state_.drag.LinkDragActive) history_.Redo(document_);
+    if (!state_.drag.LinkDragActive && state_.painting.drag == PaintingDrag::kNone)
+      history_.Redo(document_);
   });
 }
 

@@ -22,6 +22,7 @@
 #include "editor/editor_view.h"
 #include "editor/level_history.h"
 #include "editor/recovery_files.h"
+#include "editor/region.h"
 #include "editor/saved_level.h"
 
 namespace cw::editor {
@@ -131,6 +132,29 @@ class Editor final : public document::LevelObserver {
   // The floor view's zoom, kept within 1 to 4.
   void SetZoom(int factor);
 
+  // ---- Families, regions and fill (painting_commands.cpp) ------------------------------------
+  // Each change of the level below is one undo step and shows on the floor at once. The families
+  // list chose a family, which the left button then paints; -1 (or a palette choice, or a pick)
+  // goes back to plain blocks.
+  void ChooseFamily(int index);
+  // The selected region on the current floor: copied; copied and erased; erased. Links with both
+  // ends inside go with the cells.
+  void CopySelection();
+  void CutSelection();
+  void DeleteSelection();
+  // The copied region with its top-left cell at the marker, on the current floor; the pasted
+  // cells become the selection.
+  void PasteAtMarker();
+  // Turns the selected region in place by orientation flags, as a block turns: kRotate a quarter
+  // turn counter-clockwise, kFlipX and kFlipY the mirrors. The selection turns with it.
+  void TurnSelection(std::int32_t turn);
+  // The empty cells connected to the marker's cell get the chosen block in the current
+  // orientation, or the chosen family.
+  void FillAtMarker();
+  // The marker moves to the cell of a canvas point, as the middle button moves it, and the
+  // selection stays: where the floor view's menu was opened.
+  void MoveMarker(int x, int y);
+
   // ---- Drawing the floor canvas --------------------------------------------------------------
   // Covers every whole cell of the floor canvas with the "Empty.bmp" tile.
   void FillBackground();
@@ -201,6 +225,33 @@ class Editor final : public document::LevelObserver {
   void PlaceOrErase(std::int32_t column, std::int32_t row);
   void Pick(std::int32_t column, std::int32_t row);
   void StartLinkDrag(std::int32_t x, std::int32_t y);
+
+  // ---- Families, regions and fill (painting_mouse.cpp, painting_commands.cpp) ----------------
+  void ReadFamilies();
+  // The mouse and the keys of families and regions; false when the event is none of theirs.
+  bool PaintingPress(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, std::int32_t x,
+                     std::int32_t y);
+  bool PaintingMove(std::int32_t x, std::int32_t y);
+  bool PaintingRelease(std::int32_t x, std::int32_t y);
+  void PaintingKey(int key, Qt::KeyboardModifiers modifiers);
+  // A family drag whose steps become one; any drag of the painting ends.
+  void EndPaintingDrag();
+  void PaintFamilyAt(const document::Cell& cell);
+  // The empty item over a cell of a family erases it and chooses its neighbours again.
+  bool BelongsToAFamily(const document::Cell& cell) const;
+  // Draws the cells of the current floor that the edits changed, each with its new block's
+  // picture (or the background tile), as a placement draws its cell; `except` is left as it is.
+  void DrawChangedCells(const std::vector<document::ListEdit>& edits,
+                        const std::optional<document::Cell>& except = std::nullopt);
+  // A region command's edits as one step; the floor is drawn again when the level changed.
+  void EditFloor(const std::function<std::vector<document::ListEdit>(document::Level&)>& command);
+  void Copy();
+  void EraseSelection();
+  void Paste();
+  void Turn(std::int32_t turn);
+  void Fill();
+  // The floor's grid of whole cells.
+  Grid FloorGrid() const;
 
   // ---- Keeping the user's work ---------------------------------------------------------------
   bool MayLoseChanges();

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "editor/link_drag.h"
+#include "editor/painting_state.h"
 #include "settings/settings.h"
 
 namespace cw::editor {
@@ -64,6 +65,9 @@ struct EditorState {
   // The font of the floor numbers of the link overlay: the floor view's own; the application's
   // default until the floor view says otherwise.
   std::optional<QFont> canvasFont;
+
+  // Families, the selected region, the copied one and their drags.
+  PaintingState painting;
 };
 
 }  // namespace cw::editor

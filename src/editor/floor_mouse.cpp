@@ -5,6 +5,7 @@
 #include "editor/block_picture.h"
 #include "editor/canvas_pixels.h"
 #include "editor/editor.h"
+#include "editor/family_painting.h"
 #include "editor/link_drag.h"
 #include "editor/link_geometry.h"
 #include "editor/orient_picture.h"
@@ -24,20 +25,28 @@ const char* const kNoSelectionError = "List index out of bounds (-1)";
 void Editor::PlaceOrErase(std::int32_t column, std::int32_t row) {
   const std::string name = SelectedItemName();
   const std::int32_t flags = CurrentOrientation();
+  const document::Cell cell{state_.floor, column, row};
   bool refused = false;
+  // The empty item over a cell of a family erases it and chooses its neighbours again.
+  const bool familyErase = name.empty() && BelongsToAFamily(cell);
+  std::vector<document::ListEdit> done;
   document_.Edit([&](document::Level& level) -> std::vector<document::ListEdit> {
+    if (familyErase) return done = EraseFamilyCell(level, state_.painting.families, cell);
     document::ListEdit edit;
     refused = document::PlaceBlock(level, {state_.floor, column, row, flags, name}, &edit) ==
               document::Placement::kRefused;
     return {edit};
   });
   if (refused) return;
-  // Only the pressed cell is drawn again; FloorSnapshot is left as it was.
+  // Only the pressed cell is drawn again, with the neighbours that a family erase chose anew;
+  // FloorSnapshot is left as it was.
   QImage picture = LoadPictureOrUnknown(ItemPictureFileName(name));
-  if (picture.isNull()) return;
-  OrientPicture(picture, flags);
-  DrawPicture(state_.FloorCanvas, picture, std::int64_t{kCellSize} * column,
-              std::int64_t{kCellSize} * row);
+  if (!picture.isNull()) {
+    OrientPicture(picture, flags);
+    DrawPicture(state_.FloorCanvas, picture, std::int64_t{kCellSize} * column,
+                std::int64_t{kCellSize} * row);
+  }
+  DrawChangedCells(done, cell);
 }
 
 // The right button: the cell's first block record goes back into the tool box, ready to be
@@ -48,6 +57,8 @@ void Editor::Pick(std::int32_t column, std::int32_t row) {
   const std::int32_t flags = record ? record->flags : 0;
   const std::string name = record ? record->name : std::string();
   state_.label = DisplayName(name);
+  // The block taken back is placed as a plain block.
+  state_.painting.family = -1;
 
   // The item of that exact name, else the "Unknown" item, else none. A selection made here is
   // not the user's click: the boxes are not cleared by it.

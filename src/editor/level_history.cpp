@@ -1,6 +1,7 @@
 #include "editor/level_history.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace cw::editor {
 
@@ -18,6 +19,25 @@ void LevelHistory::LevelChanged(const document::Level& level, const document::Le
   } else if (change.cause == ChangeCause::kNewLevel && change.before != nullptr) {
     Push(std::make_unique<LevelSwap>(LevelSwap{*change.before, level}));
   }
+}
+
+void LevelHistory::JoinSince(std::size_t position) {
+  if (position + 1 >= done_) return;
+  const auto first = steps_.begin() + static_cast<std::ptrdiff_t>(position);
+  const auto end = steps_.begin() + static_cast<std::ptrdiff_t>(done_);
+  using Edits = std::vector<document::ListEdit>;
+  if (!std::all_of(first, end,
+                   [](const LevelStep& step) { return std::holds_alternative<Edits>(step); })) {
+    return;
+  }
+  Edits& joined = std::get<Edits>(*first);
+  for (auto step = first + 1; step != end; ++step) {
+    Edits& edits = std::get<Edits>(*step);
+    joined.insert(joined.end(), std::make_move_iterator(edits.begin()),
+                  std::make_move_iterator(edits.end()));
+  }
+  steps_.erase(first + 1, end);
+  done_ = position + 1;
 }
 
 bool LevelHistory::Undo(document::LevelDocument& document) {

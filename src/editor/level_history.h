@@ -38,6 +38,13 @@ class LevelHistory final : public document::LevelObserver {
   bool Undo(document::LevelDocument& document);
   bool Redo(document::LevelDocument& document);
 
+  // Where the history stands: the number of steps done.
+  std::size_t Position() const { return done_; }
+  // Makes the steps done since `position` one step, their edits in the order they were done, so
+  // that a drag that painted many cells is undone and redone at once. Nothing is joined when one
+  // of them is a whole new level.
+  void JoinSince(std::size_t position);
+
  private:
   void Push(LevelStep step);
 

@@ -20,7 +20,17 @@ std::optional<document::Cell> PlacedCell(const document::Cell& topLeft, std::int
                         static_cast<std::int32_t>(placedRow)};
 }
 
-// The part of the region that lies on the grid, possibly no cell.
+// Every block record of the region's cells, last first, then the region's inner links, last
+// first: each deletion leaves the indices of those still to go as they were.
+void EraseRecords(EditLog& log, const Region& region) {
+  const std::vector<std::size_t> blocks = RegionBlockIndices(log.level(), region);
+  for (auto index = blocks.rbegin(); index != blocks.rend(); ++index) log.RemoveBlock(*index);
+  const std::vector<InnerLink> links = InnerLinks(log.level(), region);
+  for (auto link = links.rbegin(); link != links.rend(); ++link) log.RemoveLink(link->index);
+}
+
+}  // namespace
+
 Region OnGrid(const Region& region, const Grid& grid) {
   const std::int64_t left = std::max<std::int64_t>(region.column, 0);
   const std::int64_t top = std::max<std::int64_t>(region.row, 0);
@@ -32,17 +42,6 @@ Region OnGrid(const Region& region, const Grid& grid) {
           static_cast<std::int32_t>(std::max<std::int64_t>(right - left, 0)),
           static_cast<std::int32_t>(std::max<std::int64_t>(bottom - top, 0))};
 }
-
-// Every block record of the region's cells, last first, then the region's inner links, last
-// first: each deletion leaves the indices of those still to go as they were.
-void EraseRecords(EditLog& log, const Region& region) {
-  const std::vector<std::size_t> blocks = RegionBlockIndices(log.level(), region);
-  for (auto index = blocks.rbegin(); index != blocks.rend(); ++index) log.RemoveBlock(*index);
-  const std::vector<InnerLink> links = InnerLinks(log.level(), region);
-  for (auto link = links.rbegin(); link != links.rend(); ++link) log.RemoveLink(link->index);
-}
-
-}  // namespace
 
 std::vector<std::size_t> RegionBlockIndices(const document::Level& level, const Region& region) {
   std::vector<std::size_t> indices;

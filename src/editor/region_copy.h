@@ -60,6 +60,9 @@ struct InnerLink {
 };
 std::vector<InnerLink> InnerLinks(const document::Level& level, const Region& region);
 
+// The part of the region that lies on the grid, possibly no cell (no columns or no rows).
+Region OnGrid(const Region& region, const Grid& grid);
+
 // The indices into BlockList of every record of the region's cells, in list order.
 std::vector<std::size_t> RegionBlockIndices(const document::Level& level, const Region& region);
 

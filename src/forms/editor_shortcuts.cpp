@@ -28,6 +28,11 @@ void InstallEditorShortcuts(QWidget& window, editor::Editor& editor) {
   Bind(window, QKeySequence(Qt::CTRL | Qt::Key_O), editor, &editor::Editor::ClickLoad);
   Bind(window, QKeySequence(Qt::CTRL | Qt::Key_S), editor, &editor::Editor::ClickSave);
   Bind(window, QKeySequence(Qt::CTRL | Qt::Key_B), editor, &editor::Editor::ClickBuild);
+  // The selected region and the fill.
+  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_C), editor, &editor::Editor::CopySelection);
+  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_X), editor, &editor::Editor::CutSelection);
+  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_V), editor, &editor::Editor::PasteAtMarker);
+  Bind(window, QKeySequence(Qt::CTRL | Qt::Key_F), editor, &editor::Editor::FillAtMarker);
 }
 
 }  // namespace cw::forms

@@ -4,7 +4,9 @@
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
@@ -18,6 +20,8 @@
 #include "editor/editor.h"
 #include "editor/palette.h"
 #include "forms/editor_shortcuts.h"
+#include "forms/floor_menu.h"
+#include "forms/selection_outline.h"
 
 namespace cw::forms {
 
@@ -35,14 +39,44 @@ class FloorImage : public CanvasImage {
   // `hover` hears of every canvas pixel the mouse is over, and of none when it leaves.
   FloorImage(editor::Editor& editor, QWidget* parent,
              std::function<void(std::optional<QPoint>)> hover)
-      : CanvasImage(parent), editor_(editor), hover_(std::move(hover)) {
+      : CanvasImage(parent),
+        editor_(editor),
+        hover_(std::move(hover)),
+        menu_(MakeFloorMenu(*this, editor)) {
     setMouseTracking(true);
   }
 
+  // The selected cells, outlined over the canvas (above the marker) by this control alone.
+  void ShowSelection(const std::optional<editor::Region>& selection) {
+    if (selection == selection_) return;
+    selection_ = selection;
+    update();
+  }
+
+  // The floor view's menu at a point of this control; the marker goes to the cell under it.
+  void OpenMenu(QPoint at) {
+    const QPoint canvasPoint = SurfacePoint(at);
+    editor_.MoveMarker(canvasPoint.x(), canvasPoint.y());
+    menu_->popup(mapToGlobal(at));
+  }
+
  protected:
-  void mousePressEvent(QMouseEvent* event) override { ForwardPress(event); }
+  void mousePressEvent(QMouseEvent* event) override {
+    // Ctrl + right click opens the menu instead of picking.
+    if (event->button() == Qt::RightButton && (event->modifiers() & Qt::ControlModifier)) {
+      OpenMenu(event->position().toPoint());
+      return;
+    }
+    ForwardPress(event);
+  }
+  void paintEvent(QPaintEvent* event) override {
+    CanvasImage::paintEvent(event);
+    if (!selection_) return;
+    QPainter painter(this);
+    DrawSelectionOutline(painter, *selection_, Zoom());
+  }
   // A second press in quick succession is a press like any other.
-  void mouseDoubleClickEvent(QMouseEvent* event) override { ForwardPress(event); }
+  void mouseDoubleClickEvent(QMouseEvent* event) override { mousePressEvent(event); }
   void mouseMoveEvent(QMouseEvent* event) override {
     const QPoint at = SurfacePoint(event->position().toPoint());
     editor_.MoveOnFloor(event->modifiers(), at.x(), at.y());
@@ -65,6 +99,8 @@ class FloorImage : public CanvasImage {
 
   editor::Editor& editor_;
   std::function<void(std::optional<QPoint>)> hover_;
+  QMenu* menu_;
+  std::optional<editor::Region> selection_;
 };
 
 }  // namespace
@@ -125,6 +161,7 @@ void TForm2::EditorChanged(const editor::Editor& editor, const editor::ViewUpdat
   if (windowTitle() != state.floorCaption) setWindowTitle(state.floorCaption);
   if (Image1->Zoom() != state.zoom) ShowZoom(state.zoom);
   if (update.canvasChanged) Image1->ImageChanged();
+  static_cast<FloorImage*>(Image1)->ShowSelection(state.painting.SelectionOn(state.floor));
   if (update.raiseFloorView) {
     show();
     raise();
@@ -225,6 +262,16 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm2::ForwardKey(QKeyEvent* event) {
+  // The menu key opens the floor view's menu on the marker's cell.
+  if (event->key() == Qt::Key_Menu) {
+    const editor::EditorState& state = editor_.State();
+    const int centre = (document::kCellSize / 2) * Image1->Zoom();
+    static_cast<FloorImage*>(Image1)->OpenMenu(
+        QPoint(state.MarkerColumn * document::kCellSize * Image1->Zoom() + centre,
+               state.MarkerRow * document::kCellSize * Image1->Zoom() + centre));
+    event->accept();
+    return;
+  }
   editor_.PressFloorKey(event->key(), event->modifiers());
   event->accept();
 }

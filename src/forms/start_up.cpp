@@ -28,6 +28,13 @@ std::optional<EditorWindows> OpenWindows(editor::Editor& editor) {
   windows.compileLog = std::make_unique<TCompileLog>(editor, windows.floorView.get());
   WireCompileLoop(editor, *windows.toolBox->Button6, *windows.floorView);
   WireView3D(editor, *windows.toolBox->Button6, *windows.floorView);
+  windows.families = std::make_unique<TFamilies>(editor, windows.floorView.get());
+  // F4 shows the families list from any window of the program.
+  auto* showFamilies = new QShortcut(QKeySequence(Qt::Key_F4), windows.floorView.get());
+  showFamilies->setObjectName(QStringLiteral("FamiliesShortcut"));
+  showFamilies->setContext(Qt::ApplicationShortcut);
+  QObject::connect(showFamilies, &QShortcut::activated, windows.families.get(),
+                   &TFamilies::ShowInFront);
   if (!editor.Start()) return std::nullopt;
   windows.about = std::make_unique<TForm3>();
   windows.about->show();

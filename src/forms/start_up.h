@@ -5,6 +5,7 @@
 
 #include "forms/about_form.h"
 #include "forms/compile_log_form.h"
+#include "forms/families_form.h"
 #include "forms/floor_view_form.h"
 #include "forms/tool_box_form.h"
 
@@ -20,6 +21,7 @@ struct EditorWindows {
   std::unique_ptr<TForm1> toolBox;
   std::unique_ptr<TForm3> about;
   std::unique_ptr<TCompileLog> compileLog;  // opened by Build and Check, and by Ctrl+L
+  std::unique_ptr<TFamilies> families;      // opened by F4
 };
 
 // Opens the windows in their order: the floor view (the main window), the tool box with its

@@ -161,6 +161,9 @@ void TForm1::ConnectEvents() {
   // A selection that shows the editor's is made quietly: only the user's choice is a click.
   connect(ListBox1, &QListWidget::currentRowChanged, this,
           [&editor](int row) { editor.ChoosePaletteRow(row); });
+  // A click on the item already selected also goes back from a family to plain blocks.
+  connect(ListBox1, &QListWidget::itemClicked, this,
+          [&editor, this](QListWidgetItem* item) { editor.ChoosePaletteRow(ListBox1->row(item)); });
   const std::pair<QCheckBox*, editor::OrientationBox> boxes[] = {
       {CheckBox1, editor::OrientationBox::kXFlip},
       {CheckBox2, editor::OrientationBox::kYFlip},

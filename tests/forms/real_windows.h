@@ -34,6 +34,7 @@ class RealWindows final : public HarnessWindows {
   forms::TForm2& Form2() { return *windows_->floorView; }
   forms::TForm3* Form3() { return windows_ ? windows_->about.get() : nullptr; }
   forms::TCompileLog& CompileLog() { return *windows_->compileLog; }
+  forms::TFamilies& Families() { return *windows_->families; }
 
  private:
   std::optional<forms::EditorWindows> windows_;

@@ -14,11 +14,11 @@ TEST(DemoCheckTest, TheDemoHasNothingToReportAndItsBudgetForQuake) {
   EXPECT_EQ(run.status, 0) << run.output;
   EXPECT_EQ(run.output,
             "Check of Demo\n"
-            "Quake budget: brushes 183 of 4096\n"
+            "Quake budget: brushes 189 of 4096\n"
             "Quake budget: brush models 6 of 256\n"
             "Quake budget: entities 12 of 600\n"
-            "Quake budget: faces at least 1102 of 65535\n"
-            "Quake budget: planes at least 102 of 32767\n"
+            "Quake budget: faces at least 1138 of 65535\n"
+            "Quake budget: planes at least 107 of 32767\n"
             "Check: 0 problems, 0 warnings\n");
 }
 
