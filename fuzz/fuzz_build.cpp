@@ -38,8 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(level.BlockList == records.BlockList && level.LinkList == records.LinkList,
           "compiling leaves the level as it was");
 
-  for (const std::string& warning : warnings) {
-    for (const char c : warning) {
+  for (const cw::compiler::CompileWarning& warning : warnings) {
+    for (const char c : warning.text) {
       const auto byte = static_cast<unsigned char>(c);
       Require(byte >= 0x20 && byte != 0x7F, "warnings show control characters escaped");
     }
