@@ -272,7 +272,7 @@ bool BuildSession::Finish(const platform::ProcessExit& exit, const LogSink& sink
 
 bool BuildSession::LookForLeak(const LogSink& sink) {
   if (!mapTime_) return false;
-  for (const std::string& path : PointFilePaths(mapPath_)) {
+  for (const std::string& path : formats::PointFilePaths(mapPath_)) {
     const std::optional<std::filesystem::file_time_type> time = WriteTime(path);
     // A point file older than the map is left from an earlier compile.
     if (!time || time->time_since_epoch().count() < *mapTime_) continue;
@@ -286,7 +286,7 @@ bool BuildSession::LookForLeak(const LogSink& sink) {
     }
     std::vector<FloorViewPoint> leak;
     std::set<std::int32_t> floors;
-    for (const MapPoint& point : ParsePointFile(read.bytes)) {
+    for (const MapPoint& point : formats::ParsePointFile(read.bytes)) {
       if (std::optional<FloorViewPoint> onView = PointOnFloorView(placement_, point)) {
         leak.push_back(*onView);
         floors.insert(onView->floor);

@@ -1,29 +1,21 @@
 #include "document/level_file.h"
 
 #include "document/records.h"
+#include "formats/level_file.h"
 #include "platform/file_reader.h"
 #include "platform/replacing_file_writer.h"
-#include "platform/text_lines.h"
 
 namespace cw::document {
 
 void WriteLevelFile(platform::LineSink& out, const Level& level) {
-  for (const std::string& record : level.BlockList) out.WriteLine(record);
-  for (const std::string& record : level.LinkList) {
-    out.Write(":");
-    out.WriteLine(record);
-  }
+  formats::WriteLevelFileLines(out, level.BlockList, level.LinkList);
 }
 
 Level ParseLevelFileText(std::string_view bytes) {
+  formats::LevelFileLines lines = formats::ReadLevelFileLines(bytes);
   Level level;
-  for (std::string& line : platform::SplitTextLines(bytes)) {
-    if (!line.empty() && line.front() == ':') {
-      level.LinkList.push_back(line.substr(1));
-    } else {
-      level.BlockList.push_back(std::move(line));
-    }
-  }
+  level.BlockList = std::move(lines.blocks);
+  level.LinkList = std::move(lines.links);
   return level;
 }
 

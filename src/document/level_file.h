@@ -9,13 +9,11 @@
 
 namespace cw::document {
 
-// The lines of a level file: each block record, then ":" and each link record. An empty level
-// writes no line at all.
+// The lines of a level file (formats/level_file.h): its block records, then its link records.
 void WriteLevelFile(platform::LineSink& out, const Level& level);
 
-// Reads the bytes of a level file: lines as every text reader takes them (LF ends a line, CRs
-// dropped, Ctrl-Z ends the file), ":" lines are link records without the colon, every other line,
-// empty ones included, is a block record. The level keeps the new level's name.
+// The records of a level file's bytes (formats::ReadLevelFileLines); the level keeps the new
+// level's name.
 Level ParseLevelFileText(std::string_view bytes);
 
 // Whether bytes read as a level file look like one: an empty file does (an empty level), a file

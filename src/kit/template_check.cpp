@@ -4,7 +4,7 @@
 
 #include "compiler/block_template.h"
 #include "compiler/template_reader.h"
-#include "formats/map_text.h"
+#include "formats/face_line.h"
 #include "platform/number_format.h"
 #include "platform/text_lines.h"
 

@@ -32,38 +32,6 @@ TEST(LevelFileText, BlocksThenColonLinksEachWithCrLf) {
   EXPECT_EQ(LevelBytes(Level{}), "");
 }
 
-TEST(ParseLevelFileText, LinesSortedIntoTheTwoListsInFileOrder) {
-  const Level records = ParseLevelFileText(":1 2 3 1 4 5\n0 0 0 0 B\n\n:0 0 0 0 1 1\r\n0 1 1 1 C");
-  EXPECT_EQ(records.BlockList, (Lines{"0 0 0 0 B", "", "0 1 1 1 C"}));
-  EXPECT_EQ(records.LinkList, (Lines{"1 2 3 1 4 5", "0 0 0 0 1 1"}));
-}
-
-TEST(ParseLevelFileText, CarriageReturnsDroppedAndCtrlZEndsTheFile) {
-  const Level crlf = ParseLevelFileText("0 0 0 0 B\r\n:0 0 0 0 1 1\r\n");
-  const Level lf = ParseLevelFileText("0 0 0 0 B\n:0 0 0 0 1 1\n");
-  EXPECT_EQ(crlf.BlockList, lf.BlockList);
-  EXPECT_EQ(crlf.LinkList, lf.LinkList);
-  EXPECT_EQ(ParseLevelFileText("0 0\r0 0 B\r\r\n").BlockList, (Lines{"0 00 0 B"}));
-  EXPECT_EQ(ParseLevelFileText("0 0 0 0 B\n1 1 1 1 C\x1a\n2 2 2 2 D\n").BlockList,
-            (Lines{"0 0 0 0 B", "1 1 1 1 C"}));
-  EXPECT_TRUE(ParseLevelFileText("\x1a"
-                                 "0 0 0 0 B\n")
-                  .BlockList.empty());
-  EXPECT_TRUE(ParseLevelFileText("").BlockList.empty());
-  EXPECT_EQ(ParseLevelFileText("\n").BlockList, (Lines{""}));
-  EXPECT_EQ(ParseLevelFileText(":\n").LinkList, (Lines{""}));
-}
-
-TEST(ParseLevelFileText, LinesOfAnyLengthAreReadWhole) {
-  for (std::size_t length : {118u, 119u, 120u, 5000u}) {
-    const std::string name(length, 'n');
-    const Level withEnd = ParseLevelFileText("0 0 0 0 A\n" + name + "\n0 1 1 0 B\n");
-    EXPECT_EQ(withEnd.BlockList, (Lines{"0 0 0 0 A", name, "0 1 1 0 B"})) << length;
-    EXPECT_EQ(ParseLevelFileText("0 0 0 0 A\n" + name).BlockList, (Lines{"0 0 0 0 A", name}))
-        << length;
-  }
-}
-
 TEST(LevelFile, SaveThenLoadGivesBackTheSameBytesAndLists) {
   TempDir dir;
   const Level level = MakeLevel({"0 3 4 0 B", "", "-8 0 0 7 " + std::string(3000, 'x'), "garbage"},

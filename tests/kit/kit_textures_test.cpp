@@ -25,7 +25,7 @@
 namespace cw::testing {
 namespace {
 
-using Surface = std::array<std::int64_t, 3>;
+using Surface = formats::SurfaceFields;
 
 // Every face of every template of a kit, or of its demo level built.
 std::vector<formats::MapFace> Faces(const std::vector<formats::MapEntity>& entities) {
@@ -301,7 +301,7 @@ TEST(KitTexturesTest, TheBuiltDemosFindTheirTexturesAndLightEveryFace) {
       bool drawn = false;
       for (const formats::MapBrush& brush : entity.brushes) {
         for (const formats::MapFace& face : brush.faces)
-          drawn = drawn || ((*face.surface)[1] & 0x80) == 0;
+          drawn = drawn || (face.surface->flags & 0x80) == 0;
       }
       if (drawn) {
         EXPECT_EQ(entity.Value("_minlight"), "0.2") << entity.ClassName();

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace cw::document {
+namespace cw::formats {
 
 // True for the characters that C's isspace() accepts in the "C" locale.
 constexpr bool IsCSpace(char c) {
@@ -42,4 +42,4 @@ class Scanner {
   std::size_t pos_ = 0;
 };
 
-}  // namespace cw::document
+}  // namespace cw::formats

@@ -1,4 +1,4 @@
-#include "document/scanner.h"
+#include "formats/scanner.h"
 
 #include <clocale>
 #include <cmath>
@@ -13,7 +13,7 @@
 #endif
 #endif
 
-namespace cw::document {
+namespace cw::formats {
 namespace {
 
 bool IsDigit(char c) {
@@ -123,4 +123,4 @@ bool Scanner::Float(float& value) {
   return true;
 }
 
-}  // namespace cw::document
+}  // namespace cw::formats
