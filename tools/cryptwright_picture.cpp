@@ -10,17 +10,18 @@
 #include <string>
 #include <string_view>
 
+#include "formats/bmp_file.h"
 #include "formats/map_text.h"
-#include "kit/block_picture.h"
-#include "kit/indexed_picture.h"
-#include "kit/template_check.h"
+#include "pictures/block_picture.h"
+#include "pictures/template_check.h"
 #include "platform/file_reader.h"
 #include "platform/replacing_file_writer.h"
 #include "scene/polyhedron.h"
 
 namespace {
 
-using namespace cw::kit;
+using namespace cw::pictures;
+using cw::formats::EncodeBmp8;
 using cw::formats::MapBrush;
 using cw::formats::ParsedMap;
 using cw::formats::ParseMapText;

@@ -13,7 +13,6 @@ declare -A allowed=(
   [settings]="formats platform"
   [compiler]="document settings formats platform"
   [scene]="compiler document settings formats platform"
-  [kit]="scene compiler document settings formats platform"
   [editor]="compiler document settings formats platform"
   [forms]="editor compiler document settings formats platform"
   [app]="forms editor compiler document settings formats platform"
