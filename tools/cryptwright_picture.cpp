@@ -42,7 +42,7 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
     result = writer.Commit();
   }
   if (!result) std::cerr << result.error << "\n";
-  return result.ok;
+  return result.ok();
 }
 
 int CountProblems(const std::string& path, const std::string& text, const ParsedMap& map) {
@@ -87,13 +87,13 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  const cw::platform::ReadResult read =
+  const cw::platform::IoValue<std::string> read =
       cw::platform::ReadWholeFile(argv[1], cw::platform::kTemplateFileLimit);
-  if (read.status != cw::platform::ReadStatus::kOk) {
+  if (!read) {
     std::cerr << "cannot be read: " << read.error << "\n";
     return 2;
   }
-  const std::string& text = read.bytes;
+  const std::string& text = read.value;
   ParsedMap map = ParseMapText(text);
   int problems = CountProblems(argv[1], text, map);
   if (!WriteFile(out, EncodeBmp8(RenderBlockPicture(map.entities, view)))) return 2;

@@ -98,12 +98,12 @@ int main(int argc, char** argv) {
 
   std::optional<cw::formats::Palette> given;
   if (!arguments.palette.empty()) {
-    const cw::platform::ReadResult read = cw::platform::ReadWholeFile(arguments.palette);
-    if (read.status != cw::platform::ReadStatus::kOk) {
+    const cw::platform::IoValue<std::string> read = cw::platform::ReadWholeFile(arguments.palette);
+    if (!read) {
       PrintError(read.error);
       return 1;
     }
-    given = cw::formats::DecodePaletteFile(read.bytes);
+    given = cw::formats::DecodePaletteFile(read.value);
     if (!given) {
       PrintError(arguments.palette +
                  ": not a 768-byte palette file or a PCX picture with a palette");

@@ -42,25 +42,18 @@ bool LooksLikeLevelFile(std::string_view bytes) {
   return LooksLikeLevel(bytes, ParseLevelFileText(bytes));
 }
 
-LoadResult LoadLevelFile(const std::string& path) {
-  platform::ReadResult read = platform::ReadWholeFile(path, platform::kLevelFileLimit);
-  LoadResult result;
-  switch (read.status) {
-    case platform::ReadStatus::kOk:
-      result.level = ParseLevelFileText(read.bytes);
-      result.looksLikeLevel = LooksLikeLevel(read.bytes, result.level);
-      break;
-    case platform::ReadStatus::kNotFound:
-      result.status = LoadStatus::kNotFound;
-      break;
-    case platform::ReadStatus::kNotRegular:
-    case platform::ReadStatus::kFailed:
-      result.status = LoadStatus::kFailed;
-      result.error = std::move(read.error);
-      return result;
+platform::IoValue<LoadedLevel> LoadLevelFile(const std::string& path) {
+  const platform::IoValue<std::string> read =
+      platform::ReadWholeFile(path, platform::kLevelFileLimit);
+  platform::IoValue<LoadedLevel> loaded{read, {}};  // how the read ended
+  if (loaded.ok()) {
+    loaded.value.level = ParseLevelFileText(read.value);
+    loaded.value.looksLikeLevel = LooksLikeLevel(read.value, loaded.value.level);
+  } else if (loaded.status != platform::IoStatus::kNotFound) {
+    return loaded;
   }
-  result.level.DocumentName = DocumentNameFromPath(path);
-  return result;
+  loaded.value.level.DocumentName = DocumentNameFromPath(path);
+  return loaded;
 }
 
 platform::IoResult SaveLevelFile(const std::string& path, const Level& level) {

@@ -238,10 +238,10 @@ FamiliesRead ParseFamilies(std::string_view bytes, std::string_view fileName) {
 }
 
 FamiliesRead ReadFamiliesFile(const std::string& path) {
-  platform::ReadResult file = platform::ReadWholeFile(path);
-  if (file.status == platform::ReadStatus::kNotFound) return {};
-  if (file.status != platform::ReadStatus::kOk) return {{}, {file.error}};
-  return ParseFamilies(file.bytes, path);
+  const platform::IoValue<std::string> file = platform::ReadWholeFile(path);
+  if (file.status == platform::IoStatus::kNotFound) return {};
+  if (!file) return {{}, {file.error}};
+  return ParseFamilies(file.value, path);
 }
 
 }  // namespace cw::editor

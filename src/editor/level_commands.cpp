@@ -35,14 +35,14 @@ void Editor::Button4Click() {
                        : std::nullopt;
   if (chosen) {
     const BusyWhile busy(services_.showBusy);
-    document::LoadResult loaded = document::LoadLevelFile(ToBytes(*chosen));
-    if (loaded.status == document::LoadStatus::kFailed) {
+    platform::IoValue<document::LoadedLevel> loaded = document::LoadLevelFile(ToBytes(*chosen));
+    if (!loaded && loaded.status != platform::IoStatus::kNotFound) {
       // A file that exists but cannot be read changes nothing.
       ReportError(QString::fromStdString(loaded.error));
     } else {
       // A name that does not exist gives a new, empty level under that name.
-      saved_.MarkSaved(loaded.level);
-      document_.Replace(std::move(loaded.level), document::ChangeCause::kNewLevel);
+      saved_.MarkSaved(loaded.value.level);
+      document_.Replace(std::move(loaded.value.level), document::ChangeCause::kNewLevel);
       ShowNewLevel();
       pending_.raiseFloorView = true;
     }

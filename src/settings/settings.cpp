@@ -172,17 +172,18 @@ SettingsFile LoadSettingsFile(const std::string& path) {
     file.warning += "; the default settings are used";
     return file;
   };
-  const platform::ReadResult read = platform::ReadWholeFile(path, platform::kSettingsFileLimit);
-  if (read.status == platform::ReadStatus::kNotFound) return file;
-  if (read.status != platform::ReadStatus::kOk) {
+  const platform::IoValue<std::string> read =
+      platform::ReadWholeFile(path, platform::kSettingsFileLimit);
+  if (read.status == platform::IoStatus::kNotFound) return file;
+  if (!read) {
     file.warning = read.error + "; the default settings are used";
     return file;
   }
   // Text in UTF-16 holds NUL bytes too; its sections would never match.
-  if (read.bytes.find('\0') != std::string::npos) {
+  if (read.value.find('\0') != std::string::npos) {
     return warn("holds a NUL byte, so it is not a settings file");
   }
-  const IniText ini(read.bytes);
+  const IniText ini(read.value);
   if (!ini.LooksLikeIni()) {
     return warn("no line is a [section] or a key=value, so it is not a settings file");
   }

@@ -41,12 +41,12 @@ TEST(LevelFile, SaveThenLoadGivesBackTheSameBytesAndLists) {
   const std::string bytes = ReadFileBytes(path);
   EXPECT_EQ(bytes, LevelBytes(level));
 
-  const LoadResult loaded = LoadLevelFile(path);
-  ASSERT_EQ(loaded.status, LoadStatus::kLoaded);
-  EXPECT_EQ(loaded.level.BlockList, level.BlockList);
-  EXPECT_EQ(loaded.level.LinkList, level.LinkList);
+  const platform::IoValue<LoadedLevel> loaded = LoadLevelFile(path);
+  ASSERT_EQ(loaded.status, platform::IoStatus::kOk);
+  EXPECT_EQ(loaded.value.level.BlockList, level.BlockList);
+  EXPECT_EQ(loaded.value.level.LinkList, level.LinkList);
 
-  Level again = MakeLevel(loaded.level.BlockList, loaded.level.LinkList);
+  Level again = MakeLevel(loaded.value.level.BlockList, loaded.value.level.LinkList);
   ASSERT_TRUE(SaveLevelFile(path, again));
   EXPECT_EQ(ReadFileBytes(path), bytes);
 }
@@ -55,21 +55,21 @@ TEST(LevelFile, EmptyLevelSavesZeroBytesAndLoadsEmpty) {
   TempDir dir;
   ASSERT_TRUE(SaveLevelFile(dir.File("e.pwl"), Level{}));
   EXPECT_EQ(ReadFileBytes(dir.File("e.pwl")), "");
-  const LoadResult loaded = LoadLevelFile(dir.File("e.pwl"));
-  EXPECT_EQ(loaded.status, LoadStatus::kLoaded);
-  EXPECT_TRUE(loaded.level.BlockList.empty());
-  EXPECT_TRUE(loaded.level.LinkList.empty());
+  const platform::IoValue<LoadedLevel> loaded = LoadLevelFile(dir.File("e.pwl"));
+  EXPECT_EQ(loaded.status, platform::IoStatus::kOk);
+  EXPECT_TRUE(loaded.value.level.BlockList.empty());
+  EXPECT_TRUE(loaded.value.level.LinkList.empty());
 }
 
 TEST(LevelFile, MissingFileIsANewLevelAndUnreadableFileAFailure) {
   TempDir dir;
-  EXPECT_EQ(LoadLevelFile(dir.File("none.pwl")).status, LoadStatus::kNotFound);
-  const LoadResult folder = LoadLevelFile(dir.path().string());
-  EXPECT_EQ(folder.status, LoadStatus::kFailed);
+  EXPECT_EQ(LoadLevelFile(dir.File("none.pwl")).status, platform::IoStatus::kNotFound);
+  const platform::IoValue<LoadedLevel> folder = LoadLevelFile(dir.path().string());
+  EXPECT_EQ(folder.status, platform::IoStatus::kFailed);
   EXPECT_NE(folder.error.find("Is a directory"), std::string::npos) << folder.error;
   EXPECT_EQ(folder.error.rfind(dir.path().string(), 0), 0u) << "the message names the file";
   WriteFileBytes(dir.File("plain"), "x");
-  EXPECT_EQ(LoadLevelFile(dir.File("plain") + "/a.pwl").status, LoadStatus::kFailed);
+  EXPECT_EQ(LoadLevelFile(dir.File("plain") + "/a.pwl").status, platform::IoStatus::kFailed);
 }
 
 // A binary file once loaded as an empty level named after it, without a word.
@@ -85,7 +85,7 @@ TEST(LevelFile, WhatDoesNotLookLikeALevelFile) {
     EXPECT_EQ(LooksLikeLevelFile(bytes), looksLikeLevel) << bytes;
   TempDir dir;
   WriteFileBytes(dir.File("random.pwl"), cw::testing::BinaryGarbage(1 << 20, 7));
-  EXPECT_FALSE(LoadLevelFile(dir.File("random.pwl")).looksLikeLevel);
+  EXPECT_FALSE(LoadLevelFile(dir.File("random.pwl")).value.looksLikeLevel);
 }
 
 TEST(LevelFile, FailedSaveKeepsTheOldFileWhole) {
