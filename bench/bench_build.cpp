@@ -32,8 +32,8 @@ void BM_BuildStressLevel(benchmark::State& state) {
   StressFolder& folder = Folder();
   const std::string map = (folder.path / "stress.map").string();
   for (auto _ : state) {
-    const cw::compiler::BuildOutcome outcome = cw::compiler::RunBuild(folder.level, {}, map);
-    if (!outcome.result) state.SkipWithError(outcome.result.error.c_str());
+    const auto outcome = cw::compiler::RunBuild(folder.level, {}, map);
+    if (!outcome) state.SkipWithError(outcome.error.c_str());
   }
   const auto bytes = static_cast<std::int64_t>(fs::file_size(map));
   state.counters["map_MB"] = static_cast<double>(bytes) / 1e6;
@@ -68,9 +68,9 @@ void BM_BuildStressLevelTraced(benchmark::State& state) {
   const std::string map = (folder.path / "stress.map").string();
   for (auto _ : state) {
     cw::compiler::MapTrace trace;
-    const cw::compiler::BuildOutcome outcome =
+    const auto outcome =
         cw::compiler::RunBuild(folder.level, {}, map, {.templates = nullptr, .trace = &trace});
-    if (!outcome.result) state.SkipWithError(outcome.result.error.c_str());
+    if (!outcome) state.SkipWithError(outcome.error.c_str());
   }
 }
 BENCHMARK(BM_BuildStressLevelTraced)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);

@@ -77,10 +77,10 @@ cw::document::Level FullFloor() {
 
 void BM_SceneOfTheDemoLevel(benchmark::State& state) {
   Kit kit;
-  const cw::document::LoadResult load = cw::document::LoadLevelFile("works/Demo.pwl");
-  if (load.status != cw::document::LoadStatus::kLoaded) state.SkipWithError("no demo level");
+  const cw::platform::IoValue<cw::document::LoadedLevel> load = cw::document::LoadLevelFile("works/Demo.pwl");
+  if (load.status != cw::platform::IoStatus::kOk) state.SkipWithError("no demo level");
   cw::scene::LevelScene scene;
-  for (auto _ : state) BuildScene(scene, load.level, kit.settings, kit.templates);
+  for (auto _ : state) BuildScene(scene, load.value.level, kit.settings, kit.templates);
   ReportSize(state, scene);
 }
 BENCHMARK(BM_SceneOfTheDemoLevel)->Unit(benchmark::kMillisecond)->MinTime(2.0);
@@ -142,8 +142,8 @@ void BM_BuildOfTheStressLevel(benchmark::State& state) {
   fs::current_path(folder.path);
   const std::string map = (folder.path / "stress.map").string();
   for (auto _ : state) {
-    const cw::compiler::BuildOutcome outcome = cw::compiler::RunBuild(folder.level, {}, map);
-    if (!outcome.result) state.SkipWithError(outcome.result.error.c_str());
+    const auto outcome = cw::compiler::RunBuild(folder.level, {}, map);
+    if (!outcome) state.SkipWithError(outcome.error.c_str());
   }
 }
 BENCHMARK(BM_BuildOfTheStressLevel)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(5.0);

@@ -20,14 +20,14 @@
 #include "document/level_edit.h"
 #include "document/level_file.h"
 #include "document/records.h"
-#include "document/scanner.h"
+#include "formats/scanner.h"
 #include "platform/line_sink.h"
 #include "platform/text_lines.h"
 #include "support/fuzz_support.h"
 
 namespace {
 
-using cw::document::Scanner;
+using cw::formats::Scanner;
 using cw::fuzz::Require;
 
 // The bytes that Save writes.
@@ -89,9 +89,9 @@ void CheckTokenReads(const std::string& record) {
   const std::string text = record.substr(0, record.find('\0'));
   std::size_t pos = 0;
   for (;;) {
-    while (pos < text.size() && cw::document::IsCSpace(text[pos])) ++pos;
+    while (pos < text.size() && cw::formats::IsCSpace(text[pos])) ++pos;
     std::size_t end = pos;
-    while (end < text.size() && !cw::document::IsCSpace(text[end])) ++end;
+    while (end < text.size() && !cw::formats::IsCSpace(text[end])) ++end;
     const std::size_t before = scanner.Position();
     std::string token;
     const bool read = scanner.Token(token);

@@ -5,13 +5,13 @@
 #include <string>
 
 #include "formats/map_text.h"
-#include "kit/block_picture.h"
-#include "kit/template_check.h"
+#include "pictures/block_picture.h"
+#include "pictures/template_check.h"
 #include "scene/polyhedron.h"
 #include "support/fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  using namespace cw::kit;
+  using namespace cw::pictures;
   using cw::formats::MapBrush;
   using cw::formats::ParsedMap;
   using cw::formats::ParseMapText;

@@ -1,7 +1,6 @@
 // cryptwright-build: compiles a level file into a Quake map from the command line, exactly as the
 // editor's Build does after loading the level, and prints the same log.
 
-#include <cerrno>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -89,11 +88,9 @@ void PrintLogLine(const cw::compiler::LogLine& line) {
 
 // The level of a file that must exist, or nothing after its error was printed.
 std::optional<cw::document::Level> LoadLevel(const std::string& path) {
-  cw::document::LoadResult load = cw::document::LoadLevelFile(path);
-  if (load.status == cw::document::LoadStatus::kLoaded) return std::move(load.level);
-  PrintError(load.status == cw::document::LoadStatus::kNotFound
-                 ? cw::platform::ErrnoMessage(path, ENOENT)
-                 : load.error);
+  cw::platform::IoValue<cw::document::LoadedLevel> load = cw::document::LoadLevelFile(path);
+  if (load) return std::move(load.value.level);
+  PrintError(load.error);
   return std::nullopt;
 }
 
@@ -134,15 +131,15 @@ int StatusOf(const cw::platform::ProcessExit& exit) {
 int Build(const std::string& levelPath, const std::string& mapPath, bool postBuild, bool wait) {
   // The level, the settings, and a map that would replace none of the build's own files; nothing
   // is written before.
-  const cw::compiler::BuildInputs inputs =
+  const cw::platform::IoValue<cw::compiler::BuildInputs> inputs =
       cw::compiler::ReadBuildInputs(levelPath, mapPath, cw::settings::kSettingsFileName);
-  if (!inputs.settingsWarning.empty()) PrintError("warning: " + inputs.settingsWarning);
-  if (!inputs.result) {
-    PrintError(inputs.result.error);
+  if (!inputs.value.settingsWarning.empty()) PrintError("warning: " + inputs.value.settingsWarning);
+  if (!inputs) {
+    PrintError(inputs.error);
     return 1;
   }
-  const cw::document::Level* const level = &inputs.level;
-  const cw::settings::Settings& settings = inputs.settings;
+  const cw::document::Level* const level = &inputs.value.level;
+  const cw::settings::Settings& settings = inputs.value.settings;
   cw::compiler::BuildSession session(cw::platform::SystemProcessRunner());
   const cw::compiler::PostBuild batch = !postBuild ? cw::compiler::PostBuild::kNone
                                         : wait     ? cw::compiler::PostBuild::kWatched

@@ -10,17 +10,18 @@
 #include <string>
 #include <string_view>
 
+#include "formats/bmp_file.h"
 #include "formats/map_text.h"
-#include "kit/block_picture.h"
-#include "kit/indexed_picture.h"
-#include "kit/template_check.h"
+#include "pictures/block_picture.h"
+#include "pictures/template_check.h"
 #include "platform/file_reader.h"
 #include "platform/replacing_file_writer.h"
 #include "scene/polyhedron.h"
 
 namespace {
 
-using namespace cw::kit;
+using namespace cw::pictures;
+using cw::formats::EncodeBmp8;
 using cw::formats::MapBrush;
 using cw::formats::ParsedMap;
 using cw::formats::ParseMapText;
@@ -41,7 +42,7 @@ bool WriteFile(const std::string& path, const std::string& bytes) {
     result = writer.Commit();
   }
   if (!result) std::cerr << result.error << "\n";
-  return result.ok;
+  return result.ok();
 }
 
 int CountProblems(const std::string& path, const std::string& text, const ParsedMap& map) {
@@ -86,13 +87,13 @@ int main(int argc, char** argv) {
       return 2;
     }
   }
-  const cw::platform::ReadResult read =
+  const cw::platform::IoValue<std::string> read =
       cw::platform::ReadWholeFile(argv[1], cw::platform::kTemplateFileLimit);
-  if (read.status != cw::platform::ReadStatus::kOk) {
+  if (!read) {
     std::cerr << "cannot be read: " << read.error << "\n";
     return 2;
   }
-  const std::string& text = read.bytes;
+  const std::string& text = read.value;
   ParsedMap map = ParseMapText(text);
   int problems = CountProblems(argv[1], text, map);
   if (!WriteFile(out, EncodeBmp8(RenderBlockPicture(map.entities, view)))) return 2;

@@ -12,9 +12,10 @@
 #include <system_error>
 #include <vector>
 
-#include "kit/game_palettes.h"
-#include "kit/kit_texture_files.h"
+#include "formats/game_palettes.h"
+#include "formats/palette_file.h"
 #include "platform/file_reader.h"
+#include "textures/kit_texture_files.h"
 
 namespace {
 
@@ -95,14 +96,14 @@ int main(int argc, char** argv) {
         "Quake's, Quake 2's and the kit's palettes), or --palette");
   }
 
-  std::optional<cw::kit::Palette> given;
+  std::optional<cw::formats::Palette> given;
   if (!arguments.palette.empty()) {
-    const cw::platform::ReadResult read = cw::platform::ReadWholeFile(arguments.palette);
-    if (read.status != cw::platform::ReadStatus::kOk) {
+    const cw::platform::IoValue<std::string> read = cw::platform::ReadWholeFile(arguments.palette);
+    if (!read) {
       PrintError(read.error);
       return 1;
     }
-    given = cw::kit::DecodePaletteFile(read.bytes);
+    given = cw::formats::DecodePaletteFile(read.value);
     if (!given) {
       PrintError(arguments.palette +
                  ": not a 768-byte palette file or a PCX picture with a palette");
@@ -117,30 +118,30 @@ int main(int argc, char** argv) {
     }
   }
 
-  std::vector<cw::kit::OutputFile> files;
-  cw::kit::Palette written = given.value_or(cw::kit::Palette{});
+  std::vector<cw::textures::OutputFile> files;
+  cw::formats::Palette written = given.value_or(cw::formats::Palette{});
   if (!arguments.wad.empty()) {
-    written = given.value_or(cw::kit::QuakePalette());
-    files.push_back(cw::kit::MakeKitWad(arguments.wad, written));
+    written = given.value_or(cw::formats::QuakePalette());
+    files.push_back(cw::textures::MakeKitWad(arguments.wad, written));
   }
   if (!arguments.walFolder.empty()) {
-    written = given.value_or(cw::kit::Quake2Palette());
-    for (cw::kit::OutputFile& wal : cw::kit::MakeKitWals(arguments.walFolder, written)) {
+    written = given.value_or(cw::formats::Quake2Palette());
+    for (cw::textures::OutputFile& wal : cw::textures::MakeKitWals(arguments.walFolder, written)) {
       files.push_back(std::move(wal));
     }
   }
   if (!arguments.m8Folder.empty()) {
-    written = given.value_or(cw::kit::KitPalette());
-    for (cw::kit::OutputFile& m8 : cw::kit::MakeKitM8s(arguments.m8Folder, written)) {
+    written = given.value_or(cw::textures::KitPalette());
+    for (cw::textures::OutputFile& m8 : cw::textures::MakeKitM8s(arguments.m8Folder, written)) {
       files.push_back(std::move(m8));
     }
   }
   for (const std::string& path : arguments.paletteFiles) {
-    files.push_back(cw::kit::MakePaletteFile(path, written));
+    files.push_back(cw::textures::MakePaletteFile(path, written));
   }
 
   int status = 0;
-  for (const std::string& problem : cw::kit::WriteOutputFiles(files)) {
+  for (const std::string& problem : cw::textures::WriteOutputFiles(files)) {
     PrintError(problem);
     status = 1;
   }

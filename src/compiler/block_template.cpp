@@ -12,7 +12,7 @@ std::vector<TemplateLine> PrepareLines(std::vector<std::string> lines) {
     TemplateLine line;
     switch (KindOfLine(text)) {
       case LineKind::kFace:
-        if (std::optional<FaceFields> fields = ParseFaceLine(text)) {
+        if (std::optional<FaceFields> fields = formats::ScanFaceLine(text)) {
           line.face = PrepareFace(std::move(*fields));
         }
         break;

@@ -1,25 +1,20 @@
 #include "compiler/build.h"
 
-#include "compiler/map_compiler.h"
 #include "platform/replacing_file_writer.h"
 
 namespace cw::compiler {
 
-BuildOutcome RunBuild(const document::Level& level, const PlacementSettings& placement,
-                      const std::string& mapPath, const BuildServices& services) {
-  BuildOutcome outcome;
+platform::IoValue<std::vector<CompileWarning>> RunBuild(const document::Level& level,
+                                                        const PlacementSettings& placement,
+                                                        const std::string& mapPath,
+                                                        const BuildServices& services) {
   platform::ReplacingFileWriter writer(mapPath);
-  outcome.result = writer.Open();
-  if (!outcome.result) return outcome;
+  if (platform::IoResult opened = writer.Open(); !opened) return {std::move(opened), {}};
   FileTemplateSource files;
   TemplateSource& templates = services.templates ? *services.templates : files;
-  for (CompileWarning& warning :
-       CompileMap(level, placement, templates, writer, services.trace)) {
-    outcome.warnings.push_back(std::move(warning.text));
-    outcome.warningRecords.push_back(warning.record);
-  }
-  outcome.result = writer.Commit();
-  return outcome;
+  std::vector<CompileWarning> warnings =
+      CompileMap(level, placement, templates, writer, services.trace);
+  return {writer.Commit(), std::move(warnings)};
 }
 
 }  // namespace cw::compiler

@@ -122,33 +122,30 @@ platform::IoResult BuildSession::Build(const document::Level& level,
   FileTemplateSource files;
   TemplateSource& templates = templates_ ? *templates_ : files;
   const CheckReport check = CheckLevel(level, settings, templates, hasPicture_);
-  const BuildOutcome outcome =
+  const platform::IoValue<std::vector<CompileWarning>> built =
       RunBuild(level, settings.block, mapPath, {.templates = &templates, .trace = &trace_});
 
   // The compiler's own warnings first, each with the floor and cell of its record; the Check
   // leaves out what they already said, unless the map could not even be opened.
-  for (std::size_t i = 0; i < outcome.warnings.size(); ++i) {
+  for (const CompileWarning& warning : built.value) {
+    const MapLineOrigin& record = warning.record;
+    const auto& list =
+        record.source == MapLineSource::kLinkRelay ? level.LinkList : level.BlockList;
     std::optional<document::Cell> cell;
-    if (i < outcome.warningRecords.size()) {
-      const MapLineOrigin& record = outcome.warningRecords[i];
-      const auto& list =
-          record.source == MapLineSource::kLinkRelay ? level.LinkList : level.BlockList;
-      if (record.index < list.size()) cell = document::ParseCell(list[record.index]);
-    }
-    sink({LogLineKind::kWarning,
-          cell ? CellText(*cell) + ": " + outcome.warnings[i] : outcome.warnings[i],
+    if (record.index < list.size()) cell = document::ParseCell(list[record.index]);
+    sink({LogLineKind::kWarning, cell ? CellText(*cell) + ": " + warning.text : warning.text,
           cell,
           {}});
   }
-  SendFindings(check, outcome.result || !outcome.warnings.empty(), sink);
+  SendFindings(check, built || !built.value.empty(), sink);
   const std::string batchName = kPostBuildBatchName;
-  if (!outcome.result) {
+  if (!built) {
     sink({LogLineKind::kProblem,
-          "the map was not written: " + outcome.result.error +
+          "the map was not written: " + built.error +
               (postBuild == PostBuild::kNone ? "" : "; " + batchName + " was not started"),
           std::nullopt,
           {}});
-    return outcome.result;
+    return built;
   }
   if (const auto time = WriteTime(mapPath)) mapTime_ = time->time_since_epoch().count();
   sink({LogLineKind::kNote,
@@ -156,7 +153,7 @@ platform::IoResult BuildSession::Build(const document::Level& level,
         std::nullopt,
         {}});
   StartBatch(mapPath, postBuild, sink);
-  return outcome.result;
+  return built;
 }
 
 void BuildSession::StartBatch(const std::string& mapPath, PostBuild postBuild,
@@ -165,11 +162,12 @@ void BuildSession::StartBatch(const std::string& mapPath, PostBuild postBuild,
   if (postBuild == PostBuild::kNone) return;
   const std::string batchName = kPostBuildBatchName;
   bool& started = batchStarted_;
-  if (postBuild == PostBuild::kWatched) {
-    WatchedPostBuild watched = StartWatchedPostBuild(runner_, mapPath);
-    started = watched.started;
-    if (watched.process) {
-      batch_ = std::move(watched.process);
+  // Where output cannot be watched the batch is started all the same, detached.
+  const bool watched = postBuild == PostBuild::kWatched && runner_.WatchesOutput();
+  if (watched) {
+    batch_ = StartWatchedPostBuild(runner_, mapPath);
+    started = batch_ != nullptr;
+    if (started) {
       sink({LogLineKind::kNote, batchName + " started", std::nullopt, {}});
       return;
     }
@@ -280,12 +278,12 @@ bool BuildSession::Finish(const platform::ProcessExit& exit, const LogSink& sink
 
 bool BuildSession::LookForLeak(const LogSink& sink) {
   if (!mapTime_) return false;
-  for (const std::string& path : PointFilePaths(mapPath_)) {
+  for (const std::string& path : formats::PointFilePaths(mapPath_)) {
     const std::optional<std::filesystem::file_time_type> time = WriteTime(path);
     // A point file older than the map is left from an earlier compile.
     if (!time || time->time_since_epoch().count() < *mapTime_) continue;
-    const platform::ReadResult read = platform::ReadWholeFile(path);
-    if (read.status != platform::ReadStatus::kOk) {
+    const platform::IoValue<std::string> read = platform::ReadWholeFile(path);
+    if (!read) {
       sink({LogLineKind::kProblem,
             "the map leaks, but its point file cannot be read: " + read.error,
             std::nullopt,
@@ -295,7 +293,7 @@ bool BuildSession::LookForLeak(const LogSink& sink) {
     std::vector<FloorViewPoint> leak;
     std::vector<MapPoint> mapPoints;
     std::set<std::int32_t> floors;
-    for (const MapPoint& point : ParsePointFile(read.bytes)) {
+    for (const MapPoint& point : formats::ParsePointFile(read.value)) {
       if (std::optional<FloorViewPoint> onView = PointOnFloorView(placement_, point)) {
         leak.push_back(*onView);
         mapPoints.push_back(point);

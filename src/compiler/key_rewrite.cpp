@@ -2,7 +2,7 @@
 
 #include "compiler/number_text.h"
 #include "compiler/placement.h"
-#include "document/scanner.h"
+#include "formats/scanner.h"
 #include "platform/number_format.h"
 
 namespace cw::compiler {
@@ -27,7 +27,7 @@ std::int64_t NumberOfCell(const document::Cell& cell) {
 
 std::optional<KeyLine> ParseKeyLine(std::string_view line) {
   std::size_t tokenEnd = 0;
-  while (tokenEnd < line.size() && !document::IsCSpace(line[tokenEnd])) ++tokenEnd;
+  while (tokenEnd < line.size() && !formats::IsCSpace(line[tokenEnd])) ++tokenEnd;
   const std::string_view token = line.substr(0, tokenEnd);
   const RecognisedKey* recognised = nullptr;
   for (const RecognisedKey& key : kRecognisedKeys) {
@@ -43,7 +43,7 @@ std::optional<KeyLine> ParseKeyLine(std::string_view line) {
   KeyLine key;
   key.kind = recognised->kind;
   key.token = token;
-  document::Scanner scanner(rest);
+  formats::Scanner scanner(rest);
   switch (key.kind) {
     case KeyKind::kOrigin:
       if (!scanner.Int(key.numbers[0]) || !scanner.Int(key.numbers[1]) ||

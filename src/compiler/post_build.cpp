@@ -71,16 +71,11 @@ bool RunPostBuild(platform::ProcessRunner& runner, const std::string& mapPath) {
   return argv && runner.StartDetached(*argv);
 }
 
-WatchedPostBuild StartWatchedPostBuild(platform::ProcessRunner& runner,
-                                       const std::string& mapPath) {
+std::unique_ptr<platform::WatchedProcess> StartWatchedPostBuild(platform::ProcessRunner& runner,
+                                                                const std::string& mapPath) {
   const std::optional<std::vector<std::string>> argv = PostBuildArgv(mapPath);
-  if (!argv) return {};
-  // Where output cannot be watched the batch is started all the same.
-  if (!runner.WatchesOutput()) return {runner.StartDetached(*argv), nullptr};
-  WatchedPostBuild result;
-  result.process = runner.StartWatched(*argv);
-  result.started = result.process != nullptr;
-  return result;
+  if (!argv) return nullptr;
+  return runner.StartWatched(*argv);
 }
 
 }  // namespace cw::compiler

@@ -14,13 +14,9 @@ inline constexpr const char* kPostBuildBatchName = "PellPost.BAT";
 // name without its extension and its folder. Returns whether a process was started.
 bool RunPostBuild(platform::ProcessRunner& runner, const std::string& mapPath);
 
-// The same batch with the same two arguments, its output and exit status watched. Where output
-// cannot be watched (Windows for now) the batch is started as RunPostBuild does and `process`
-// stays empty.
-struct WatchedPostBuild {
-  bool started = false;
-  std::unique_ptr<platform::WatchedProcess> process;
-};
-WatchedPostBuild StartWatchedPostBuild(platform::ProcessRunner& runner, const std::string& mapPath);
+// The same batch with the same two arguments, its output and exit status watched, on a runner
+// that watches output (ProcessRunner::WatchesOutput). Nothing when no process was started.
+std::unique_ptr<platform::WatchedProcess> StartWatchedPostBuild(platform::ProcessRunner& runner,
+                                                                const std::string& mapPath);
 
 }  // namespace cw::compiler

@@ -28,36 +28,36 @@ std::optional<std::string> TemplateFileName(const std::string& blockName) {
   return blockName + kTemplateExtension;
 }
 
-TemplateText FileTemplateSource::Read(const std::string& blockName) {
+platform::IoValue<std::string> FileTemplateSource::Read(const std::string& blockName) {
   const std::string path = blockName + kTemplateExtension;
-  if (path.find('\0') != std::string::npos)
-    return {false, {}, platform::ErrnoMessage(path, ENOENT)};
-  if (!TemplateFileName(blockName)) {
-    return {false, {}, platform::PathMessage(path, "a block name cannot name a folder or a path")};
+  if (!TemplateFileName(blockName) && path.find('\0') == std::string::npos) {
+    return {platform::IoResult::Failure(
+                platform::PathMessage(path, "a block name cannot name a folder or a path")),
+            {}};
   }
-  platform::ReadResult read = platform::ReadWholeFile(path, platform::kTemplateFileLimit);
-  if (read.status != platform::ReadStatus::kOk) return {false, {}, read.error};
-  return {true, std::move(read.bytes), {}};
+  // A name with a NUL byte names no file.
+  return platform::ReadWholeFile(path, platform::kTemplateFileLimit);
 }
 
-TemplateText MemoryTemplateSource::Read(const std::string& blockName) {
+platform::IoValue<std::string> MemoryTemplateSource::Read(const std::string& blockName) {
   const auto found = texts_.find(blockName);
   if (found == texts_.end()) {
-    return {false, {}, platform::ErrnoMessage(blockName + kTemplateExtension, ENOENT)};
+    return {platform::IoResult::Failure(
+                platform::ErrnoMessage(blockName + kTemplateExtension, ENOENT),
+                platform::IoStatus::kNotFound),
+            {}};
   }
-  return {true, found->second, {}};
+  return {platform::IoResult::Success(), found->second};
 }
 
 const TemplateLibrary::Entry& TemplateLibrary::Get(const std::string& blockName) {
   std::unique_ptr<Entry>& entry = entries_[blockName];
   if (!entry) {
     entry = std::make_unique<Entry>();
-    TemplateText text = source_.Read(blockName);
-    entry->found = text.found;
-    entry->problem = std::move(text.problem);
-    if (text.found) {
-      entry->blockTemplate = PrepareBlockTemplate(ReadTemplateSections(text.bytes));
-    }
+    const platform::IoValue<std::string> text = source_.Read(blockName);
+    entry->found = text.ok();
+    entry->problem = text.error;
+    if (text) entry->blockTemplate = PrepareBlockTemplate(ReadTemplateSections(text.value));
   }
   return *entry;
 }

@@ -6,21 +6,16 @@
 #include <string>
 
 #include "compiler/block_template.h"
+#include "platform/io_result.h"
 
 namespace cw::compiler {
 
-// The text of a block template, or why there is none.
-struct TemplateText {
-  bool found = false;
-  std::string bytes;
-  std::string problem;  // "file: reason" when not found
-};
-
-// Where block templates come from, by block name.
+// Where block templates come from, by block name: the text of a block's template, or why there
+// is none ("file: reason").
 class TemplateSource {
  public:
   virtual ~TemplateSource() = default;
-  virtual TemplateText Read(const std::string& blockName) = 0;
+  virtual platform::IoValue<std::string> Read(const std::string& blockName) = 0;
 };
 
 // The file of a block's template in the working folder, the block name followed by ".map";
@@ -32,7 +27,7 @@ std::optional<std::string> TemplateFileName(const std::string& blockName);
 // so from the current directory.
 class FileTemplateSource final : public TemplateSource {
  public:
-  TemplateText Read(const std::string& blockName) override;
+  platform::IoValue<std::string> Read(const std::string& blockName) override;
 };
 
 // Templates held in memory, by block name.
@@ -41,7 +36,7 @@ class MemoryTemplateSource final : public TemplateSource {
   void Add(const std::string& blockName, std::string bytes) {
     texts_[blockName] = std::move(bytes);
   }
-  TemplateText Read(const std::string& blockName) override;
+  platform::IoValue<std::string> Read(const std::string& blockName) override;
 
  private:
   std::map<std::string, std::string> texts_;

@@ -1,29 +1,21 @@
 #include "document/level_file.h"
 
 #include "document/records.h"
+#include "formats/level_file.h"
 #include "platform/file_reader.h"
 #include "platform/replacing_file_writer.h"
-#include "platform/text_lines.h"
 
 namespace cw::document {
 
 void WriteLevelFile(platform::LineSink& out, const Level& level) {
-  for (const std::string& record : level.BlockList) out.WriteLine(record);
-  for (const std::string& record : level.LinkList) {
-    out.Write(":");
-    out.WriteLine(record);
-  }
+  formats::WriteLevelFileLines(out, level.BlockList, level.LinkList);
 }
 
 Level ParseLevelFileText(std::string_view bytes) {
+  formats::LevelFileLines lines = formats::ReadLevelFileLines(bytes);
   Level level;
-  for (std::string& line : platform::SplitTextLines(bytes)) {
-    if (!line.empty() && line.front() == ':') {
-      level.LinkList.push_back(line.substr(1));
-    } else {
-      level.BlockList.push_back(std::move(line));
-    }
-  }
+  level.BlockList = std::move(lines.blocks);
+  level.LinkList = std::move(lines.links);
   return level;
 }
 
@@ -50,25 +42,18 @@ bool LooksLikeLevelFile(std::string_view bytes) {
   return LooksLikeLevel(bytes, ParseLevelFileText(bytes));
 }
 
-LoadResult LoadLevelFile(const std::string& path) {
-  platform::ReadResult read = platform::ReadWholeFile(path, platform::kLevelFileLimit);
-  LoadResult result;
-  switch (read.status) {
-    case platform::ReadStatus::kOk:
-      result.level = ParseLevelFileText(read.bytes);
-      result.looksLikeLevel = LooksLikeLevel(read.bytes, result.level);
-      break;
-    case platform::ReadStatus::kNotFound:
-      result.status = LoadStatus::kNotFound;
-      break;
-    case platform::ReadStatus::kNotRegular:
-    case platform::ReadStatus::kFailed:
-      result.status = LoadStatus::kFailed;
-      result.error = std::move(read.error);
-      return result;
+platform::IoValue<LoadedLevel> LoadLevelFile(const std::string& path) {
+  const platform::IoValue<std::string> read =
+      platform::ReadWholeFile(path, platform::kLevelFileLimit);
+  platform::IoValue<LoadedLevel> loaded{read, {}};  // how the read ended
+  if (loaded.ok()) {
+    loaded.value.level = ParseLevelFileText(read.value);
+    loaded.value.looksLikeLevel = LooksLikeLevel(read.value, loaded.value.level);
+  } else if (loaded.status != platform::IoStatus::kNotFound) {
+    return loaded;
   }
-  result.level.DocumentName = DocumentNameFromPath(path);
-  return result;
+  loaded.value.level.DocumentName = DocumentNameFromPath(path);
+  return loaded;
 }
 
 platform::IoResult SaveLevelFile(const std::string& path, const Level& level) {

@@ -9,13 +9,11 @@
 
 namespace cw::document {
 
-// The lines of a level file: each block record, then ":" and each link record. An empty level
-// writes no line at all.
+// The lines of a level file (formats/level_file.h): its block records, then its link records.
 void WriteLevelFile(platform::LineSink& out, const Level& level);
 
-// Reads the bytes of a level file: lines as every text reader takes them (LF ends a line, CRs
-// dropped, Ctrl-Z ends the file), ":" lines are link records without the colon, every other line,
-// empty ones included, is a block record. The level keeps the new level's name.
+// The records of a level file's bytes (formats::ReadLevelFileLines); the level keeps the new
+// level's name.
 Level ParseLevelFileText(std::string_view bytes);
 
 // Whether bytes read as a level file look like one: an empty file does (an empty level), a file
@@ -24,21 +22,18 @@ Level ParseLevelFileText(std::string_view bytes);
 // the editor asks before it replaces the level with it.
 bool LooksLikeLevelFile(std::string_view bytes);
 
-enum class LoadStatus {
-  kLoaded,    // the records are those of the file
-  kNotFound,  // no such file: a new, empty level under that name
-  kFailed,    // the file exists but could not be read; the level in memory must stay as it was
+// A level read from its file, and whether the file's bytes look like a level file
+// (LooksLikeLevelFile).
+struct LoadedLevel {
+  Level level;
+  bool looksLikeLevel = true;
 };
 
-struct LoadResult {
-  LoadStatus status = LoadStatus::kLoaded;
-  Level level;                 // kLoaded and kNotFound: named after the file (DocumentNameFromPath)
-  std::string error;           // "path: reason" for kFailed
-  bool looksLikeLevel = true;  // kLoaded: LooksLikeLevelFile of the file's bytes
-};
-
-// Reads a level file of at most platform::kLevelFileLimit bytes.
-LoadResult LoadLevelFile(const std::string& path);
+// Reads a level file of at most platform::kLevelFileLimit bytes. kOk: the level's records are
+// those of the file; kNotFound: no such file (the error says so), the level a new, empty one; in
+// both the level is named after the file (DocumentNameFromPath). Any other status: the file
+// exists but could not be read, and the level in memory must stay as it was.
+platform::IoValue<LoadedLevel> LoadLevelFile(const std::string& path);
 
 // Saves without ever destroying the previous file: the old file stays whole unless the new one
 // was written completely.

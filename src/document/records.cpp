@@ -1,9 +1,12 @@
 #include "document/records.h"
 
-#include "document/scanner.h"
+#include "formats/scanner.h"
 #include "platform/number_format.h"
 
 namespace cw::document {
+
+using formats::ReadCInt;
+using formats::Scanner;
 
 std::string FormatBlockRecord(const BlockRecord& record) {
   return platform::DecimalText(record.floor) + ' ' + platform::DecimalText(record.column) + ' ' +

@@ -42,13 +42,13 @@ std::string PictureFileName(const std::string& blockName) {
 }
 
 QImage PictureLoader::Load(const std::string& fileName) {
-  platform::ReadResult read = platform::ReadWholeFile(fileName, platform::kPictureFileLimit);
+  platform::IoValue<std::string> read =
+      platform::ReadWholeFile(fileName, platform::kPictureFileLimit);
   // A pipe is refused without waiting for a writer; any other failure is a file that cannot be
   // opened, in the toolkit's own words.
-  if (read.status == platform::ReadStatus::kNotRegular) throw PictureError(read.error);
-  if (read.status != platform::ReadStatus::kOk)
-    throw PictureError("Impossible d'ouvrir le fichier " + fileName + ".");
-  std::string& bytes = read.bytes;
+  if (read.status == platform::IoStatus::kNotRegular) throw PictureError(read.error);
+  if (!read) throw PictureError("Impossible d'ouvrir le fichier " + fileName + ".");
+  std::string& bytes = read.value;
   auto found = decoded_.find(fileName);
   if (found != decoded_.end() && found->second.bytes == bytes) return found->second.picture;
   QImage picture = DecodeBitmap(bytes);

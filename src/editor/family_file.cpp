@@ -6,12 +6,15 @@
 #include <optional>
 #include <utility>
 
+#include "formats/ini_text.h"
 #include "platform/file_reader.h"
 #include "platform/number_format.h"
-#include "platform/text_lines.h"
 
 namespace cw::editor {
 namespace {
+
+using formats::EqualIgnoringCase;
+using formats::TrimBlanks;
 
 constexpr std::size_t kMaxWarnings = 50;
 constexpr std::uint32_t kMaxWeight = 1000000;
@@ -20,24 +23,6 @@ constexpr std::array<std::string_view, kShapeCount> kShapeNames{"Alone",  "End",
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
-}
-
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
-
-char Lower(char c) {
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
 }
 
 bool HasControlCharacter(std::string_view text) {
@@ -71,7 +56,7 @@ std::optional<std::uint32_t> ParseSeed(std::string_view text) {
 
 std::optional<int> ShapeNamed(std::string_view key) {
   for (int shape = 0; shape < kShapeCount; ++shape) {
-    if (SameIgnoringCase(key, kShapeNames[shape])) return shape;
+    if (EqualIgnoringCase(key, kShapeNames[shape])) return shape;
   }
   return std::nullopt;
 }
@@ -87,13 +72,11 @@ class FamiliesParser {
   explicit FamiliesParser(std::string_view fileName) : fileName_(fileName) {}
 
   FamiliesRead Parse(std::string_view bytes) {
-    const std::vector<std::string> lines = platform::SplitTextLines(bytes);
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      lineNumber_ = i + 1;
-      const std::string_view line = Trim(lines[i]);
-      if (line.empty() || line.front() == ';') continue;
-      if (line.front() == '[') {
-        StartSection(line);
+    const formats::IniText ini(bytes);
+    for (const formats::IniLine& line : ini.Lines()) {
+      lineNumber_ = line.number;
+      if (line.kind == formats::IniLine::Kind::kSection) {
+        StartSection(line.text);
       } else {
         ReadEntry(line);
       }
@@ -122,19 +105,19 @@ class FamiliesParser {
       Warn("the section " + Quoted(line) + " has no closing \"]\"; its lines are skipped");
       return;
     }
-    const std::string_view name = Trim(line.substr(1, line.size() - 2));
-    if (SameIgnoringCase(name, "Variants")) {
+    const std::string_view name = TrimBlanks(line.substr(1, line.size() - 2));
+    if (EqualIgnoringCase(name, "Variants")) {
       section_ = Section::kVariants;
       return;
     }
     constexpr std::string_view kFamily = "Family";
     if (name.size() < kFamily.size() ||
-        !SameIgnoringCase(name.substr(0, kFamily.size()), kFamily) ||
+        !EqualIgnoringCase(name.substr(0, kFamily.size()), kFamily) ||
         (name.size() > kFamily.size() && !IsBlank(name[kFamily.size()]))) {
       Warn("unknown section " + Quoted(line) + "; its lines are skipped");
       return;
     }
-    const std::string_view familyName = Trim(name.substr(kFamily.size()));
+    const std::string_view familyName = TrimBlanks(name.substr(kFamily.size()));
     if (familyName.empty() || HasControlCharacter(familyName)) {
       Warn("the section " + Quoted(line) + " names no family; its lines are skipped");
     } else if (std::find(names_.begin(), names_.end(), familyName) != names_.end()) {
@@ -148,26 +131,21 @@ class FamiliesParser {
     }
   }
 
-  void ReadEntry(std::string_view line) {
-    const std::size_t equals = line.find('=');
+  void ReadEntry(const formats::IniLine& line) {
     if (section_ == Section::kSkipped) return;
-    if (equals == std::string_view::npos) {
-      Warn(Quoted(line) + " is not a key=value line");
-      return;
-    }
-    const std::string_view key = Trim(line.substr(0, equals));
-    const std::string_view value = Trim(line.substr(equals + 1));
-    if (section_ == Section::kNone) {
-      Warn(Quoted(line) + " stands before any section");
+    if (line.kind != formats::IniLine::Kind::kEntry) {
+      Warn(Quoted(line.text) + " is not a key=value line");
+    } else if (section_ == Section::kNone) {
+      Warn(Quoted(line.text) + " stands before any section");
     } else if (section_ == Section::kVariants) {
-      ReadVariantsKey(key, value);
+      ReadVariantsKey(line.key, line.value);
     } else {
-      ReadShape(key, value);
+      ReadShape(line.key, line.value);
     }
   }
 
   void ReadVariantsKey(std::string_view key, std::string_view value) {
-    if (!SameIgnoringCase(key, "Seed")) {
+    if (!EqualIgnoringCase(key, "Seed")) {
       Warn("unknown key " + Quoted(key) + " in [Variants]");
     } else if (seedGiven_) {
       Warn("the seed is given again; the first one counts");
@@ -195,7 +173,7 @@ class FamiliesParser {
     std::vector<Variant>& variants = family_.pieces[*shape];
     while (true) {
       const std::size_t comma = value.find(',');
-      ReadVariant(Trim(value.substr(0, comma)), variants);
+      ReadVariant(TrimBlanks(value.substr(0, comma)), variants);
       if (comma == std::string_view::npos) break;
       value.remove_prefix(comma + 1);
     }
@@ -206,7 +184,7 @@ class FamiliesParser {
     std::size_t blank = 0;
     while (blank < entry.size() && !IsBlank(entry[blank])) ++blank;
     const std::string_view block = entry.substr(0, blank);
-    const std::string_view weightText = Trim(entry.substr(blank));
+    const std::string_view weightText = TrimBlanks(entry.substr(blank));
     if (block.empty()) {
       Warn("an empty block name in the family " + Quoted(family_.name) + " is left out");
       return;
@@ -260,10 +238,10 @@ FamiliesRead ParseFamilies(std::string_view bytes, std::string_view fileName) {
 }
 
 FamiliesRead ReadFamiliesFile(const std::string& path) {
-  platform::ReadResult file = platform::ReadWholeFile(path);
-  if (file.status == platform::ReadStatus::kNotFound) return {};
-  if (file.status != platform::ReadStatus::kOk) return {{}, {file.error}};
-  return ParseFamilies(file.bytes, path);
+  const platform::IoValue<std::string> file = platform::ReadWholeFile(path);
+  if (file.status == platform::IoStatus::kNotFound) return {};
+  if (!file) return {{}, {file.error}};
+  return ParseFamilies(file.value, path);
 }
 
 }  // namespace cw::editor

@@ -42,16 +42,16 @@ void Editor::Button4Click() {
   if (chosen) {
     const std::string path = ToBytes(*chosen);
     const BusyWhile busy(services_.showBusy);
-    document::LoadResult loaded = document::LoadLevelFile(path);
-    if (loaded.status == document::LoadStatus::kFailed) {
+    platform::IoValue<document::LoadedLevel> loaded = document::LoadLevelFile(path);
+    if (!loaded && loaded.status != platform::IoStatus::kNotFound) {
       // A file that exists but cannot be read changes nothing.
       ReportError(QString::fromStdString(loaded.error));
-    } else if (loaded.looksLikeLevel ||
+    } else if (loaded.value.looksLikeLevel ||
                Ask(QStringLiteral("%1 does not look like a level file. Load it anyway?")
                        .arg(FromBytes(document::DocumentNameFromPath(path))),
                    {QStringLiteral("Load"), QStringLiteral("Cancel")}) == 0) {
       // A name that does not exist gives a new, empty level under that name.
-      ShowLoadedLevel(std::move(loaded.level), path);
+      ShowLoadedLevel(std::move(loaded.value.level), path);
       pending_.raiseFloorView = true;
     }
   }

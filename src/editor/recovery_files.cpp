@@ -128,11 +128,13 @@ std::vector<RecoveryFiles::Orphan> RecoveryFiles::Orphans() const {
 }
 
 std::optional<document::Level> RecoveryFiles::Read(const Orphan& orphan) {
-  const platform::ReadResult level = platform::ReadWholeFile(orphan.levelPath.toStdString());
-  if (level.status != platform::ReadStatus::kOk) return std::nullopt;
-  document::Level restored = document::ParseLevelFileText(level.bytes);
-  const platform::ReadResult name = platform::ReadWholeFile(orphan.namePath.toStdString());
-  if (name.status == platform::ReadStatus::kOk) restored.DocumentName = name.bytes;
+  const platform::IoValue<std::string> level =
+      platform::ReadWholeFile(orphan.levelPath.toStdString());
+  if (!level) return std::nullopt;
+  document::Level restored = document::ParseLevelFileText(level.value);
+  const platform::IoValue<std::string> name =
+      platform::ReadWholeFile(orphan.namePath.toStdString());
+  if (name) restored.DocumentName = name.value;
   return restored;
 }
 

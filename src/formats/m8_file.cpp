@@ -1,62 +1,121 @@
 #include "formats/m8_file.h"
 
+#include <cassert>
+#include <cstdint>
+
+#include "formats/mip_texture.h"
 #include "platform/little_endian.h"
 
 namespace cw::formats {
 namespace {
 
-constexpr std::size_t kLevels = 16;
+constexpr int kLargestSide = 4096;
+
+bool IsPowerOfTwo(int side) {
+  return side > 0 && side <= kLargestSide && (side & (side - 1)) == 0;
+}
+
+constexpr std::uint32_t kVersion = 2;
 constexpr std::size_t kNameSize = 32;
-constexpr std::size_t kWidths = 4 + kNameSize;
-constexpr std::size_t kHeights = kWidths + 4 * kLevels;
-constexpr std::size_t kOffsets = kHeights + 4 * kLevels;
-constexpr std::size_t kNextFrame = kOffsets + 4 * kLevels;
-constexpr std::size_t kPalette = kNextFrame + kNameSize;
-constexpr std::size_t kSurface = kPalette + 256 * 3;
-constexpr std::uint32_t kLargestSide = 4096;
+constexpr std::size_t kLevelSlots = 16;
+constexpr std::size_t kHeaderSize =
+    4 + kNameSize + 3 * 4 * kLevelSlots + kNameSize + 3 * 256 + 3 * 4;
+
+void AppendWord(std::string& out, std::uint32_t value) {
+  platform::AppendLittleEndian(out, value, 4);
+}
+
+// One entry for each of the 16 level slots: the value for the texture's levels, zero after.
+template <typename ValueOf>
+void AppendSlots(std::string& out, std::size_t levels, ValueOf valueOf) {
+  for (std::size_t i = 0; i < kLevelSlots; ++i) {
+    AppendWord(out, i < levels ? static_cast<std::uint32_t>(valueOf(i)) : 0);
+  }
+}
 
 std::uint32_t Word(std::string_view bytes, std::size_t at) {
   return platform::ReadLittleEndian(bytes, at, 4);
 }
 
-// The text of a NUL-padded name field, up to its first NUL.
-std::string NameField(std::string_view bytes, std::size_t at) {
-  const std::string_view field = bytes.substr(at, kNameSize);
-  return std::string(field.substr(0, field.find('\0')));
-}
-
 }  // namespace
 
-std::optional<M8Texture> DecodeM8(std::string_view bytes) {
-  static_assert(kSurface + 12 == kM8HeaderSize);
-  if (bytes.size() < kM8HeaderSize || Word(bytes, 0) != kM8Version) return std::nullopt;
-  M8Texture texture;
-  texture.name = NameField(bytes, 4);
-  texture.nextFrame = NameField(bytes, kNextFrame);
-  for (std::size_t i = 0; i < 256; ++i) {
-    for (std::size_t c = 0; c < 3; ++c) {
-      texture.palette[i][c] = static_cast<std::uint8_t>(bytes[kPalette + 3 * i + c]);
-    }
+bool IsM8TextureSize(int width, int height) {
+  return IsPowerOfTwo(width) && IsPowerOfTwo(height);
+}
+
+std::vector<std::pair<int, int>> M8LevelSizes(int width, int height) {
+  assert(IsM8TextureSize(width, height));
+  std::vector<std::pair<int, int>> sizes = {{width, height}};
+  while (width > 1 || height > 1) {
+    width = width > 1 ? width / 2 : 1;
+    height = height > 1 ? height / 2 : 1;
+    sizes.emplace_back(width, height);
   }
-  texture.flags = static_cast<std::int32_t>(Word(bytes, kSurface));
-  texture.contents = static_cast<std::int32_t>(Word(bytes, kSurface + 4));
-  texture.value = static_cast<std::int32_t>(Word(bytes, kSurface + 8));
-  for (std::size_t i = 0; i < kLevels; ++i) {
+  return sizes;
+}
+
+std::string EncodeM8(const M8Texture& texture, const Palette& palette, const WalSurface& surface) {
+  const std::vector<std::pair<int, int>> sizes = M8LevelSizes(texture.width, texture.height);
+  assert(texture.levels.size() == sizes.size() && sizes.size() <= kLevelSlots);
+  assert(!texture.name.empty() && texture.name.size() <= kMaxM8TextureName &&
+         texture.name.find('\0') == std::string::npos);
+  std::string out;
+  AppendWord(out, kVersion);
+  AppendNameField(out, texture.name, kNameSize);
+  AppendSlots(out, sizes.size(), [&](std::size_t i) { return sizes[i].first; });
+  AppendSlots(out, sizes.size(), [&](std::size_t i) { return sizes[i].second; });
+  std::size_t offset = kHeaderSize;
+  std::vector<std::size_t> offsets;
+  for (std::size_t i = 0; i < sizes.size(); ++i) {
+    assert(texture.levels[i].size() ==
+           static_cast<std::size_t>(sizes[i].first) * static_cast<std::size_t>(sizes[i].second));
+    offsets.push_back(offset);
+    offset += texture.levels[i].size();
+  }
+  AppendSlots(out, sizes.size(), [&](std::size_t i) { return offsets[i]; });
+  AppendNameField(out, "", kNameSize);  // no next frame
+  out += EncodePaletteFile(palette);
+  AppendWord(out, static_cast<std::uint32_t>(surface.flags));
+  AppendWord(out, static_cast<std::uint32_t>(surface.contents));
+  AppendWord(out, static_cast<std::uint32_t>(surface.value));
+  assert(out.size() == kHeaderSize);
+  for (const std::vector<std::uint8_t>& level : texture.levels)
+    out.append(level.begin(), level.end());
+  return out;
+}
+
+std::optional<M8Read> DecodeM8(std::string_view bytes) {
+  if (bytes.size() < kHeaderSize || Word(bytes, 0) != kVersion) return std::nullopt;
+  constexpr std::size_t kWidths = 4 + kNameSize;
+  constexpr std::size_t kHeights = kWidths + 4 * kLevelSlots;
+  constexpr std::size_t kOffsets = kHeights + 4 * kLevelSlots;
+  constexpr std::size_t kNextFrame = kOffsets + 4 * kLevelSlots;
+  constexpr std::size_t kPalette = kNextFrame + kNameSize;
+  constexpr std::size_t kSurface = kPalette + 3 * 256;
+  M8Read read;
+  read.texture.name = ReadNameField(bytes.substr(4, kNameSize));
+  for (std::size_t i = 0; i < kLevelSlots; ++i) {
     const std::uint32_t width = Word(bytes, kWidths + 4 * i);
     const std::uint32_t height = Word(bytes, kHeights + 4 * i);
     if (width == 0 || height == 0) break;
     if (width > kLargestSide || height > kLargestSide) return std::nullopt;
-    const std::uint64_t offset = Word(bytes, kOffsets + 4 * i);
-    const std::uint64_t size = std::uint64_t{width} * height;
-    if (offset < kM8HeaderSize || offset + size > bytes.size()) return std::nullopt;
-    M8Level& level = texture.levels.emplace_back();
-    level.width = static_cast<int>(width);
-    level.height = static_cast<int>(height);
-    const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.data() + offset);
-    level.pixels.assign(first, first + size);
+    const std::size_t at = Word(bytes, kOffsets + 4 * i);
+    const std::size_t size = std::size_t{width} * height;
+    if (at < kHeaderSize || at > bytes.size() || size > bytes.size() - at) return std::nullopt;
+    const std::string_view pixels = bytes.substr(at, size);
+    read.texture.levels.emplace_back(pixels.begin(), pixels.end());
+    if (i == 0) {
+      read.texture.width = static_cast<int>(width);
+      read.texture.height = static_cast<int>(height);
+    }
   }
-  if (texture.levels.empty()) return std::nullopt;
-  return texture;
+  if (read.texture.levels.empty()) return std::nullopt;
+  read.nextFrame = ReadNameField(bytes.substr(kNextFrame, kNameSize));
+  read.palette = *DecodePaletteFile(bytes.substr(kPalette, 3 * 256));
+  read.surface.flags = static_cast<std::int32_t>(Word(bytes, kSurface));
+  read.surface.contents = static_cast<std::int32_t>(Word(bytes, kSurface + 4));
+  read.surface.value = static_cast<std::int32_t>(Word(bytes, kSurface + 8));
+  return read;
 }
 
 }  // namespace cw::formats

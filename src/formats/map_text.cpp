@@ -1,8 +1,5 @@
 #include "formats/map_text.h"
 
-#include <charconv>
-#include <cstdlib>
-
 #include "platform/number_format.h"
 #include "platform/text_lines.h"
 
@@ -11,54 +8,6 @@ namespace {
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r';
-}
-
-class Cursor {
- public:
-  explicit Cursor(std::string_view text) : text_(text) {}
-
-  void SkipBlanks() {
-    while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
-  }
-  bool Char(char c) {
-    SkipBlanks();
-    if (pos_ < text_.size() && text_[pos_] == c) {
-      ++pos_;
-      return true;
-    }
-    return false;
-  }
-  std::string_view Token() {
-    SkipBlanks();
-    std::size_t start = pos_;
-    while (pos_ < text_.size() && !IsBlank(text_[pos_])) ++pos_;
-    return text_.substr(start, pos_ - start);
-  }
-  bool Int(std::int64_t& value) {
-    std::string_view token = Token();
-    if (token.empty()) return false;
-    auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
-    return ec == std::errc() && end == token.data() + token.size();
-  }
-  bool Real(double& value) {
-    std::string_view token = Token();
-    if (token.empty()) return false;
-    auto [end, ec] = std::from_chars(token.data(), token.data() + token.size(), value);
-    return ec == std::errc() && end == token.data() + token.size();
-  }
-  bool AtEnd() {
-    SkipBlanks();
-    return pos_ == text_.size();
-  }
-
- private:
-  std::string_view text_;
-  std::size_t pos_ = 0;
-};
-
-bool ReadPoint(Cursor& cursor, IntPoint& point) {
-  return cursor.Char('(') && cursor.Int(point.x) && cursor.Int(point.y) && cursor.Int(point.z) &&
-         cursor.Char(')');
 }
 
 std::string_view Trim(std::string_view line) {
@@ -75,30 +24,6 @@ std::string LineError(int line, std::string_view what) {
   return text;
 }
 
-enum class FaceRead { kWhole, kBrokenFields, kBrokenSurface };
-
-FaceRead ReadFace(std::string_view line, MapFace& face) {
-  Cursor cursor(line);
-  for (IntPoint& point : face.points) {
-    if (!ReadPoint(cursor, point)) return FaceRead::kBrokenFields;
-  }
-  std::string_view texture = cursor.Token();
-  if (texture.empty()) return FaceRead::kBrokenFields;
-  face.texture = std::string(texture);
-  if (!cursor.Int(face.xOffset) || !cursor.Int(face.yOffset) || !cursor.Int(face.rotation) ||
-      !cursor.Real(face.xScale) || !cursor.Real(face.yScale)) {
-    return FaceRead::kBrokenFields;
-  }
-  if (cursor.AtEnd()) return FaceRead::kWhole;
-  std::array<std::int64_t, 3> surface{};
-  for (std::int64_t& number : surface) {
-    if (!cursor.Int(number)) return FaceRead::kBrokenSurface;
-  }
-  if (!cursor.AtEnd()) return FaceRead::kBrokenSurface;
-  face.surface = surface;
-  return FaceRead::kWhole;
-}
-
 }  // namespace
 
 std::optional<std::string> MapEntity::Value(std::string_view key) const {
@@ -106,12 +31,6 @@ std::optional<std::string> MapEntity::Value(std::string_view key) const {
     if (k == key) return v;
   }
   return std::nullopt;
-}
-
-std::optional<MapFace> ParseFaceLine(std::string_view line) {
-  MapFace face;
-  if (ReadFace(line, face) != FaceRead::kWhole) return std::nullopt;
-  return face;
 }
 
 std::optional<std::pair<std::string, std::string>> ParseKeyLine(std::string_view line) {
@@ -130,11 +49,6 @@ std::optional<std::pair<std::string, std::string>> ParseKeyLine(std::string_view
   }
   return std::pair{std::string(line.substr(1, keyEnd - 1)),
                    std::string(line.substr(valueStart + 1, valueEnd - valueStart - 1))};
-}
-
-bool HasBrokenSurfaceFields(std::string_view line) {
-  MapFace face;
-  return ReadFace(line, face) == FaceRead::kBrokenSurface;
 }
 
 ParsedMap ParseMapText(std::string_view text) {

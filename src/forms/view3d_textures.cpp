@@ -4,9 +4,9 @@
 #include <cctype>
 
 #include "formats/m8_file.h"
-#include "kit/game_palettes.h"
-#include "kit/wad_file.h"
-#include "kit/wal_file.h"
+#include "formats/game_palettes.h"
+#include "formats/wad_file.h"
+#include "formats/wal_file.h"
 #include "platform/file_reader.h"
 
 namespace cw::forms {
@@ -31,9 +31,9 @@ std::string FileNameOf(const std::string& path) {
 }
 
 std::optional<std::string> ReadFile(const std::string& path) {
-  platform::ReadResult read = platform::ReadWholeFile(path);
-  if (read.status != platform::ReadStatus::kOk) return std::nullopt;
-  return std::move(read.bytes);
+  platform::IoValue<std::string> read = platform::ReadWholeFile(path);
+  if (!read) return std::nullopt;
+  return std::move(read.value);
 }
 
 // The full-size level of a texture, each index coloured by the palette.
@@ -53,7 +53,7 @@ QImage Coloured(int width, int height, const std::vector<std::uint8_t>& pixels,
   return image;
 }
 
-std::array<std::array<std::uint8_t, 3>, 256> Bytes(const kit::Palette& palette) {
+std::array<std::array<std::uint8_t, 3>, 256> Bytes(const formats::Palette& palette) {
   std::array<std::array<std::uint8_t, 3>, 256> bytes{};
   for (std::size_t i = 0; i < palette.size(); ++i) {
     bytes[i] = {palette[i].r, palette[i].g, palette[i].b};
@@ -63,12 +63,12 @@ std::array<std::array<std::uint8_t, 3>, 256> Bytes(const kit::Palette& palette) 
 
 }  // namespace
 
-KitTextureImages::KitTextureImages(std::vector<std::string> wadPaths, kit::Palette palette)
+KitTextureImages::KitTextureImages(std::vector<std::string> wadPaths, formats::Palette palette)
     : wadPaths_(std::move(wadPaths)), palette_(palette) {}
 
 KitTextureImages KitTextureImages::ForSettings(const settings::Settings& settings) {
   const bool quake2 = settings.game.target == settings::TargetGame::kQuake2;
-  return {WadPathsOf(settings), quake2 ? kit::Quake2Palette() : kit::QuakePalette()};
+  return {WadPathsOf(settings), quake2 ? formats::Quake2Palette() : formats::QuakePalette()};
 }
 
 const TextureImage& KitTextureImages::Find(const std::string& name) {
@@ -77,8 +77,8 @@ const TextureImage& KitTextureImages::Find(const std::string& name) {
   std::optional<TextureImage> image = FromWads(name);
   if (!image) {
     if (auto bytes = ReadFile("textures/" + name + ".wal")) {
-      if (const std::optional<kit::WalRead> wal = kit::DecodeWal(*bytes)) {
-        const kit::MipTexture& texture = wal->texture;
+      if (const std::optional<formats::WalRead> wal = formats::DecodeWal(*bytes)) {
+        const formats::MipTexture& texture = wal->texture;
         image = TextureImage{
             Coloured(texture.width, texture.height, texture.levels[0], Bytes(palette_)),
             TextureOrigin::kWal};
@@ -87,9 +87,10 @@ const TextureImage& KitTextureImages::Find(const std::string& name) {
   }
   if (!image) {
     if (auto bytes = ReadFile("base/textures/" + name + ".m8")) {
-      if (const std::optional<formats::M8Texture> m8 = formats::DecodeM8(*bytes)) {
-        const formats::M8Level& level = m8->levels.front();
-        image = TextureImage{Coloured(level.width, level.height, level.pixels, m8->palette),
+      if (const std::optional<formats::M8Read> m8 = formats::DecodeM8(*bytes)) {
+        const formats::M8Texture& texture = m8->texture;
+        image = TextureImage{Coloured(texture.width, texture.height, texture.levels.front(),
+                                      Bytes(m8->palette)),
                              TextureOrigin::kM8};
       }
     }
@@ -107,7 +108,7 @@ std::optional<TextureImage> KitTextureImages::FromWads(const std::string& name) 
       if (!bytes) bytes = ReadFile(FileNameOf(path));
       if (!bytes) continue;
       // A WAD that cannot be read whole still gives the textures read before the problem.
-      for (const kit::MipTexture& texture : kit::DecodeWad2(*bytes).textures) {
+      for (const formats::MipTexture& texture : formats::DecodeWad2(*bytes).textures) {
         // The first WAD that holds a name gives it, as the compilers take it.
         wadImages_.try_emplace(Lower(texture.name),
                                Coloured(texture.width, texture.height, texture.levels[0], colours));

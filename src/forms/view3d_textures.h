@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "kit/texture_palette.h"
+#include "formats/palette_file.h"
 #include "settings/settings.h"
 
 namespace cw::forms {
@@ -27,7 +27,7 @@ struct TextureImage {
 // carries its own colours. Each file is read once, when a name is first asked for.
 class KitTextureImages {
  public:
-  KitTextureImages(std::vector<std::string> wadPaths, kit::Palette palette);
+  KitTextureImages(std::vector<std::string> wadPaths, formats::Palette palette);
 
   // For the kit in the working folder: the WADs of its "wad" key and its game's palette.
   static KitTextureImages ForSettings(const settings::Settings& settings);
@@ -38,7 +38,7 @@ class KitTextureImages {
   std::optional<TextureImage> FromWads(const std::string& name);
 
   std::vector<std::string> wadPaths_;
-  kit::Palette palette_;
+  formats::Palette palette_;
   bool wadsRead_ = false;
   std::map<std::string, QImage> wadImages_;  // by lower-case name
   std::map<std::string, TextureImage> found_;

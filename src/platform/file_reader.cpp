@@ -2,7 +2,6 @@
 
 #include <cerrno>
 
-#include "platform/io_result.h"
 #include "platform/native_files.h"
 #include "platform/number_format.h"
 
@@ -19,16 +18,16 @@ std::string LimitText(std::uint64_t limit) {
 
 }  // namespace
 
-ReadResult ReadWholeFile(const std::string& path, std::uint64_t limit) {
-  ReadResult result;
-  const auto fail = [&](ReadStatus status, std::string message) {
+IoValue<std::string> ReadWholeFile(const std::string& path, std::uint64_t limit) {
+  IoValue<std::string> result;
+  const auto fail = [&](IoStatus status, std::string message) {
     result.status = status;
     result.error = std::move(message);
-    result.bytes.clear();
+    result.value.clear();
     return result;
   };
   const auto failWith = [&](int error) {
-    return fail(error == ENOENT ? ReadStatus::kNotFound : ReadStatus::kFailed,
+    return fail(error == ENOENT ? IoStatus::kNotFound : IoStatus::kFailed,
                 ErrnoMessage(path, error));
   };
   // The system would read the name only up to a NUL byte, which names another file.
@@ -36,13 +35,13 @@ ReadResult ReadWholeFile(const std::string& path, std::uint64_t limit) {
   int error = 0;
   const native::FileHandle file = native::OpenToRead(path, error);
   if (file == native::kNoFile) return failWith(error);
-  const auto closeAnd = [&](ReadResult failed) {
+  const auto closeAnd = [&](IoValue<std::string> failed) {
     int ignored = 0;
     native::Close(file, ignored);
     return failed;
   };
   const auto tooLarge = [&] {
-    return closeAnd(fail(ReadStatus::kFailed,
+    return closeAnd(fail(IoStatus::kFailed,
                          PathMessage(path, "larger than " + LimitText(limit) + ", not read")));
   };
 
@@ -52,11 +51,11 @@ ReadResult ReadWholeFile(const std::string& path, std::uint64_t limit) {
     case native::FileKind::kDirectory:
       return closeAnd(failWith(EISDIR));
     default:
-      return closeAnd(fail(ReadStatus::kNotRegular, PathMessage(path, "not a regular file")));
+      return closeAnd(fail(IoStatus::kNotRegular, PathMessage(path, "not a regular file")));
   }
   if (const auto size = native::SizeOf(file); size && *size > 0) {
     if (*size > limit) return tooLarge();
-    result.bytes.reserve(static_cast<std::size_t>(*size));
+    result.value.reserve(static_cast<std::size_t>(*size));
   }
   char chunk[1 << 16];
   for (;;) {
@@ -64,10 +63,10 @@ ReadResult ReadWholeFile(const std::string& path, std::uint64_t limit) {
     if (count < 0) return closeAnd(failWith(error));
     if (count == 0) break;
     // A file may grow while it is read, and some report no size at all.
-    if (result.bytes.size() + static_cast<std::uint64_t>(count) > limit) {
+    if (result.value.size() + static_cast<std::uint64_t>(count) > limit) {
       return tooLarge();
     }
-    result.bytes.append(chunk, static_cast<std::size_t>(count));
+    result.value.append(chunk, static_cast<std::size_t>(count));
   }
   native::Close(file, error);
   return result;

@@ -37,7 +37,7 @@ IoResult ReplacingFileWriter::Open() {
   }
   // A device or a pipe cannot be replaced, and opening a pipe to write it waits for a reader.
   if (existing.exists && existing.kind != native::FileKind::kRegular) {
-    return IoResult::Failure(PathMessage(target_, "not a regular file"));
+    return IoResult::Failure(PathMessage(target_, "not a regular file"), IoStatus::kNotRegular);
   }
   // A read-only file stays as it is, even for a user who could replace it by renaming.
   if (existing.exists) {

@@ -7,33 +7,19 @@
 #include <utility>
 #include <vector>
 
+#include "formats/ini_text.h"
 #include "platform/file_reader.h"
 #include "platform/io_result.h"
-#include "platform/text_lines.h"
 
 namespace cw::settings {
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
+using formats::EqualIgnoringCase;
+using formats::IniText;
+using formats::TrimBlanks;
 
 char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-  }
-  return true;
 }
 
 int HexDigitValue(char c) {
@@ -82,83 +68,30 @@ std::optional<std::int32_t> ParseSettingsNumber(std::string_view text) {
   return static_cast<std::int32_t>(value);
 }
 
-// The lines of an INI text, read once, and the values of its keys.
-class IniText {
- public:
-  explicit IniText(std::string_view bytes) : lines_(platform::SplitTextLines(bytes)) {}
+std::optional<std::string> Text(const IniText& ini, std::string_view section,
+                                std::string_view key) {
+  const std::optional<std::string_view> text = ini.Value(section, key);
+  if (!text) return std::nullopt;
+  return std::string(*text);
+}
 
-  // The key and value of every "key=value" line of the first section of that name, in file
-  // order, both without their surrounding blanks.
-  std::vector<std::pair<std::string_view, std::string_view>> Entries(
-      std::string_view section) const {
-    std::vector<std::pair<std::string_view, std::string_view>> entries;
-    bool inside = false;
-    for (const std::string& rawLine : lines_) {
-      const std::string_view line = TrimBlanks(rawLine);
-      if (line.empty() || line.front() == ';') continue;
-      if (line.front() == '[') {
-        // Only the first section of the name counts: the search ends where it ends.
-        if (inside) break;
-        std::string_view name = line.substr(1);
-        name = name.substr(0, name.find(']'));
-        inside = EqualIgnoringCase(TrimBlanks(name), section);
-        continue;
-      }
-      const std::size_t equals = line.find('=');
-      if (!inside || equals == std::string_view::npos) continue;
-      entries.emplace_back(TrimBlanks(line.substr(0, equals)), TrimBlanks(line.substr(equals + 1)));
-    }
-    return entries;
-  }
-
-  // Whether a line is a section name or a key line, or no line holds anything but comments: an
-  // empty file sets nothing, and one with lines but none of these is something else.
-  bool LooksLikeSettings() const {
-    bool anyLine = false;
-    for (const std::string& rawLine : lines_) {
-      const std::string_view line = TrimBlanks(rawLine);
-      if (line.empty() || line.front() == ';') continue;
-      anyLine = true;
-      if (line.front() == '[' || line.find('=') != std::string_view::npos) return true;
-    }
-    return !anyLine;
-  }
-
-  // The raw value text of a key in the first section of that name, or nothing when either is
-  // missing. Where a key appears twice in its section, the first one counts.
-  std::optional<std::string_view> Value(std::string_view section, std::string_view key) const {
-    for (const auto& [name, value] : Entries(section)) {
-      if (EqualIgnoringCase(name, key)) return value;
-    }
-    return std::nullopt;
-  }
-
-  std::optional<std::string> Text(std::string_view section, std::string_view key) const {
-    const std::optional<std::string_view> text = Value(section, key);
-    if (!text) return std::nullopt;
-    return std::string(*text);
-  }
-
-  std::int32_t Integer(std::string_view section, std::string_view key,
-                       std::int32_t fallback) const {
-    const std::optional<std::string_view> text = Value(section, key);
-    if (!text) return fallback;
-    return ParseSettingsNumber(*text).value_or(fallback);
-  }
-
- private:
-  std::vector<std::string> lines_;
-};
+// A number of the settings file; a missing or unreadable one keeps the fallback.
+std::int32_t Integer(const IniText& ini, std::string_view section, std::string_view key,
+                     std::int32_t fallback) {
+  const std::optional<std::string_view> text = ini.Value(section, key);
+  if (!text) return fallback;
+  return ParseSettingsNumber(*text).value_or(fallback);
+}
 
 // "Quake", "Quake2" or "Heretic2" in any letter case; anything else keeps Quake. PlayerStarts lists
 // classnames separated by commas; blanks around each are dropped, empty ones skipped, and a list
 // with none keeps the default.
 void ReadGameSection(const IniText& ini, GameSettings& game) {
-  if (const std::optional<std::string> target = ini.Text("Game", "Target")) {
+  if (const std::optional<std::string> target = Text(ini, "Game", "Target")) {
     if (EqualIgnoringCase(*target, "Quake2")) game.target = TargetGame::kQuake2;
     if (EqualIgnoringCase(*target, "Heretic2")) game.target = TargetGame::kHeretic2;
   }
-  if (const std::optional<std::string> list = ini.Text("Game", "PlayerStarts")) {
+  if (const std::optional<std::string> list = Text(ini, "Game", "PlayerStarts")) {
     std::vector<std::string> names;
     std::string_view rest = *list;
     while (true) {
@@ -201,15 +134,15 @@ std::vector<WorldKey> ReadWorldKeys(const IniText& ini) {
 Settings SettingsOf(const IniText& ini) {
   Settings settings;
   PlacementSettings& block = settings.block;
-  block.Bx = ini.Integer("Block", "Bx", block.Bx);
-  block.By = ini.Integer("Block", "By", block.By);
-  block.Bz = ini.Integer("Block", "Bz", block.Bz);
-  block.Ox = ini.Integer("Block", "Ox", block.Ox);
-  block.Oy = ini.Integer("Block", "Oy", block.Oy);
-  block.map.keepFaceFlags = ini.Integer("Faces", "KeepFlags", 0) != 0;
+  block.Bx = Integer(ini, "Block", "Bx", block.Bx);
+  block.By = Integer(ini, "Block", "By", block.By);
+  block.Bz = Integer(ini, "Block", "Bz", block.Bz);
+  block.Ox = Integer(ini, "Block", "Ox", block.Ox);
+  block.Oy = Integer(ini, "Block", "Oy", block.Oy);
+  block.map.keepFaceFlags = Integer(ini, "Faces", "KeepFlags", 0) != 0;
   block.map.worldKeys = ReadWorldKeys(ini);
-  settings.Ax = ini.Integer("Area", "Ax", settings.Ax);
-  settings.Ay = ini.Integer("Area", "Ay", settings.Ay);
+  settings.Ax = Integer(ini, "Area", "Ax", settings.Ax);
+  settings.Ay = Integer(ini, "Area", "Ay", settings.Ay);
   ReadGameSection(ini, settings.game);
   return settings;
 }
@@ -239,18 +172,19 @@ SettingsFile LoadSettingsFile(const std::string& path) {
     file.warning += "; the default settings are used";
     return file;
   };
-  const platform::ReadResult read = platform::ReadWholeFile(path, platform::kSettingsFileLimit);
-  if (read.status == platform::ReadStatus::kNotFound) return file;
-  if (read.status != platform::ReadStatus::kOk) {
+  const platform::IoValue<std::string> read =
+      platform::ReadWholeFile(path, platform::kSettingsFileLimit);
+  if (read.status == platform::IoStatus::kNotFound) return file;
+  if (!read) {
     file.warning = read.error + "; the default settings are used";
     return file;
   }
   // Text in UTF-16 holds NUL bytes too; its sections would never match.
-  if (read.bytes.find('\0') != std::string::npos) {
+  if (read.value.find('\0') != std::string::npos) {
     return warn("holds a NUL byte, so it is not a settings file");
   }
-  const IniText ini(read.bytes);
-  if (!ini.LooksLikeSettings()) {
+  const IniText ini(read.value);
+  if (!ini.LooksLikeIni()) {
     return warn("no line is a [section] or a key=value, so it is not a settings file");
   }
   file.settings = SettingsOf(ini);

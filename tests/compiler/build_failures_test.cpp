@@ -47,16 +47,16 @@ TEST_F(BuildFailure, DiskFillingUpHalfWayKeepsTheOldMap) {
   GTEST_SKIP() << "Windows cannot limit the size of a process's files";
 #else
   WriteFileBytes("level.map", "old map\r\n");
-  BuildOutcome outcome;
+  platform::IoValue<std::vector<CompileWarning>> outcome;
   {
     FileSizeLimit limit(100 * 1024);
     outcome = RunBuild(LargeLevel(), PlacementSettings{}, "level.map");
   }
-  EXPECT_EQ(outcome.result.error, "level.map: File too large");
+  EXPECT_EQ(outcome.error, "level.map: File too large");
   EXPECT_EQ(ReadFileBytes("level.map"), "old map\r\n");
   EXPECT_EQ(EntriesIn(dir_.path()), 2u) << "only the template and the old map remain";
 
-  ASSERT_TRUE(RunBuild(LargeLevel(), PlacementSettings{}, "level.map").result);
+  ASSERT_TRUE(RunBuild(LargeLevel(), PlacementSettings{}, "level.map"));
   EXPECT_GT(ReadFileBytes("level.map").size(), 100u * 1024);
 #endif
 }
@@ -65,8 +65,8 @@ TEST_F(BuildFailure, ADeviceIsRefused) {
 #ifdef _WIN32
   GTEST_SKIP() << "Windows has no device that is always full";
 #else
-  const BuildOutcome outcome = RunBuild(LargeLevel(), PlacementSettings{}, "/dev/full");
-  EXPECT_EQ(outcome.result.error, "/dev/full: not a regular file");
+  const auto outcome = RunBuild(LargeLevel(), PlacementSettings{}, "/dev/full");
+  EXPECT_EQ(outcome.error, "/dev/full: not a regular file");
 #endif
 }
 
@@ -76,8 +76,8 @@ TEST_F(BuildFailure, AReadOnlyMapIsKept) {
   }
   WriteFileBytes("level.map", "old map\r\n");
   std::filesystem::permissions("level.map", std::filesystem::perms::owner_read);
-  const BuildOutcome outcome = RunBuild(LargeLevel(), PlacementSettings{}, "level.map");
-  EXPECT_EQ(outcome.result.error, "level.map: Permission denied");
+  const auto outcome = RunBuild(LargeLevel(), PlacementSettings{}, "level.map");
+  EXPECT_EQ(outcome.error, "level.map: Permission denied");
   EXPECT_EQ(ReadFileBytes("level.map"), "old map\r\n");
 }
 

@@ -50,26 +50,26 @@ TEST(BuildDriverTest, WritesTheMapWithTemplatesFromTheCurrentFolder) {
                  "{\n\"classname\" \"worldspawn\"\r\n( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) FLOOR 0 0 0 "
                  "1 1\r\n}\n\x1a{\n\"classname\" \"light\"\n}\n");
   const document::Level level = OneBlockLevel();
-  const BuildOutcome outcome = RunBuild(level, {}, dir.File("out.map"));
-  ASSERT_TRUE(outcome.result) << outcome.result.error;
-  EXPECT_TRUE(outcome.warnings.empty());
+  const auto outcome = RunBuild(level, {}, dir.File("out.map"));
+  ASSERT_TRUE(outcome) << outcome.error;
+  EXPECT_TRUE(outcome.value.empty());
   EXPECT_EQ(ReadFileBytes(dir.path() / "out.map"), kBoxMap);
   EXPECT_EQ(level.LinkList, OneBlockLevel().LinkList);
 
   // A second build replaces the first with the same bytes.
   WriteFileBytes(dir.path() / "out.map",
                  "old content that is longer than the new map ... " + std::string(5000, 'x'));
-  ASSERT_TRUE(RunBuild(level, {}, dir.File("out.map")).result);
+  ASSERT_TRUE(RunBuild(level, {}, dir.File("out.map")));
   EXPECT_EQ(ReadFileBytes(dir.path() / "out.map"), kBoxMap);
 }
 
 TEST(BuildDriverTest, WarnsAboutMissingTemplates) {
   const TempDir dir;
   const CurrentDirectoryGuard cwd(dir.path());
-  const BuildOutcome outcome = RunBuild(OneBlockLevel(), {}, dir.File("out.map"));
-  ASSERT_TRUE(outcome.result);
-  ASSERT_EQ(outcome.warnings.size(), 1u);
-  EXPECT_EQ(outcome.warnings[0],
+  const auto outcome = RunBuild(OneBlockLevel(), {}, dir.File("out.map"));
+  ASSERT_TRUE(outcome);
+  ASSERT_EQ(outcome.value.size(), 1u);
+  EXPECT_EQ(outcome.value[0].text,
             "Box.map: No such file or directory; blocks named \"Box\" get no brushes or entities");
 }
 
@@ -88,9 +88,9 @@ TEST(BuildDriverTest, UnwritableMapIsAFailureNamingTheFile) {
       {dir.File("folder.map"), dir.File("folder.map") + ": "},
   };
   for (const Case& c : cases) {
-    const BuildOutcome outcome = RunBuild(OneBlockLevel(), {}, c.path);
-    EXPECT_FALSE(outcome.result) << c.path;
-    EXPECT_EQ(outcome.result.error.substr(0, c.error.size()), c.error);
+    const auto outcome = RunBuild(OneBlockLevel(), {}, c.path);
+    EXPECT_FALSE(outcome) << c.path;
+    EXPECT_EQ(outcome.error.substr(0, c.error.size()), c.error);
   }
 }
 
@@ -104,8 +104,8 @@ TEST(BuildDriverTest, ABlockNameThatNamesAPathHasNoTemplate) {
   WriteFileBytes(dir.path() / "kit" / "..map", world);
   document::Level level;
   level.BlockList = {"0 0 0 0 ../Outside", "0 1 0 0 sub/In", "0 2 0 0 .", "0 3 0 0 sub\\In"};
-  const BuildOutcome outcome = RunBuild(level, {}, "out.map");
-  ASSERT_TRUE(outcome.result);
+  const auto outcome = RunBuild(level, {}, "out.map");
+  ASSERT_TRUE(outcome);
   // Only the comment lines: no template was read from outside the working folder.
   EXPECT_EQ(
       ReadFileBytes(dir.path() / "kit" / "out.map"),
@@ -121,7 +121,8 @@ TEST(BuildDriverTest, ABlockNameThatNamesAPathHasNoTemplate) {
       "entities",
       "sub\\In.map: a block name cannot name a folder or a path; blocks named \"sub\\In\" get no "
       "brushes or entities"};
-  EXPECT_EQ(outcome.warnings, expected);
+  ASSERT_EQ(outcome.value.size(), expected.size());
+  for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(outcome.value[i].text, expected[i]);
 }
 
 }  // namespace

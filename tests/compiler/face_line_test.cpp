@@ -2,59 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 namespace cw::compiler {
 namespace {
-
-TEST(FaceLineTest, ReadsEveryField) {
-  const auto face = ParseFaceLine("( 1 -2 3 ) ( 4 5 -6 ) ( 7 8 9 ) BRICK/A1 16 -8 300 0.3 -2");
-  ASSERT_TRUE(face);
-  EXPECT_EQ(face->points[0], (std::array<std::int32_t, 3>{1, -2, 3}));
-  EXPECT_EQ(face->points[1], (std::array<std::int32_t, 3>{4, 5, -6}));
-  EXPECT_EQ(face->points[2], (std::array<std::int32_t, 3>{7, 8, 9}));
-  EXPECT_EQ(face->textureName, "BRICK/A1");
-  EXPECT_EQ(face->texture.xOffset, 16);
-  EXPECT_EQ(face->texture.yOffset, -8);
-  EXPECT_EQ(face->texture.rotation, 300);
-  EXPECT_EQ(face->texture.xScale, 0.3f);
-  EXPECT_EQ(face->texture.yScale, -2.0f);
-}
-
-TEST(FaceLineTest, AcceptsWhatTheFieldSearchAccepts) {
-  const char* accepted[] = {
-      "(0 0 0)(0 64 0)(64 64 0) WALL 0 0 0 1 1",
-      "(   0\t0 0 ) ( 0 64 0 ) ( 64 64 0 )   WALL  0 0 0 1 1",
-      // Anything after the y scale, further numeric fields included, is ignored.
-      "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 0 1 1 0 0 0",
-      "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 0 1 1junk",
-      // Text between the points is skipped by the search for the next parenthesis.
-      "( 0 0 0 ) x ( 0 64 0 ) y ( 64 64 0 )WALL 0 0 0 1 1",
-      "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 0 1e0 0x1p-1",
-      "( 2147483647 -2147483648 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 0 1 1",
-  };
-  for (const char* line : accepted) EXPECT_TRUE(ParseFaceLine(line)) << line;
-}
-
-TEST(FaceLineTest, RejectsIncompleteLines) {
-  const char* rejected[] = {
-      "",
-      " ( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 0 1 1",  // indented: not a face line
-      "( 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 0 1 1",
-      "( 0 0 0 ) ( 0 64 0 ) WALL 0 0 0 1 1",
-      "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 WALL 0 0 0 1 1",
-      "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 )",
-      // The texture fields start after the first ")" that follows the third point.
-      "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) z ) WALL 0 0 0 1 1",
-      "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 0 1",
-      "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 x 1 1",
-      "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0.5 0 0 1 1",
-      "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 0 1 y",
-      "( 2147483648 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 0 1 1",
-      "( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) WALL 0 0 -2147483649 1 1",
-  };
-  for (const char* line : rejected) EXPECT_FALSE(ParseFaceLine(line)) << line;
-}
 
 TEST(FaceLineTest, ClassifyFaceByNormalWithTies) {
   using Points = std::array<std::array<std::int32_t, 3>, 3>;

@@ -12,7 +12,7 @@ using document::BlockRecord;
 // A template face line as the passes write it: placed when it parses, copied when it does not.
 std::string RewriteFaceLine(std::string_view line, const PlacementSettings& settings,
                             const BlockRecord& record) {
-  std::optional<FaceFields> fields = ParseFaceLine(line);
+  std::optional<FaceFields> fields = formats::ScanFaceLine(line);
   if (!fields) return std::string(line);
   std::string out;
   RewriteFaceLine(out, PrepareFace(std::move(*fields)), settings, record);

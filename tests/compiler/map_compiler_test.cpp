@@ -363,7 +363,7 @@ TEST(MapCompilerTest, UnfinishedTemplateEntityKeepsWhatItHas) {
 class CountingSource final : public TemplateSource {
  public:
   explicit CountingSource(MemoryTemplateSource& inner) : inner_(inner) {}
-  TemplateText Read(const std::string& blockName) override {
+  platform::IoValue<std::string> Read(const std::string& blockName) override {
     ++reads;
     return inner_.Read(blockName);
   }

@@ -38,7 +38,7 @@ TEST(FaceFlagsTest, KeptOnlyWhenSetAndWhole) {
   for (const Case& c : cases) {
     const std::string line =
         std::string("( 0 0 0 ) ( 0 64 0 ) ( 64 64 0 ) LAMP 16 16 0 1 1") + c.fields;
-    const PreparedFace face = PrepareFace(*ParseFaceLine(line));
+    const PreparedFace face = PrepareFace(*formats::ScanFaceLine(line));
     std::string on, off;
     RewriteFaceLine(on, face, keeping, mirrored);
     RewriteFaceLine(off, face, PlacementSettings{}, mirrored);

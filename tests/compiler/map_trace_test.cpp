@@ -108,9 +108,9 @@ TEST(MapTraceTest, AnEmptyLevelIsAllWorldAndTheBuildFillsTheTrace) {
   MemoryTemplateSource templates;
   MapTrace trace;
   const std::string map = (dir.path() / "empty.map").string();
-  const BuildOutcome outcome =
+  const auto outcome =
       RunBuild(document::Level{}, {}, map, {.templates = &templates, .trace = &trace});
-  ASSERT_TRUE(outcome.result) << outcome.result.error;
+  ASSERT_TRUE(outcome) << outcome.error;
   EXPECT_EQ(Traced(cw::testing::ReadFileBytes(map), trace),
             "world | {\nworld | \"classname\" \"worldspawn\"\nworld | }\n");
 }

@@ -65,8 +65,8 @@ class PostBuildOnWindows : public ::testing::Test {
 
   // Builds an empty level into `map` with the post-build step and returns what the batch got.
   std::vector<std::string> BuildAndRecord(const fs::path& map) {
-    const BuildOutcome outcome = RunBuild(document::Level{}, PlacementSettings{}, map.string());
-    EXPECT_TRUE(outcome.result) << outcome.result.error;
+    const auto outcome = RunBuild(document::Level{}, PlacementSettings{}, map.string());
+    EXPECT_TRUE(outcome) << outcome.error;
     EXPECT_TRUE(RunPostBuild(platform::SystemProcessRunner(), map.string()));
     return WaitForLines(record_, std::chrono::seconds(30)).value_or(std::vector<std::string>{});
   }

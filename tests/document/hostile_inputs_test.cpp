@@ -46,9 +46,9 @@ class HostileLevelFilesTest : public ::testing::Test {
     for (const HostileInput& input : *inputs_) {
       const std::string path = dir.File("hostile.pwl");
       WriteFileBytes(path, input.bytes);
-      LoadResult result = LoadLevelFile(path);
-      EXPECT_EQ(result.status, LoadStatus::kLoaded) << input.name;
-      loaded_->push_back(std::move(result.level));
+      platform::IoValue<LoadedLevel> result = LoadLevelFile(path);
+      EXPECT_EQ(result.status, platform::IoStatus::kOk) << input.name;
+      loaded_->push_back(std::move(result.value.level));
     }
   }
   static void TearDownTestSuite() {
@@ -79,9 +79,9 @@ TEST_F(HostileLevelFilesTest, SaveThenLoadGivesTheSameLists) {
     const Level level = LevelOf((*loaded_)[i]);
     ASSERT_TRUE(SaveLevelFile(path, level)) << (*inputs_)[i].name;
     EXPECT_EQ(ReadFileBytes(path), LevelBytes(level)) << (*inputs_)[i].name;
-    const LoadResult reloaded = LoadLevelFile(path);
-    EXPECT_EQ(reloaded.level.BlockList, level.BlockList) << (*inputs_)[i].name;
-    EXPECT_EQ(reloaded.level.LinkList, level.LinkList) << (*inputs_)[i].name;
+    const platform::IoValue<LoadedLevel> reloaded = LoadLevelFile(path);
+    EXPECT_EQ(reloaded.value.level.BlockList, level.BlockList) << (*inputs_)[i].name;
+    EXPECT_EQ(reloaded.value.level.LinkList, level.LinkList) << (*inputs_)[i].name;
   }
 }
 

@@ -32,38 +32,6 @@ TEST(LevelFileText, BlocksThenColonLinksEachWithCrLf) {
   EXPECT_EQ(LevelBytes(Level{}), "");
 }
 
-TEST(ParseLevelFileText, LinesSortedIntoTheTwoListsInFileOrder) {
-  const Level records = ParseLevelFileText(":1 2 3 1 4 5\n0 0 0 0 B\n\n:0 0 0 0 1 1\r\n0 1 1 1 C");
-  EXPECT_EQ(records.BlockList, (Lines{"0 0 0 0 B", "", "0 1 1 1 C"}));
-  EXPECT_EQ(records.LinkList, (Lines{"1 2 3 1 4 5", "0 0 0 0 1 1"}));
-}
-
-TEST(ParseLevelFileText, CarriageReturnsDroppedAndCtrlZEndsTheFile) {
-  const Level crlf = ParseLevelFileText("0 0 0 0 B\r\n:0 0 0 0 1 1\r\n");
-  const Level lf = ParseLevelFileText("0 0 0 0 B\n:0 0 0 0 1 1\n");
-  EXPECT_EQ(crlf.BlockList, lf.BlockList);
-  EXPECT_EQ(crlf.LinkList, lf.LinkList);
-  EXPECT_EQ(ParseLevelFileText("0 0\r0 0 B\r\r\n").BlockList, (Lines{"0 00 0 B"}));
-  EXPECT_EQ(ParseLevelFileText("0 0 0 0 B\n1 1 1 1 C\x1a\n2 2 2 2 D\n").BlockList,
-            (Lines{"0 0 0 0 B", "1 1 1 1 C"}));
-  EXPECT_TRUE(ParseLevelFileText("\x1a"
-                                 "0 0 0 0 B\n")
-                  .BlockList.empty());
-  EXPECT_TRUE(ParseLevelFileText("").BlockList.empty());
-  EXPECT_EQ(ParseLevelFileText("\n").BlockList, (Lines{""}));
-  EXPECT_EQ(ParseLevelFileText(":\n").LinkList, (Lines{""}));
-}
-
-TEST(ParseLevelFileText, LinesOfAnyLengthAreReadWhole) {
-  for (std::size_t length : {118u, 119u, 120u, 5000u}) {
-    const std::string name(length, 'n');
-    const Level withEnd = ParseLevelFileText("0 0 0 0 A\n" + name + "\n0 1 1 0 B\n");
-    EXPECT_EQ(withEnd.BlockList, (Lines{"0 0 0 0 A", name, "0 1 1 0 B"})) << length;
-    EXPECT_EQ(ParseLevelFileText("0 0 0 0 A\n" + name).BlockList, (Lines{"0 0 0 0 A", name}))
-        << length;
-  }
-}
-
 TEST(LevelFile, SaveThenLoadGivesBackTheSameBytesAndLists) {
   TempDir dir;
   const Level level = MakeLevel({"0 3 4 0 B", "", "-8 0 0 7 " + std::string(3000, 'x'), "garbage"},
@@ -73,12 +41,12 @@ TEST(LevelFile, SaveThenLoadGivesBackTheSameBytesAndLists) {
   const std::string bytes = ReadFileBytes(path);
   EXPECT_EQ(bytes, LevelBytes(level));
 
-  const LoadResult loaded = LoadLevelFile(path);
-  ASSERT_EQ(loaded.status, LoadStatus::kLoaded);
-  EXPECT_EQ(loaded.level.BlockList, level.BlockList);
-  EXPECT_EQ(loaded.level.LinkList, level.LinkList);
+  const platform::IoValue<LoadedLevel> loaded = LoadLevelFile(path);
+  ASSERT_EQ(loaded.status, platform::IoStatus::kOk);
+  EXPECT_EQ(loaded.value.level.BlockList, level.BlockList);
+  EXPECT_EQ(loaded.value.level.LinkList, level.LinkList);
 
-  Level again = MakeLevel(loaded.level.BlockList, loaded.level.LinkList);
+  Level again = MakeLevel(loaded.value.level.BlockList, loaded.value.level.LinkList);
   ASSERT_TRUE(SaveLevelFile(path, again));
   EXPECT_EQ(ReadFileBytes(path), bytes);
 }
@@ -87,21 +55,21 @@ TEST(LevelFile, EmptyLevelSavesZeroBytesAndLoadsEmpty) {
   TempDir dir;
   ASSERT_TRUE(SaveLevelFile(dir.File("e.pwl"), Level{}));
   EXPECT_EQ(ReadFileBytes(dir.File("e.pwl")), "");
-  const LoadResult loaded = LoadLevelFile(dir.File("e.pwl"));
-  EXPECT_EQ(loaded.status, LoadStatus::kLoaded);
-  EXPECT_TRUE(loaded.level.BlockList.empty());
-  EXPECT_TRUE(loaded.level.LinkList.empty());
+  const platform::IoValue<LoadedLevel> loaded = LoadLevelFile(dir.File("e.pwl"));
+  EXPECT_EQ(loaded.status, platform::IoStatus::kOk);
+  EXPECT_TRUE(loaded.value.level.BlockList.empty());
+  EXPECT_TRUE(loaded.value.level.LinkList.empty());
 }
 
 TEST(LevelFile, MissingFileIsANewLevelAndUnreadableFileAFailure) {
   TempDir dir;
-  EXPECT_EQ(LoadLevelFile(dir.File("none.pwl")).status, LoadStatus::kNotFound);
-  const LoadResult folder = LoadLevelFile(dir.path().string());
-  EXPECT_EQ(folder.status, LoadStatus::kFailed);
+  EXPECT_EQ(LoadLevelFile(dir.File("none.pwl")).status, platform::IoStatus::kNotFound);
+  const platform::IoValue<LoadedLevel> folder = LoadLevelFile(dir.path().string());
+  EXPECT_EQ(folder.status, platform::IoStatus::kFailed);
   EXPECT_NE(folder.error.find("Is a directory"), std::string::npos) << folder.error;
   EXPECT_EQ(folder.error.rfind(dir.path().string(), 0), 0u) << "the message names the file";
   WriteFileBytes(dir.File("plain"), "x");
-  EXPECT_EQ(LoadLevelFile(dir.File("plain") + "/a.pwl").status, LoadStatus::kFailed);
+  EXPECT_EQ(LoadLevelFile(dir.File("plain") + "/a.pwl").status, platform::IoStatus::kFailed);
 }
 
 // A binary file once loaded as an empty level named after it, without a word.
@@ -117,7 +85,7 @@ TEST(LevelFile, WhatDoesNotLookLikeALevelFile) {
     EXPECT_EQ(LooksLikeLevelFile(bytes), looksLikeLevel) << bytes;
   TempDir dir;
   WriteFileBytes(dir.File("random.pwl"), cw::testing::BinaryGarbage(1 << 20, 7));
-  EXPECT_FALSE(LoadLevelFile(dir.File("random.pwl")).looksLikeLevel);
+  EXPECT_FALSE(LoadLevelFile(dir.File("random.pwl")).value.looksLikeLevel);
 }
 
 TEST(LevelFile, FailedSaveKeepsTheOldFileWhole) {

@@ -29,11 +29,11 @@ TEST(LevelFileOnWindows, ADriveLetterPathSavesTheBytesAndLoadsUnderTheFilesName)
   std::string slashed = backslashed;
   std::replace(slashed.begin(), slashed.end(), '\\', '/');
   for (const std::string& path : {backslashed, slashed}) {
-    const LoadResult loaded = LoadLevelFile(path);
-    EXPECT_EQ(loaded.status, LoadStatus::kLoaded) << path;
-    EXPECT_EQ(loaded.level.DocumentName, "a.b") << path;
-    EXPECT_EQ(loaded.level.BlockList, level.BlockList) << path;
-    EXPECT_EQ(loaded.level.LinkList, level.LinkList) << path;
+    const platform::IoValue<LoadedLevel> loaded = LoadLevelFile(path);
+    EXPECT_EQ(loaded.status, platform::IoStatus::kOk) << path;
+    EXPECT_EQ(loaded.value.level.DocumentName, "a.b") << path;
+    EXPECT_EQ(loaded.value.level.BlockList, level.BlockList) << path;
+    EXPECT_EQ(loaded.value.level.LinkList, level.LinkList) << path;
   }
 }
 

@@ -117,15 +117,15 @@ TEST(LoadFailure, AFileThatVanishesOrChangesBeforeItIsReadIsNotLoaded) {
   const std::string path = dir.File("chosen.pwl");
   WriteFileBytes(path, "0 0 0 0 A\r\n");
   std::filesystem::remove(path);  // deleted after the dialog returned its name
-  const LoadResult vanished = LoadLevelFile(path);
-  EXPECT_EQ(vanished.status, LoadStatus::kNotFound);
-  EXPECT_TRUE(vanished.level.BlockList.empty() && vanished.level.LinkList.empty());
+  const platform::IoValue<LoadedLevel> vanished = LoadLevelFile(path);
+  EXPECT_EQ(vanished.status, platform::IoStatus::kNotFound);
+  EXPECT_TRUE(vanished.value.level.BlockList.empty() && vanished.value.level.LinkList.empty());
 
   std::filesystem::create_directory(path);  // and something else put in its place
-  const LoadResult folder = LoadLevelFile(path);
-  EXPECT_EQ(folder.status, LoadStatus::kFailed);
+  const platform::IoValue<LoadedLevel> folder = LoadLevelFile(path);
+  EXPECT_EQ(folder.status, platform::IoStatus::kFailed);
   EXPECT_EQ(folder.error, path + ": Is a directory");
-  EXPECT_TRUE(folder.level.BlockList.empty() && folder.level.LinkList.empty());
+  EXPECT_TRUE(folder.value.level.BlockList.empty() && folder.value.level.LinkList.empty());
 }
 
 TEST(LoadFailure, AnUnreadableFileIsAFailureNamingTheFile) {
@@ -136,8 +136,8 @@ TEST(LoadFailure, AnUnreadableFileIsAFailureNamingTheFile) {
   const std::string locked = dir.File("locked.pwl");
   WriteFileBytes(locked, "0 0 0 0 A\r\n");
   cw::testing::SetPermissionBits(locked, 0);
-  const LoadResult unreadable = LoadLevelFile(locked);
-  EXPECT_EQ(unreadable.status, LoadStatus::kFailed);
+  const platform::IoValue<LoadedLevel> unreadable = LoadLevelFile(locked);
+  EXPECT_EQ(unreadable.status, platform::IoStatus::kFailed);
   EXPECT_EQ(unreadable.error, locked + ": Permission denied");
 }
 

@@ -75,7 +75,7 @@ std::string PngBytes() {
 }
 
 TEST(BitmapFitsItsFile, HeadersAreCheckedAgainstTheBytesThatFollowThem) {
-  const std::string full8 = Bmp8Bytes(NumberedPicture(32, 32));
+  const std::string full8 = formats::EncodeBmp8(NumberedPicture(32, 32));
   const std::string headerOnly = BmpBytes(4000, 4000, 8, 256, "");
   struct Case {
     const char* what;
@@ -142,16 +142,16 @@ class HostilePicturesTest : public EditorTest {
 
   static std::string Big8BitPicture() {
     IndexedPicture big = SolidPicture(4000, 4000, 9);
-    big.Set(0, 0, 4);
-    big.Set(3999, 3999, 5);
-    return Bmp8Bytes(big);
+    big.At(0, 0) = 4;
+    big.At(3999, 3999) = 5;
+    return formats::EncodeBmp8(big);
   }
 
   const std::vector<std::pair<std::string, std::string>> pictures_ = {
       {"Text", "this is no picture"},
       {"Png", PngBytes()},
-      {"Cut", Bmp8Bytes(NumberedPicture(32, 32)).substr(0, 600)},
-      {"HeaderCut", Bmp8Bytes(NumberedPicture(32, 32)).substr(0, 30)},
+      {"Cut", formats::EncodeBmp8(NumberedPicture(32, 32)).substr(0, 600)},
+      {"HeaderCut", formats::EncodeBmp8(NumberedPicture(32, 32)).substr(0, 30)},
       {"Zero", ""},
       {"Claims", BmpBytes(4000, 4000, 8, 256, std::string(100, '\1'))},
       {"RunLength", BmpBytes(60000, 60000, 8, 0, std::string(6, '\0'), 1)},

@@ -34,16 +34,15 @@ std::string RuneFile() {
 }
 
 TEST(M8File, ReadsTheHeaderThePaletteAndEveryLevel) {
-  M8Texture expected;
-  expected.name = "rune";
-  expected.nextFrame = "rune2";
-  expected.palette[1] = {0x10, 0x20, 0x30};
-  expected.palette[2] = {0xA0, 0xB0, 0xC0};
-  expected.flags = 1;
-  expected.contents = 2;
-  expected.value = -3;
-  expected.levels = {{4, 2, {1, 2, 1, 2, 2, 1, 2, 1}}, {2, 1, {2, 1}}};
-  EXPECT_EQ(DecodeM8(RuneFile()), expected);
+  const std::optional<M8Read> read = DecodeM8(RuneFile());
+  ASSERT_TRUE(read);
+  EXPECT_EQ(read->texture, (M8Texture{"rune", 4, 2, {{1, 2, 1, 2, 2, 1, 2, 1}, {2, 1}}}));
+  EXPECT_EQ(read->nextFrame, "rune2");
+  Palette palette{};
+  palette[1] = {0x10, 0x20, 0x30};
+  palette[2] = {0xA0, 0xB0, 0xC0};
+  EXPECT_EQ(read->palette, palette);
+  EXPECT_EQ(read->surface, (WalSurface{1, 2, -3}));
 }
 
 TEST(M8File, RefusesWhatIsNoM8File) {
@@ -69,7 +68,7 @@ TEST(M8File, RefusesWhatIsNoM8File) {
       {"a level past the end", outside},
       {"a level in the header", inHeader},
   };
-  for (const Case& c : cases) EXPECT_EQ(DecodeM8(c.bytes), std::nullopt) << c.what;
+  for (const Case& c : cases) EXPECT_FALSE(DecodeM8(c.bytes).has_value()) << c.what;
 }
 
 }  // namespace

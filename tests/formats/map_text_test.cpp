@@ -28,17 +28,6 @@ TEST(MapTextTest, ReadsEntitiesKeysBrushesAndFaceFields) {
   EXPECT_EQ(map.entities[1].Value("angle"), std::nullopt);
 }
 
-TEST(MapTextTest, AQuake2FaceCarriesThreeNumbersOrNone) {
-  const std::string face = "( 0 0 0 ) ( 1 0 0 ) ( 0 1 0 ) lamp 8 8 0 1 1";
-  EXPECT_EQ(ParseFaceLine(face + " 134217728 1 -300")->surface,
-            (std::array<std::int64_t, 3>{134217728, 1, -300}));
-  EXPECT_EQ(ParseFaceLine(face)->surface, std::nullopt);
-  for (const char* tail : {" 1", " 1 2", " 1 2 x", " 1 2 3 4"}) {
-    EXPECT_FALSE(ParseFaceLine(face + tail)) << tail;
-    EXPECT_TRUE(HasBrokenSurfaceFields(face + tail)) << tail;
-  }
-}
-
 TEST(MapTextTest, ReportsEachMalformedLineWithItsNumber) {
   struct Case {
     const char* text;

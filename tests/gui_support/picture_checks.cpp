@@ -47,7 +47,7 @@ IndexedPicture BlockTestPicture(const std::string& blockName) {
   }
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x)
-      picture.Set(x, y, static_cast<std::uint8_t>(TestPictureIndex(x, y)));
+      picture.At(x, y) = static_cast<std::uint8_t>(TestPictureIndex(x, y));
   return picture;
 }
 

@@ -12,9 +12,9 @@
 #include "document/records.h"
 #include "formats/map_text.h"
 #include "kit/kit_fixture.h"
-#include "kit/seal_check.h"
 #include "scene/polyhedron.h"
 #include "support/level_bytes.h"
+#include "support/seal_check.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
@@ -95,10 +95,10 @@ TEST_P(DemoLevelTest, ItIsSealedAndEveryRoomIsReachableFromTheStart) {
   auto entities = ByClass(map);
   ASSERT_EQ(entities.count("info_player_start"), 1u);
   scene::Vec3 start = Origin(entities.find("info_player_start")->second);
-  kit::WorldSolids world = kit::CollectWorldSolids(map.entities);
+  WorldSolids world = CollectWorldSolids(map.entities);
   EXPECT_EQ(world.skipped, 0u);
-  kit::SealFlood flood(world.solids, 8);
-  kit::SealFlood::Result result = flood.Flood(start);
+  SealFlood flood(world.solids, 8);
+  SealFlood::Result result = flood.Flood(start);
   EXPECT_FALSE(result.startInSolid);
   scene::Vec3 leak = result.leak.value_or(scene::Vec3{});
   EXPECT_TRUE(result.sealed) << "leak near " << leak.x << " " << leak.y << " " << leak.z;
@@ -115,9 +115,9 @@ TEST_P(DemoLevelTest, WithoutOneOfItsWallsItLeaks) {
   ASSERT_NE(wall, level.BlockList.end());
   level.BlockList.erase(wall);
   formats::ParsedMap map = ParseOrFail(CompileWithKit(level, GetParam()));
-  kit::WorldSolids world = kit::CollectWorldSolids(map.entities);
+  WorldSolids world = CollectWorldSolids(map.entities);
   scene::Vec3 start = Origin(ByClass(map).find("info_player_start")->second);
-  EXPECT_FALSE(kit::SealFlood(world.solids, 8).Flood(start).sealed);
+  EXPECT_FALSE(SealFlood(world.solids, 8).Flood(start).sealed);
 }
 
 TEST(QuakeDemoLevelTest, ButtonTriggerAndTeleporterReachTheirTargets) {

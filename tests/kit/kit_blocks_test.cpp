@@ -5,11 +5,11 @@
 
 #include <string>
 
+#include "formats/bmp_file.h"
 #include "formats/map_text.h"
-#include "kit/block_picture.h"
-#include "kit/indexed_picture.h"
 #include "kit/kit_fixture.h"
-#include "kit/template_check.h"
+#include "pictures/block_picture.h"
+#include "pictures/template_check.h"
 #include "scene/polyhedron.h"
 
 namespace cw::testing {
@@ -66,7 +66,7 @@ TEST_P(KitBlocksTest, EveryTemplateFollowsTheAuthoringRules) {
   bool someOffset = false;
   for (const std::string& name : KitBlockNames(GetParam())) {
     std::string text = ReadKitFile(name + ".map", GetParam());
-    EXPECT_THAT(kit::CheckTemplateText(text), ::testing::IsEmpty()) << name;
+    EXPECT_THAT(pictures::CheckTemplateText(text), ::testing::IsEmpty()) << name;
     formats::ParsedMap map = ParseOrFail(text);
     ASSERT_FALSE(map.entities.empty()) << name;
     EXPECT_EQ(map.entities.front().ClassName(), "worldspawn") << name;
@@ -144,18 +144,18 @@ std::pair<int, int> TurnedPixel(int flags, int x, int y) {
 }
 
 TEST_P(KitBlocksTest, EachPictureTurnsExactlyAsItsBuiltBlock) {
-  kit::PictureView view;
+  pictures::PictureView view;
   view.centreX = kCentreX;
   view.centreY = kCentreY;
   view.floorZ = kFloorZ;
   for (const std::string& name : KitBlockNames(GetParam())) {
-    auto picture = kit::DecodeBmp8(ReadKitFile(name + ".bmp", GetParam()));
+    auto picture = formats::DecodeBmp8(ReadKitFile(name + ".bmp", GetParam()));
     ASSERT_TRUE(picture) << name;
     for (int flags = 1; flags < 8; ++flags) {
       formats::ParsedMap map =
           ParseOrFail(CompileWithKit(OneBlockLevel(Record(flags, name)), GetParam()));
-      kit::IndexedPicture built = kit::RenderBlockPicture(map.entities, view);
-      kit::IndexedPicture turned = *picture;
+      formats::IndexedPicture built = pictures::RenderBlockPicture(map.entities, view);
+      formats::IndexedPicture turned = *picture;
       for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x) {
           auto [tx, ty] = TurnedPixel(flags, x, y);

@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "kit/block_picture.h"
-#include "kit/indexed_picture.h"
+#include "formats/bmp_file.h"
 #include "kit/kit_fixture.h"
+#include "pictures/block_picture.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
@@ -35,16 +35,16 @@ TEST_P(KitPicturesTest, EachPictureIsWhatTheLibraryDrawsFromItsTemplate) {
   const Kit k = GetParam();
   for (const std::string& name : KitBlockNames(k)) {
     std::string bytes = ReadKitFile(name + ".bmp", k);
-    auto picture = kit::DecodeBmp8(bytes);
+    auto picture = formats::DecodeBmp8(bytes);
     ASSERT_TRUE(picture) << name;
     EXPECT_EQ(picture->width, 32) << name;
     EXPECT_EQ(picture->height, 32) << name;
-    kit::IndexedPicture drawn =
-        kit::RenderBlockPicture(ParseOrFail(ReadKitFile(name + ".map", k)).entities, {});
-    EXPECT_EQ(kit::EncodeBmp8(drawn), bytes) << name;
+    formats::IndexedPicture drawn =
+        pictures::RenderBlockPicture(ParseOrFail(ReadKitFile(name + ".map", k)).entities, {});
+    EXPECT_EQ(formats::EncodeBmp8(drawn), bytes) << name;
   }
-  EXPECT_EQ(kit::EncodeBmp8(kit::EmptyPicture()), ReadKitFile("Empty.bmp", k));
-  EXPECT_EQ(kit::EncodeBmp8(kit::UnknownPicture()), ReadKitFile("Unknown.bmp", k));
+  EXPECT_EQ(formats::EncodeBmp8(pictures::EmptyPicture()), ReadKitFile("Empty.bmp", k));
+  EXPECT_EQ(formats::EncodeBmp8(pictures::UnknownPicture()), ReadKitFile("Unknown.bmp", k));
 }
 
 TEST_P(KitPicturesTest, TheToolWritesEachKitPictureByteForByte) {
@@ -76,7 +76,7 @@ TEST(PictureToolTest, TheToolReportsTemplateProblemsAndStillDraws) {
   EXPECT_EQ(run.status, 1);
   EXPECT_THAT(run.output, ::testing::HasSubstr("line 4: indented"));
   EXPECT_THAT(run.output, ::testing::HasSubstr("has collinear points"));
-  EXPECT_TRUE(kit::DecodeBmp8(ReadFileBytes(dir.File("Bad.bmp"))));
+  EXPECT_TRUE(formats::DecodeBmp8(ReadFileBytes(dir.File("Bad.bmp"))));
 
   ShellRun missing = Shell(Quoted(kTool) + " " + Quoted(dir.File("None.map")) + " " +
                            Quoted(dir.File("None.bmp")));

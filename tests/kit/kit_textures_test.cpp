@@ -13,19 +13,19 @@
 #include <utility>
 
 #include "document/level_file.h"
-#include "kit/game_palettes.h"
+#include "formats/game_palettes.h"
+#include "formats/m8_file.h"
+#include "formats/wad_file.h"
+#include "formats/wal_file.h"
 #include "kit/kit_fixture.h"
-#include "kit/kit_texture_files.h"
-#include "kit/kit_textures.h"
-#include "kit/wad_file.h"
-#include "kit/wal_file.h"
-#include "platform/little_endian.h"
 #include "support/test_files.h"
+#include "textures/kit_texture_files.h"
+#include "textures/kit_textures.h"
 
 namespace cw::testing {
 namespace {
 
-using Surface = std::array<std::int64_t, 3>;
+using Surface = formats::SurfaceFields;
 
 // Every face of every template of a kit, or of its demo level built.
 std::vector<formats::MapFace> Faces(const std::vector<formats::MapEntity>& entities) {
@@ -42,31 +42,10 @@ std::vector<formats::MapEntity> Demo(Kit kit) {
       .entities;
 }
 
-// What the tests read of a Heretic II .m8 file: the size, the pixels of the full-size level, the
-// palette and the numbers the compilers take for the faces.
-struct M8Read {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> pixels;
-  kit::Palette palette;
-  kit::WalSurface surface;
-};
-M8Read ReadM8(const std::string& bytes) {
-  auto word = [&](std::size_t at) { return platform::ReadLittleEndian(bytes, at, 4); };
-  M8Read read;
-  read.width = static_cast<int>(word(36));
-  read.height = static_cast<int>(word(100));
-  const std::size_t pixels = word(164);
-  read.pixels.assign(
-      bytes.begin() + static_cast<std::ptrdiff_t>(pixels),
-      bytes.begin() + static_cast<std::ptrdiff_t>(pixels) + read.width * read.height);
-  read.palette = *kit::DecodePaletteFile(bytes.substr(260, 768));
-  read.surface = {static_cast<std::int32_t>(word(1028)), static_cast<std::int32_t>(word(1032)),
-                  static_cast<std::int32_t>(word(1036))};
-  return read;
-}
-M8Read KitM8(const std::string& name) {
-  return ReadM8(ReadKitFile("textures/" + name + ".m8", Kit::kHeretic2));
+formats::M8Read KitM8(const std::string& name) {
+  const auto m8 = formats::DecodeM8(ReadKitFile("textures/" + name + ".m8", Kit::kHeretic2));
+  EXPECT_TRUE(m8) << name;
+  return m8.value_or(formats::M8Read{});
 }
 
 class TextureToolTest : public ::testing::Test {
@@ -105,13 +84,13 @@ TEST_F(TextureToolTest, WritesTheKitsFilesByteForByte) {
 }
 
 TEST_F(TextureToolTest, MatchesTheTexturesToAGivenPaletteAndRefusesWhatItCannotUse) {
-  kit::Palette greys;
+  formats::Palette greys;
   for (int i = 0; i < 256; ++i)
     greys[static_cast<std::size_t>(i)] = {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i)};
-  WriteFileBytes(dir_.File("grey.lmp"), kit::EncodePaletteFile(greys));
+  WriteFileBytes(dir_.File("grey.lmp"), formats::EncodePaletteFile(greys));
   EXPECT_EQ(Run("--palette grey.lmp --wad g.wad --write-palette g.pcx").status, 0);
-  EXPECT_EQ(Read("g.wad"), kit::MakeKitWad("g.wad", greys).bytes);
-  EXPECT_EQ(kit::DecodePaletteFile(Read("g.pcx")), greys);
+  EXPECT_EQ(Read("g.wad"), textures::MakeKitWad("g.wad", greys).bytes);
+  EXPECT_EQ(formats::DecodePaletteFile(Read("g.pcx")), greys);
   WriteFileBytes(dir_.File("short.lmp"), std::string(767, 'x'));
   std::filesystem::create_directory(dir_.path() / "wal");
   const struct {
@@ -134,17 +113,17 @@ TEST_F(TextureToolTest, MatchesTheTexturesToAGivenPaletteAndRefusesWhatItCannotU
   EXPECT_FALSE(std::filesystem::exists(dir_.File("a.lmp")));
 }
 
-int Distance(kit::Rgb a, kit::Rgb b) {
+int Distance(formats::Rgb a, formats::Rgb b) {
   return (a.r - b.r) * (a.r - b.r) + (a.g - b.g) * (a.g - b.g) + (a.b - b.b) * (a.b - b.b);
 }
 
 // The pixels of a texture's full-size level whose colour in the game is not the nearest to the
 // colour they were drawn in among the colours 0 to `last` of the game's palette.
-int PixelsNotShownInTheirNearestColour(const kit::MipTexture& texture, const kit::Palette& palette,
-                                       int last) {
-  for (const kit::KitTexture& drawing : kit::KitTextures()) {
+int PixelsNotShownInTheirNearestColour(const formats::MipTexture& texture,
+                                       const formats::Palette& palette, int last) {
+  for (const textures::KitTexture& drawing : textures::KitTextures()) {
     if (texture.name != drawing.name) continue;
-    const kit::RgbImage drawn = drawing.draw();
+    const textures::RgbImage drawn = drawing.draw();
     int wrong = 0;
     for (std::size_t i = 0; i < drawn.pixels.size(); ++i) {
       const int shown = Distance(palette[texture.levels[0][i]], drawn.pixels[i]);
@@ -162,9 +141,9 @@ int PixelsNotShownInTheirNearestColour(const kit::MipTexture& texture, const kit
 }
 
 // A fingerprint of a palette's 768 bytes (FNV-1a).
-std::uint32_t Fingerprint(const kit::Palette& palette) {
+std::uint32_t Fingerprint(const formats::Palette& palette) {
   std::uint32_t hash = 2166136261u;
-  for (char byte : kit::EncodePaletteFile(palette)) {
+  for (char byte : formats::EncodePaletteFile(palette)) {
     hash = (hash ^ static_cast<std::uint8_t>(byte)) * 16777619u;
   }
   return hash;
@@ -172,32 +151,37 @@ std::uint32_t Fingerprint(const kit::Palette& palette) {
 
 TEST(KitTexturesTest, TheGamesShowEveryTextureInTheColoursNearestToItsDrawing) {
   // The palettes as published in ericw-tools and DarkPlaces (Quake) and in Quake 2 engines.
-  EXPECT_EQ(Fingerprint(kit::QuakePalette()), 0xC8117C1Eu);
-  EXPECT_EQ(Fingerprint(kit::Quake2Palette()), 0x5161D8C3u);
+  EXPECT_EQ(Fingerprint(formats::QuakePalette()), 0xC8117C1Eu);
+  EXPECT_EQ(Fingerprint(formats::Quake2Palette()), 0x5161D8C3u);
   // Each kit's palette files hold the palette its game draws the textures with.
-  EXPECT_EQ(kit::DecodePaletteFile(ReadKitFile("cryptwright-palette.lmp")), kit::QuakePalette());
+  EXPECT_EQ(formats::DecodePaletteFile(ReadKitFile("cryptwright-palette.lmp")),
+            formats::QuakePalette());
   for (const char* file : {"cryptwright-palette.lmp", "pics/colormap.pcx"}) {
-    EXPECT_EQ(kit::DecodePaletteFile(ReadKitFile(file, Kit::kQuake2)), kit::Quake2Palette());
+    EXPECT_EQ(formats::DecodePaletteFile(ReadKitFile(file, Kit::kQuake2)),
+              formats::Quake2Palette());
   }
-  const kit::Wad2Read wad = kit::DecodeWad2(ReadKitFile("cryptwright.wad"));
+  const formats::Wad2Read wad = formats::DecodeWad2(ReadKitFile("cryptwright.wad"));
   ASSERT_EQ(wad.problem, "");
   std::set<std::string> fullBright;
-  for (const kit::MipTexture& texture : wad.textures) {
+  for (const formats::MipTexture& texture : wad.textures) {
     // Quake draws colours 224 to 255 at full brightness: only for glowing textures. Quake 2
     // and ericw-tools take colour 255 for transparent: for none.
     const bool glows = texture.name == "cw_lamp" || texture.name == "cw_tele_glow";
-    EXPECT_EQ(PixelsNotShownInTheirNearestColour(texture, kit::QuakePalette(), glows ? 254 : 223),
-              0)
+    EXPECT_EQ(
+        PixelsNotShownInTheirNearestColour(texture, formats::QuakePalette(), glows ? 254 : 223), 0)
         << texture.name;
-    const auto wal = kit::DecodeWal(ReadKitFile("textures/" + texture.name + ".wal", Kit::kQuake2));
+    const auto wal =
+        formats::DecodeWal(ReadKitFile("textures/" + texture.name + ".wal", Kit::kQuake2));
     ASSERT_TRUE(wal) << texture.name;
-    EXPECT_EQ(PixelsNotShownInTheirNearestColour(wal->texture, kit::Quake2Palette(), 254), 0)
+    EXPECT_EQ(PixelsNotShownInTheirNearestColour(wal->texture, formats::Quake2Palette(), 254), 0)
         << texture.name;
     // Heretic II draws an .m8 with the palette it carries: the kit's.
-    const M8Read m8 = KitM8(texture.name);
-    EXPECT_EQ(m8.palette, kit::KitPalette()) << texture.name;
-    const kit::MipTexture full{texture.name, m8.width, m8.height, {m8.pixels}};
-    EXPECT_EQ(PixelsNotShownInTheirNearestColour(full, kit::KitPalette(), 254), 0) << texture.name;
+    const formats::M8Read m8 = KitM8(texture.name);
+    EXPECT_EQ(m8.palette, textures::KitPalette()) << texture.name;
+    const formats::MipTexture full{
+        texture.name, m8.texture.width, m8.texture.height, {m8.texture.levels.at(0)}};
+    EXPECT_EQ(PixelsNotShownInTheirNearestColour(full, textures::KitPalette(), 254), 0)
+        << texture.name;
     for (const auto& level : texture.levels) {
       if (std::any_of(level.begin(), level.end(), [](int i) { return i >= 224; })) {
         fullBright.insert(texture.name);
@@ -208,17 +192,18 @@ TEST(KitTexturesTest, TheGamesShowEveryTextureInTheColoursNearestToItsDrawing) {
 }
 
 TEST(KitTexturesTest, EveryTextureTheTemplatesNameIsThereWithTheNumbersItsFacesCarry) {
-  const kit::Wad2Read wad = kit::DecodeWad2(ReadKitFile("cryptwright.wad"));
+  const formats::Wad2Read wad = formats::DecodeWad2(ReadKitFile("cryptwright.wad"));
   ASSERT_EQ(wad.problem, "");
   std::set<std::string> inWad;
-  std::map<Kit, std::map<std::string, kit::WalSurface>> surfaces;
-  for (const kit::MipTexture& texture : wad.textures) {
+  std::map<Kit, std::map<std::string, formats::WalSurface>> surfaces;
+  for (const formats::MipTexture& texture : wad.textures) {
     inWad.insert(texture.name);
-    const auto wal = kit::DecodeWal(ReadKitFile("textures/" + texture.name + ".wal", Kit::kQuake2));
+    const auto wal =
+        formats::DecodeWal(ReadKitFile("textures/" + texture.name + ".wal", Kit::kQuake2));
     ASSERT_TRUE(wal) << texture.name;
-    const M8Read m8 = KitM8(texture.name);
-    for (const auto& size :
-         {std::pair(wal->texture.width, wal->texture.height), std::pair(m8.width, m8.height)}) {
+    const formats::M8Read m8 = KitM8(texture.name);
+    for (const auto& size : {std::pair(wal->texture.width, wal->texture.height),
+                             std::pair(m8.texture.width, m8.texture.height)}) {
       EXPECT_EQ(size, std::pair(texture.width, texture.height)) << texture.name;
     }
     surfaces[Kit::kQuake2][texture.name] = wal->surface;
@@ -227,7 +212,7 @@ TEST(KitTexturesTest, EveryTextureTheTemplatesNameIsThereWithTheNumbersItsFacesC
   // ericw-tools' qbsp looks up "skip" in every compile; Quake 2's tools leave its faces out
   // (surface flags no-draw 0x80 and skip 0x200), as they leave out the trigger's (no-draw).
   // Heretic II's add the material in the flags' top byte: stone, metal, or none (gravel).
-  const std::pair<Kit, std::map<std::string, kit::WalSurface>> expected[] = {
+  const std::pair<Kit, std::map<std::string, formats::WalSurface>> expected[] = {
       {Kit::kQuake2,
        {{"skip", {0x280, 0, 0}}, {"cw_trigger", {0x80, 0, 0}}, {"cw_rubble", {0, 0, 0}}}},
       {Kit::kHeretic2,
@@ -248,7 +233,7 @@ TEST(KitTexturesTest, EveryTextureTheTemplatesNameIsThereWithTheNumbersItsFacesC
         used.insert(face.texture);
         if (kit == Kit::kQuake) continue;
         // A face says what its texture's .wal or .m8 says: contents, flags and value.
-        const kit::WalSurface& file = surfaces[kit][face.texture];
+        const formats::WalSurface& file = surfaces[kit][face.texture];
         EXPECT_EQ(face.surface, (Surface{file.contents, file.flags, file.value}))
             << block << ".map line " << face.line;
       }
@@ -301,7 +286,7 @@ TEST(KitTexturesTest, TheBuiltDemosFindTheirTexturesAndLightEveryFace) {
       bool drawn = false;
       for (const formats::MapBrush& brush : entity.brushes) {
         for (const formats::MapFace& face : brush.faces)
-          drawn = drawn || ((*face.surface)[1] & 0x80) == 0;
+          drawn = drawn || (face.surface->flags & 0x80) == 0;
       }
       if (drawn) {
         EXPECT_EQ(entity.Value("_minlight"), "0.2") << entity.ClassName();

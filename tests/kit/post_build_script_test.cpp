@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "kit/kit_fixture.h"
-#include "kit/kit_textures.h"
 #include "support/test_files.h"
+#include "textures/kit_textures.h"
 
 namespace cw::testing {
 namespace {
@@ -122,7 +122,7 @@ class PostBuildScriptTest : public ::testing::Test {
   void AddTools(const auto& tools) {
     for (const StandIn& tool : tools) {
       std::string needs;
-      for (const kit::KitTexture& texture : kit::KitTextures()) {
+      for (const textures::KitTexture& texture : textures::KitTextures()) {
         needs += std::string(" textures/") + texture.name + (tool.game[0] == 'h' ? ".m8" : ".wal");
       }
       WriteScript("tools", tool.name,

@@ -1,10 +1,10 @@
-#include "kit/seal_check.h"
+#include "support/seal_check.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace cw::kit {
+namespace cw::testing {
 namespace {
 
 std::string BoxText(int x1, int x2, int y1, int y2, int z1, int z2) {
@@ -68,4 +68,4 @@ TEST(SealCheckTest, AStartInsideASolidOrOutsideEverythingIsNotSealed) {
 }
 
 }  // namespace
-}  // namespace cw::kit
+}  // namespace cw::testing

@@ -1,5 +1,5 @@
 // The seams between neighbouring blocks where a texture does not continue.
-#include "kit/texture_seams.h"
+#include "support/texture_seams.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include "kit/kit_fixture.h"
 #include "platform/line_sink.h"
 
-namespace cw::kit {
+namespace cw::testing {
 namespace {
 
 // A block of one slab over the whole cell, z 0 to 8: its top face textured TOP at the offsets
@@ -88,4 +88,4 @@ TEST(TextureSeamsTest, QuarterTurnsNeedSquareFloorsAndWallsATextureThatFitsTheCe
 }
 
 }  // namespace
-}  // namespace cw::kit
+}  // namespace cw::testing

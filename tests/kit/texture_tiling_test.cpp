@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "formats/wad_file.h"
 #include "kit/kit_fixture.h"
-#include "kit/texture_seams.h"
-#include "kit/wad_file.h"
+#include "support/texture_seams.h"
 
 namespace cw::testing {
 namespace {
@@ -28,12 +28,11 @@ constexpr Neighbour kNeighbours[6] = {{"1 2 1", 0, 192},  {"1 0 1", 0, 64},  {"1
                                       {"1 1 2", 1, -192}, {"2 1 1", 2, 256}, {"0 1 1", 2, 128}};
 
 // The faces of a placed block that have an edge on the plane between two cells.
-std::vector<kit::PlacedFace> Touching(const std::vector<kit::PlacedFace>& faces, int axis,
-                                      double boundary) {
-  std::vector<kit::PlacedFace> touching;
-  for (const kit::PlacedFace& face : faces) {
+std::vector<PlacedFace> Touching(const std::vector<PlacedFace>& faces, int axis, double boundary) {
+  std::vector<PlacedFace> touching;
+  for (const PlacedFace& face : faces) {
     int on = 0;
-    for (const kit::Vec3& p : face.polygon) {
+    for (const Vec3& p : face.polygon) {
       on += std::fabs((axis == 0 ? p.x : axis == 1 ? p.y : p.z) - boundary) < 1e-6;
     }
     if (on >= 2) touching.push_back(face);
@@ -46,16 +45,17 @@ INSTANTIATE_TEST_SUITE_P(Kits, TextureTilingTest,
                          ::testing::Values(Kit::kQuake, Kit::kQuake2, Kit::kHeretic2));
 
 TEST_P(TextureTilingTest, NoSeamAcrossNeighboursInAnyOrientation) {
-  std::map<std::string, kit::TextureSize> sizes;  // the same textures in every kit
-  for (const kit::MipTexture& texture : kit::DecodeWad2(ReadKitFile("cryptwright.wad")).textures) {
+  std::map<std::string, TextureSize> sizes;  // the same textures in every kit
+  for (const formats::MipTexture& texture :
+       formats::DecodeWad2(ReadKitFile("cryptwright.wad")).textures) {
     sizes[texture.name] = {texture.width, texture.height};
   }
-  ASSERT_EQ(sizes.size(), 15u);                                // the blocks' 14 and skip
-  std::map<std::string, std::vector<kit::PlacedFace>> placed;  // by block record
-  auto faces = [&](const std::string& record) -> const std::vector<kit::PlacedFace>& {
+  ASSERT_EQ(sizes.size(), 15u);                           // the blocks' 14 and skip
+  std::map<std::string, std::vector<PlacedFace>> placed;  // by block record
+  auto faces = [&](const std::string& record) -> const std::vector<PlacedFace>& {
     auto [at, added] = placed.try_emplace(record);
     if (added) {
-      at->second = kit::CollectPlacedFaces(
+      at->second = CollectPlacedFaces(
           ParseOrFail(CompileWithKit(OneBlockLevel(record), GetParam())).entities);
     }
     return at->second;
@@ -64,8 +64,7 @@ TEST_P(TextureTilingTest, NoSeamAcrossNeighboursInAnyOrientation) {
   std::size_t edges = 0;
   std::string seams;
   for (const Neighbour& n : kNeighbours) {
-    std::vector<std::array<std::vector<kit::PlacedFace>, 8>> middle(names.size()),
-        beside(names.size());
+    std::vector<std::array<std::vector<PlacedFace>, 8>> middle(names.size()), beside(names.size());
     for (std::size_t b = 0; b < names.size(); ++b) {
       for (int flags = 0; flags < 8; ++flags) {
         const std::string orientation = " " + std::to_string(flags) + " " + names[b];
@@ -77,10 +76,10 @@ TEST_P(TextureTilingTest, NoSeamAcrossNeighboursInAnyOrientation) {
       for (int fa = 0; fa < 8; ++fa) {
         for (std::size_t b = 0; b < names.size(); ++b) {
           for (int fb = 0; fb < 8; ++fb) {
-            const kit::SeamSearch search =
-                kit::FindTextureSeams(middle[a][fa], beside[b][fb], sizes, fa != fb);
+            const SeamSearch search =
+                FindTextureSeams(middle[a][fa], beside[b][fb], sizes, fa != fb);
             edges += search.sharedEdges;
-            for (const kit::TextureSeam& seam : search.seams) {
+            for (const TextureSeam& seam : search.seams) {
               seams += names[a] + " " + std::to_string(fa) + " beside " + names[b] + " " +
                        std::to_string(fb) + " at " + n.cell + ": " + seam.texture + " at z " +
                        std::to_string(seam.from.z) + "\n";

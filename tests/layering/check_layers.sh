@@ -9,14 +9,13 @@ src=${1:?usage: check_layers.sh SRC_FOLDER}
 declare -A allowed=(
   [platform]=""
   [formats]="platform"
-  [document]="platform"
-  [settings]="platform"
-  [compiler]="document settings platform"
+  [document]="formats platform"
+  [settings]="formats platform"
+  [compiler]="document settings formats platform"
   [scene]="compiler document settings formats platform"
-  [kit]="scene compiler document settings formats platform"
-  [editor]="compiler document settings platform"
-  [forms]="editor kit scene compiler document settings formats platform"
-  [app]="forms editor compiler document settings platform"
+  [editor]="compiler document settings formats platform"
+  [forms]="editor scene compiler document settings formats platform"
+  [app]="forms editor compiler document settings formats platform"
 )
 
 breaches=0

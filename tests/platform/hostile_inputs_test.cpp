@@ -45,35 +45,35 @@ TEST(HostileFiles, SpecialFilesAreReadToTheirEndOrRefusedWithAReason) {
   TempDir dir;
   const std::string big = dir.File("big");
   WriteFileBytes(big, cw::testing::BinaryGarbage(12'000'000, 5));
-  const ReadResult whole = ReadWholeFile(big);
-  EXPECT_EQ(whole.status, ReadStatus::kOk);
-  EXPECT_EQ(whole.bytes, cw::testing::BinaryGarbage(12'000'000, 5));
+  const IoValue<std::string> whole = ReadWholeFile(big);
+  EXPECT_EQ(whole.status, IoStatus::kOk);
+  EXPECT_EQ(whole.value, cw::testing::BinaryGarbage(12'000'000, 5));
 
   // Devices are refused like pipes (/dev/zero was read until the memory ran out), and so is a
   // file over the limit, whether its size is known before or only while it is read.
   EXPECT_EQ(ReadWholeFile(kNullDevice).error, std::string(kNullDevice) + ": not a regular file");
   EXPECT_EQ(ReadWholeFile(big, 11 * kMebibyte).error, big + ": larger than 11 MiB, not read");
-  EXPECT_EQ(ReadWholeFile(big, 12'000'000).status, ReadStatus::kOk);
+  EXPECT_EQ(ReadWholeFile(big, 12'000'000).status, IoStatus::kOk);
 #ifndef _WIN32
   EXPECT_EQ(ReadWholeFile("/dev/zero").error, "/dev/zero: not a regular file");
   EXPECT_EQ(ReadWholeFile("/proc/self/status", 100).error,
             "/proc/self/status: larger than 100 bytes, not read");
 #endif
 
-  const ReadResult folder = ReadWholeFile(dir.path().string());
-  EXPECT_EQ(folder.status, ReadStatus::kFailed);
+  const IoValue<std::string> folder = ReadWholeFile(dir.path().string());
+  EXPECT_EQ(folder.status, IoStatus::kFailed);
   EXPECT_EQ(folder.error, dir.path().string() + ": Is a directory");
 
   // A pipe is refused at once instead of waiting for a writer.
   const cw::testing::WaitingPipe waiting;
-  const ReadResult pipe = ReadWholeFile(waiting.path());
-  EXPECT_EQ(pipe.status, ReadStatus::kNotRegular);
+  const IoValue<std::string> pipe = ReadWholeFile(waiting.path());
+  EXPECT_EQ(pipe.status, IoStatus::kNotRegular);
   EXPECT_EQ(pipe.error, waiting.path() + ": not a regular file");
 
   // A name cut at a NUL byte would be another file: it is none.
   WriteFileBytes(dir.File("a"), "not this one");
   const std::string nameWithNul = dir.File("a") + std::string(1, '\0') + "b";
-  EXPECT_EQ(ReadWholeFile(nameWithNul).status, ReadStatus::kNotFound);
+  EXPECT_EQ(ReadWholeFile(nameWithNul).status, IoStatus::kNotFound);
   EXPECT_EQ(ReadWholeFile(dir.File(std::string(300, 'n'))).error,
             dir.File(std::string(300, 'n')) + ": File name too long");
 }
@@ -83,9 +83,9 @@ TEST(HostileFiles, AFileOfUnknownSizeIsReadToItsEnd) {
   GTEST_SKIP() << "Windows has no file system of files without a size, like /proc";
 #else
   // A file whose size the file system does not know in advance.
-  const ReadResult proc = ReadWholeFile("/proc/self/status");
-  EXPECT_EQ(proc.status, ReadStatus::kOk);
-  EXPECT_NE(proc.bytes.find("Pid:"), std::string::npos);
+  const IoValue<std::string> proc = ReadWholeFile("/proc/self/status");
+  EXPECT_EQ(proc.status, IoStatus::kOk);
+  EXPECT_NE(proc.value.find("Pid:"), std::string::npos);
 #endif
 }
 

@@ -1,29 +1,13 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <filesystem>
-#include <string>
-#include <vector>
+
+#include "formats/bmp_file.h"
 
 namespace cw::testing {
 
-// A picture of palette indices, row by row from the top, with a 256-colour palette (0xRRGGBB).
-struct IndexedPicture {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint8_t> pixels;
-  std::array<std::uint32_t, 256> palette{};
-
-  std::uint8_t At(int x, int y) const {
-    return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                  static_cast<std::size_t>(x)];
-  }
-  void Set(int x, int y, std::uint8_t index) {
-    pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-           static_cast<std::size_t>(x)] = index;
-  }
-};
+using formats::IndexedPicture;
 
 // The colour of index i in the test palette: red is i itself, so every colour names its index.
 std::uint32_t TestColour(std::uint8_t index);
@@ -34,9 +18,7 @@ IndexedPicture SolidPicture(int width, int height, std::uint8_t index);
 // (x + width * y) mod 256.
 IndexedPicture NumberedPicture(int width, int height);
 
-// The bytes of an uncompressed Windows BMP with 8 bits per pixel, rows stored bottom-up and
-// padded to four bytes, as paint programs save 256-colour pictures.
-std::string Bmp8Bytes(const IndexedPicture& picture);
+// The picture as an 8-bit BMP file (formats::EncodeBmp8).
 void WriteBmp8(const std::filesystem::path& path, const IndexedPicture& picture);
 
 }  // namespace cw::testing

@@ -4,7 +4,7 @@
 
 #include "formats/m8_file.h"
 #include "forms/view3d_textures.h"
-#include "kit/wal_file.h"
+#include "formats/wal_file.h"
 #include "support/test_files.h"
 #include "view3d_test_support.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 // An .m8 file of 16 x 16 pixels of index 1, coloured (10, 20, 30) by its own palette.
 std::string SolidM8() {
-  std::string bytes(formats::kM8HeaderSize, '\0');
+  std::string bytes(1040, '\0');  // the header
   bytes[0] = 2;            // version
   bytes[36] = 16;          // width[0]
   bytes[36 + 64] = 16;     // height[0]
@@ -27,7 +27,7 @@ std::string SolidM8() {
 }
 
 QColor QuakeColour(std::uint8_t index) {
-  const kit::Rgb rgb = kit::QuakePalette()[index];
+  const formats::Rgb rgb = formats::QuakePalette()[index];
   return {rgb.r, rgb.g, rgb.b};
 }
 
@@ -36,12 +36,12 @@ TEST(TextureLookup, TheWadComesFirstThenWalThenM8ThenAChecker) {
   CurrentDirectoryGuard inFolder(folder.path());
   // "both" is in the WAD and as a .wal; "wal" and "m8" only as .wal and .m8, "m8" as both.
   std::filesystem::create_directories(folder.path() / "maps");
-  WriteFileBytes(folder.path() / "maps/first.wad", kit::EncodeWad2({SolidTexture("both", 10)}));
-  WriteFileBytes(folder.path() / "second.wad", kit::EncodeWad2({SolidTexture("Later", 11)}));
+  WriteFileBytes(folder.path() / "maps/first.wad", formats::EncodeWad2({SolidTexture("both", 10)}));
+  WriteFileBytes(folder.path() / "second.wad", formats::EncodeWad2({SolidTexture("Later", 11)}));
   std::filesystem::create_directories(folder.path() / "textures");
-  WriteFileBytes(folder.path() / "textures/both.wal", kit::EncodeWal(SolidTexture("both", 20), {}));
-  WriteFileBytes(folder.path() / "textures/wal.wal", kit::EncodeWal(SolidTexture("wal", 21), {}));
-  WriteFileBytes(folder.path() / "textures/m8.wal", kit::EncodeWal(SolidTexture("m8", 22), {}));
+  WriteFileBytes(folder.path() / "textures/both.wal", formats::EncodeWal(SolidTexture("both", 20), {}));
+  WriteFileBytes(folder.path() / "textures/wal.wal", formats::EncodeWal(SolidTexture("wal", 21), {}));
+  WriteFileBytes(folder.path() / "textures/m8.wal", formats::EncodeWal(SolidTexture("m8", 22), {}));
   std::filesystem::create_directories(folder.path() / "base/textures");
   WriteFileBytes(folder.path() / "base/textures/m8.m8", SolidM8());
   WriteFileBytes(folder.path() / "base/textures/only.m8", SolidM8());
@@ -73,7 +73,7 @@ TEST(TextureLookup, TheWadComesFirstThenWalThenM8ThenAChecker) {
 
   // Quake 2's palette colours the .wal of a Quake 2 kit.
   settings.game.target = settings::TargetGame::kQuake2;
-  const kit::Rgb quake2 = kit::Quake2Palette()[21];
+  const formats::Rgb quake2 = formats::Quake2Palette()[21];
   EXPECT_EQ(forms::KitTextureImages::ForSettings(settings).Find("wal").image.pixelColor(5, 5),
             QColor(quake2.r, quake2.g, quake2.b));
 }

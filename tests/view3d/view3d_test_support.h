@@ -8,19 +8,19 @@
 #include <cstdlib>
 #include <string>
 
-#include "kit/game_palettes.h"
-#include "kit/mip_texture.h"
-#include "kit/wad_file.h"
+#include "formats/game_palettes.h"
+#include "formats/mip_texture.h"
+#include "formats/wad_file.h"
 #include "scene/oriented_block.h"
 #include "support/test_files.h"
 
 namespace cw::testing {
 
 // A texture of one palette index.
-inline kit::MipTexture SolidTexture(const std::string& name, std::uint8_t index) {
-  kit::MipTexture texture{name, 16, 16, {}};
+inline formats::MipTexture SolidTexture(const std::string& name, std::uint8_t index) {
+  formats::MipTexture texture{name, 16, 16, {}};
   for (int level = 0; level < 4; ++level) {
-    texture.levels[static_cast<std::size_t>(level)].assign(kit::MipLevelSize(16, 16, level), index);
+    texture.levels[static_cast<std::size_t>(level)].assign(formats::MipLevelSize(16, 16, level), index);
   }
   return texture;
 }
@@ -31,7 +31,7 @@ inline const char* const kTinyKitSettings = "[World]\r\nwad=tiny.wad\r\n";
 // Block "B": a box of 128 x 128 x 64 units on its floor, in texture "stone", and a player start
 // 96 units above the floor.
 inline void WriteTinyKit(const std::filesystem::path& folder) {
-  WriteFileBytes(folder / "tiny.wad", kit::EncodeWad2({SolidTexture("stone", kBoxColour)}));
+  WriteFileBytes(folder / "tiny.wad", formats::EncodeWad2({SolidTexture("stone", kBoxColour)}));
   WriteFileBytes(folder / "B.map", R"({
 "classname" "worldspawn"
 {
@@ -57,7 +57,7 @@ inline QColor LitFromAbove(QColor colour) {
 }
 
 inline QColor BoxColour() {
-  const kit::Rgb rgb = kit::QuakePalette()[kBoxColour];
+  const formats::Rgb rgb = formats::QuakePalette()[kBoxColour];
   return LitFromAbove(QColor(rgb.r, rgb.g, rgb.b));
 }
 

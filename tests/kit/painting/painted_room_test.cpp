@@ -6,7 +6,7 @@
 #include "editor/family_file.h"
 #include "editor/family_painting.h"
 #include "kit/kit_fixture.h"
-#include "kit/seal_check.h"
+#include "support/seal_check.h"
 
 namespace cw::testing {
 namespace {
@@ -36,13 +36,13 @@ TEST_P(PaintedRoomTest, TheWallFamilyPaintsClosedSpacesThatCompileSealed) {
                 "0 6 3 4 WallEnd", "0 8 3 5 WallEnd", "0 7 3 4 Corridor"}));
 
   const formats::ParsedMap map = ParseOrFail(CompileWithKit(level, GetParam()));
-  const kit::WorldSolids world = kit::CollectWorldSolids(map.entities);
+  const testing::WorldSolids world = testing::CollectWorldSolids(map.entities);
   EXPECT_EQ(world.skipped, 0u);
-  kit::SealFlood flood(world.solids, 8);
+  testing::SealFlood flood(world.solids, 8);
   // The middle of the room, the lone cell and the corridor, 64 units above the floor.
   for (const scene::Vec3 inside :
        {scene::Vec3{256, -256, 64}, scene::Vec3{768, -128, 64}, scene::Vec3{896, -384, 64}}) {
-    const kit::SealFlood::Result result = flood.Flood(inside);
+    const testing::SealFlood::Result result = flood.Flood(inside);
     EXPECT_FALSE(result.startInSolid) << inside.x << " " << inside.y;
     EXPECT_TRUE(result.sealed) << inside.x << " " << inside.y;
   }
