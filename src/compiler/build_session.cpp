@@ -72,10 +72,22 @@ std::string LogLineText(const LogLine& line) {
 }
 
 BuildSession::BuildSession(platform::ProcessRunner& runner, TemplateSource* templates,
-                           PictureCheck hasPicture)
+                           PictureCheck hasPicture, TextureCheck hasTexture)
     : runner_(runner),
       templates_(templates),
-      hasPicture_(hasPicture ? std::move(hasPicture) : PictureCheck(PictureFileExists)) {}
+      hasPicture_(hasPicture ? std::move(hasPicture) : PictureCheck(PictureFileExists)),
+      hasTexture_(std::move(hasTexture)) {}
+
+CheckReport BuildSession::CheckFiles(const document::Level& level,
+                                     const settings::Settings& settings,
+                                     TemplateSource& templates) const {
+  if (hasTexture_) return CheckLevel(level, settings, templates, hasPicture_, hasTexture_);
+  // The WADs are those of this Check's settings, read afresh: the kit may have changed.
+  TextureFinder finder(WadPathsOf(settings));
+  return CheckLevel(level, settings, templates, hasPicture_, [&finder](const std::string& name) {
+    return finder.Find(name) != TextureSource::kNowhere;
+  });
+}
 
 BuildSession::~BuildSession() = default;
 
@@ -99,8 +111,7 @@ void BuildSession::Check(const document::Level& level, const settings::Settings&
   LetBatchGo(sink);
   sink({LogLineKind::kNote, "Check of " + level.DocumentName, std::nullopt, {}});
   FileTemplateSource files;
-  SendFindings(CheckLevel(level, settings, templates_ ? *templates_ : files, hasPicture_), false,
-               sink);
+  SendFindings(CheckFiles(level, settings, templates_ ? *templates_ : files), false, sink);
 }
 
 platform::IoResult BuildSession::Build(const document::Level& level,
@@ -121,7 +132,7 @@ platform::IoResult BuildSession::Build(const document::Level& level,
   trace_ = {};
   FileTemplateSource files;
   TemplateSource& templates = templates_ ? *templates_ : files;
-  const CheckReport check = CheckLevel(level, settings, templates, hasPicture_);
+  const CheckReport check = CheckFiles(level, settings, templates);
   const platform::IoValue<std::vector<CompileWarning>> built =
       RunBuild(level, settings.block, mapPath, {.templates = &templates, .trace = &trace_});
 
@@ -133,7 +144,8 @@ platform::IoResult BuildSession::Build(const document::Level& level,
         record.source == MapLineSource::kLinkRelay ? level.LinkList : level.BlockList;
     std::optional<document::Cell> cell;
     if (record.index < list.size()) cell = document::ParseCell(list[record.index]);
-    sink({LogLineKind::kWarning, cell ? CellText(*cell) + ": " + warning.text : warning.text,
+    sink({LogLineKind::kWarning,
+          cell ? CellText(*cell) + ": " + warning.text : warning.text,
           cell,
           {}});
   }

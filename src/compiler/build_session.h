@@ -53,10 +53,11 @@ enum class PostBuild {
 // wherever it is shown. The level is only read.
 class BuildSession {
  public:
-  // Templates come from `templates` (the files of the current directory when none); pictures are
-  // looked for with `hasPicture` (the files of the current directory when empty).
+  // Templates come from `templates` (the files of the current directory when none); pictures and
+  // face textures are looked for with `hasPicture` and `hasTexture` (when empty, in the files of
+  // the current directory, the textures where the settings' WADs and the game's folders say).
   explicit BuildSession(platform::ProcessRunner& runner, TemplateSource* templates = nullptr,
-                        PictureCheck hasPicture = {});
+                        PictureCheck hasPicture = {}, TextureCheck hasTexture = {});
   ~BuildSession();
   BuildSession(const BuildSession&) = delete;
   BuildSession& operator=(const BuildSession&) = delete;
@@ -112,10 +113,13 @@ class BuildSession {
   bool Finish(const platform::ProcessExit& exit, const LogSink& sink);
   bool LookForLeak(const LogSink& sink);
   void StartBatch(const std::string& mapPath, PostBuild postBuild, const LogSink& sink);
+  CheckReport CheckFiles(const document::Level& level, const settings::Settings& settings,
+                         TemplateSource& templates) const;
 
   platform::ProcessRunner& runner_;
   TemplateSource* templates_;
   PictureCheck hasPicture_;
+  TextureCheck hasTexture_;
 
   // The last Build: the level as it was built, its placement and map, and the trace.
   document::Level builtLevel_;

@@ -88,12 +88,13 @@ struct Totals {
 class Checker {
  public:
   Checker(const document::Level& level, const settings::Settings& settings,
-          TemplateSource& templates, const PictureCheck& hasPicture)
+          TemplateSource& templates, const PictureCheck& hasPicture, const TextureCheck& hasTexture)
       : level_(level),
         settings_(settings),
         library_(templates),
         censuses_(library_),
         hasPicture_(hasPicture),
+        hasTexture_(hasTexture),
         grid_{settings.Ax / document::kCellSize, settings.Ay / document::kCellSize},
         links_(level.LinkList),
         planes_(settings.block) {}
@@ -164,6 +165,7 @@ class Checker {
       }
     }
     CheckMessages(record->name, cell, *census);
+    CheckTextures(record->name, cell, *census);
     for (const std::string& classname : census->classnames) {
       for (const std::string& start : settings_.game.playerStarts) {
         if (classname.compare(0, start.size(), start) == 0) playerStart_ = true;
@@ -184,6 +186,21 @@ class Checker {
       if (IsMessageNumber(message)) continue;
       Add(FindingKind::kMessageNotNumber, cell,
           Quoted(name) + " has the message " + Quoted(message) + kMessageNotNumber,
+          Severity::kWarning);
+    }
+  }
+
+  // Each texture once, at the first record whose template has it: a texture no compiler finds
+  // leaves its faces without one.
+  void CheckTextures(const std::string& name, const Cell& cell, const TemplateCensus& census) {
+    if (!hasTexture_ || !templatesOfTextures_.insert(name).second) return;
+    for (const std::string& texture : census.textures) {
+      if (!texturesChecked_.insert(texture).second || hasTexture_(texture)) continue;
+      std::string places = WalTexturePath(texture);
+      for (const std::string& path : M8TexturePaths(texture)) places += ", " + path;
+      Add(FindingKind::kNoTexture, cell,
+          "the face texture " + Quoted(texture) + " of " + Quoted(name) +
+              " is found nowhere: in no WAD of the wad key, and no " + places,
           Severity::kWarning);
     }
   }
@@ -300,12 +317,15 @@ class Checker {
   TemplateLibrary library_;
   Censuses censuses_;
   const PictureCheck& hasPicture_;
+  const TextureCheck& hasTexture_;
   Grid grid_;
   LinkUsage links_;
   PlaneCount planes_;
   std::map<CellKey, std::vector<std::size_t>> cells_;
   std::map<std::string, bool> pictures_;
   std::set<std::string> messagesChecked_;
+  std::set<std::string> templatesOfTextures_;
+  std::set<std::string> texturesChecked_;
   Totals totals_;
   bool playerStart_ = false;
   CheckReport report_;
@@ -335,8 +355,9 @@ bool PictureFileExists(const std::string& blockName) {
 }
 
 CheckReport CheckLevel(const document::Level& level, const settings::Settings& settings,
-                       TemplateSource& templates, const PictureCheck& hasPicture) {
-  return Checker(level, settings, templates, hasPicture).Run();
+                       TemplateSource& templates, const PictureCheck& hasPicture,
+                       const TextureCheck& hasTexture) {
+  return Checker(level, settings, templates, hasPicture, hasTexture).Run();
 }
 
 }  // namespace cw::compiler

@@ -8,6 +8,7 @@
 
 #include "compiler/game_limits.h"
 #include "compiler/template_library.h"
+#include "compiler/texture_sources.h"
 #include "document/level.h"
 #include "document/records.h"
 #include "settings/settings.h"
@@ -30,6 +31,7 @@ enum class FindingKind {
   kLinkEndWithoutT0,
   kNoPlayerStart,
   kMessageNotNumber,
+  kNoTexture,
   kBudget,
 };
 
@@ -59,11 +61,13 @@ using PictureCheck = std::function<bool(const std::string& blockName)>;
 // The picture "NAME.bmp" as a file of the current directory.
 bool PictureFileExists(const std::string& blockName);
 
-// Checks a level before it is built, against its templates, the settings (placement, the grid
-// that Ax and Ay give, the target game and its player starts) and the game's limits. The budget
+// Checks a level before it is built, against its templates, its pictures, its face textures
+// (not at all when `hasTexture` is empty), the settings (placement, the grid that Ax and Ay give,
+// the target game and its player starts) and the game's limits. The budget
 // comes last: one line per limit with the count, as a note, a warning within 10% of the limit
 // or a problem over it.
 CheckReport CheckLevel(const document::Level& level, const settings::Settings& settings,
-                       TemplateSource& templates, const PictureCheck& hasPicture);
+                       TemplateSource& templates, const PictureCheck& hasPicture,
+                       const TextureCheck& hasTexture = {});
 
 }  // namespace cw::compiler

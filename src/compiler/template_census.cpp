@@ -1,5 +1,6 @@
 #include "compiler/template_census.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <numeric>
 #include <string_view>
@@ -47,6 +48,11 @@ std::optional<std::string> ValueOfKey(std::string_view line, std::string_view ke
 void CountLine(const TemplateLine& line, TemplateCensus& census, bool entitySection) {
   if (line.face) {
     ++census.faces;
+    const std::string& texture = line.face->fields.textureName;
+    if (std::find(census.textures.begin(), census.textures.end(), texture) ==
+        census.textures.end()) {
+      census.textures.push_back(texture);
+    }
     if (std::optional<TemplatePlane> plane = PlaneOf(line.face->fields)) {
       census.planes.push_back(*plane);
     }

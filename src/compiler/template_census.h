@@ -31,6 +31,7 @@ struct TemplateCensus {
   std::vector<std::string> targetnames;  // the names of "targetname" keys, as read
   std::vector<std::string> linkTargets;  // the "target" values that take a link ("k...")
   std::vector<std::string> messages;     // the values of "message" keys, in both sections
+  std::vector<std::string> textures;     // the faces' texture names, each once, in order
 };
 
 TemplateCensus CountTemplate(const BlockTemplate& blockTemplate);

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cctype>
 
-#include "formats/m8_file.h"
+#include "compiler/texture_sources.h"
 #include "formats/game_palettes.h"
+#include "formats/m8_file.h"
 #include "formats/wad_file.h"
 #include "formats/wal_file.h"
 #include "platform/file_reader.h"
@@ -16,18 +17,6 @@ std::string Lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return text;
-}
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-// The file name of a path written with either separator.
-std::string FileNameOf(const std::string& path) {
-  const auto slash = path.find_last_of("/\\");
-  return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
 std::optional<std::string> ReadFile(const std::string& path) {
@@ -68,7 +57,8 @@ KitTextureImages::KitTextureImages(std::vector<std::string> wadPaths, formats::P
 
 KitTextureImages KitTextureImages::ForSettings(const settings::Settings& settings) {
   const bool quake2 = settings.game.target == settings::TargetGame::kQuake2;
-  return {WadPathsOf(settings), quake2 ? formats::Quake2Palette() : formats::QuakePalette()};
+  return {compiler::WadPathsOf(settings),
+          quake2 ? formats::Quake2Palette() : formats::QuakePalette()};
 }
 
 const TextureImage& KitTextureImages::Find(const std::string& name) {
@@ -76,7 +66,7 @@ const TextureImage& KitTextureImages::Find(const std::string& name) {
   if (known != found_.end()) return known->second;
   std::optional<TextureImage> image = FromWads(name);
   if (!image) {
-    if (auto bytes = ReadFile("textures/" + name + ".wal")) {
+    if (auto bytes = ReadFile(compiler::WalTexturePath(name))) {
       if (const std::optional<formats::WalRead> wal = formats::DecodeWal(*bytes)) {
         const formats::MipTexture& texture = wal->texture;
         image = TextureImage{
@@ -85,13 +75,14 @@ const TextureImage& KitTextureImages::Find(const std::string& name) {
       }
     }
   }
-  if (!image) {
-    if (auto bytes = ReadFile("base/textures/" + name + ".m8")) {
+  for (const std::string& path : compiler::M8TexturePaths(name)) {
+    if (image) break;
+    if (auto bytes = ReadFile(path)) {
       if (const std::optional<formats::M8Read> m8 = formats::DecodeM8(*bytes)) {
         const formats::M8Texture& texture = m8->texture;
-        image = TextureImage{Coloured(texture.width, texture.height, texture.levels.front(),
-                                      Bytes(m8->palette)),
-                             TextureOrigin::kM8};
+        image = TextureImage{
+            Coloured(texture.width, texture.height, texture.levels.front(), Bytes(m8->palette)),
+            TextureOrigin::kM8};
       }
     }
   }
@@ -104,8 +95,7 @@ std::optional<TextureImage> KitTextureImages::FromWads(const std::string& name) 
     wadsRead_ = true;
     const auto colours = Bytes(palette_);
     for (const std::string& path : wadPaths_) {
-      std::optional<std::string> bytes = ReadFile(path);
-      if (!bytes) bytes = ReadFile(FileNameOf(path));
+      const std::optional<std::string> bytes = compiler::ReadKitWad(path);
       if (!bytes) continue;
       // A WAD that cannot be read whole still gives the textures read before the problem.
       for (const formats::MipTexture& texture : formats::DecodeWad2(*bytes).textures) {
@@ -118,21 +108,6 @@ std::optional<TextureImage> KitTextureImages::FromWads(const std::string& name) 
   const auto found = wadImages_.find(Lower(name));
   if (found == wadImages_.end()) return std::nullopt;
   return TextureImage{found->second, TextureOrigin::kWad};
-}
-
-std::vector<std::string> WadPathsOf(const settings::Settings& settings) {
-  std::vector<std::string> paths;
-  for (const settings::WorldKey& key : settings.block.map.worldKeys) {
-    if (Lower(key.key) != "wad") continue;
-    std::size_t start = 0;
-    while (start <= key.value.size()) {
-      const std::size_t end = std::min(key.value.find(';', start), key.value.size());
-      const std::string part = Trimmed(key.value.substr(start, end - start));
-      if (!part.empty()) paths.push_back(part);
-      start = end + 1;
-    }
-  }
-  return paths;
 }
 
 QImage CheckerImage() {

@@ -21,8 +21,9 @@ struct TextureImage {
 
 // The kit's textures by name, as the 3D view shows them. A name is looked for, in this order, in
 // the WAD2 files that the world's "wad" key names (several separated by ';'; each as written, or
-// by its file name alone in the working folder), as textures/NAME.wal, and as
-// base/textures/NAME.m8; a texture found nowhere is a checker pattern. WAD2 and .wal pixels are
+// by its file name alone in the working folder), as textures/NAME.wal, and as textures/NAME.m8
+// or base/textures/NAME.m8, where Check looks (compiler/texture_sources.h); a texture found
+// nowhere is a checker pattern. WAD2 and .wal pixels are
 // coloured with `palette` (the game's, which the kits' textures are matched to); an .m8 file
 // carries its own colours. Each file is read once, when a name is first asked for.
 class KitTextureImages {
@@ -43,10 +44,6 @@ class KitTextureImages {
   std::map<std::string, QImage> wadImages_;  // by lower-case name
   std::map<std::string, TextureImage> found_;
 };
-
-// The WAD files that a "wad" key names, in order: each part between ';', without surrounding
-// blanks; empty parts are left out.
-std::vector<std::string> WadPathsOf(const settings::Settings& settings);
 
 // The grey and dark checker of 64 by 64 texels, in squares of 8, for a texture found nowhere.
 QImage CheckerImage();

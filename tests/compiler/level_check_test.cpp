@@ -47,10 +47,13 @@ TEST(LevelCheckTest, EveryFindingWithItsFloorAndCell) {
   level.BlockList = {"0 0 0 0 Box",   "oops",        "0 1 0 0 Gone",  "9 0 0 0 Box", "0 5 0 0 Box",
                      "0 100 2 0 Box", "0 0 0 0 Box", "0 2 2 0 Plain", "1 2 3 junk"};
   level.LinkList = {"0 0 0 0 2 2", "0 3 3 0 1 1", "0 0 0 0 9 9", "bad link"};
-  const CheckReport report = CheckLevel(level, SmallGrid(), templates,
-                                        [](const std::string& name) { return name != "Gone"; });
+  const CheckReport report = CheckLevel(
+      level, SmallGrid(), templates, [](const std::string& name) { return name != "Gone"; },
+      [](const std::string& texture) { return texture != "D"; });
   EXPECT_EQ(
       Listed(report),
+      "warning | floor 0, cell 0 0: the face texture \"D\" of \"Box\" is found nowhere: in no WAD "
+      "of the wad key, and no textures/D.wal, textures/D.m8, base/textures/D.m8\n"
       "problem | block record 2 \"oops\" does not parse; only its comment lines are written\n"
       "problem | floor 0, cell 1 0: no block template \"Gone.map\"; the block gets no brushes "
       "or entities\n"

@@ -118,6 +118,9 @@ TEST_F(CompileLogTest, TheBatchsLinesComeWhileTheEditorGoesOnAndNameTheirCells) 
 }
 
 TEST_F(CompileLogTest, TheCompilersWarningsComeFirstThenTheCheck) {
+  const std::string kTextureFinding =
+      "floor 0, cell 2 1: the face texture \"W\" of \"B\" is found nowhere: in no WAD of the wad "
+      "key, and no textures/W.wal, textures/W.m8, base/textures/W.m8\n";
   const std::string kLinkFinding =
       "floor 1, cell 3 2: the link \"1 3 2 0 2 1\" ends at floor 0, cell 2 1, whose block has no "
       "entity named t0; it fires nothing\n";
@@ -130,7 +133,8 @@ TEST_F(CompileLogTest, TheCompilersWarningsComeFirstThenTheCheck) {
           "\n"
           "floor 0, cell 0 3: Gone.map: No such file or directory; blocks named \"Gone\" get no "
           "brushes or entities\n"
-          "block record 4 \"bad record\" does not parse; only its comment lines are written\n"
+          "block record 4 \"bad record\" does not parse; only its comment lines are written\n" +
+          kTextureFinding +
           "floor 0, cell 0 3: no picture \"Gone.bmp\"; the floor view shows it as Unknown\n" +
           kLinkFinding +
           "Quake budget: brushes 2 of 4096\n"
@@ -138,24 +142,25 @@ TEST_F(CompileLogTest, TheCompilersWarningsComeFirstThenTheCheck) {
           "Quake budget: entities 3 of 600\n"
           "Quake budget: faces at least 2 of 65535\n"
           "Quake budget: planes at least 2 of 32767\n"
-          "Check: 4 problems, 0 warnings\n"
+          "Check: 4 problems, 1 warning\n"
           "map written: 27 lines\n"
           "PellPost.BAT started; its output cannot be watched here\n");
   // Check alone tells everything, the missing template of each block among it.
   Editor().ClickCheck();
-  EXPECT_EQ(LogFrom("Check of"),
-            "Check of NoName\n"
-            "floor 0, cell 0 3: no block template \"Gone.map\"; the block gets no brushes or "
-            "entities\n"
-            "floor 0, cell 0 3: no picture \"Gone.bmp\"; the floor view shows it as Unknown\n"
-            "block record 4 \"bad record\" does not parse; only its comment lines are written\n" +
-                kLinkFinding +
-                "Quake budget: brushes 2 of 4096\n"
-                "Quake budget: brush models 1 of 256\n"
-                "Quake budget: entities 3 of 600\n"
-                "Quake budget: faces at least 2 of 65535\n"
-                "Quake budget: planes at least 2 of 32767\n"
-                "Check: 4 problems, 0 warnings\n");
+  EXPECT_EQ(
+      LogFrom("Check of"),
+      "Check of NoName\n" + kTextureFinding +
+          "floor 0, cell 0 3: no block template \"Gone.map\"; the block gets no brushes or "
+          "entities\n"
+          "floor 0, cell 0 3: no picture \"Gone.bmp\"; the floor view shows it as Unknown\n"
+          "block record 4 \"bad record\" does not parse; only its comment lines are written\n" +
+          kLinkFinding +
+          "Quake budget: brushes 2 of 4096\n"
+          "Quake budget: brush models 1 of 256\n"
+          "Quake budget: entities 3 of 600\n"
+          "Quake budget: faces at least 2 of 65535\n"
+          "Quake budget: planes at least 2 of 32767\n"
+          "Check: 4 problems, 1 warning\n");
   // The map that cannot be written: one error box, the log says why, and no batch.
   Build("missing/level.map");
   EXPECT_EQ(Errors().size(), 1);

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "formats/m8_file.h"
-#include "forms/view3d_textures.h"
 #include "formats/wal_file.h"
+#include "forms/view3d_textures.h"
 #include "support/test_files.h"
 #include "view3d_test_support.h"
 
@@ -14,10 +14,10 @@ namespace {
 // An .m8 file of 16 x 16 pixels of index 1, coloured (10, 20, 30) by its own palette.
 std::string SolidM8() {
   std::string bytes(1040, '\0');  // the header
-  bytes[0] = 2;            // version
-  bytes[36] = 16;          // width[0]
-  bytes[36 + 64] = 16;     // height[0]
-  bytes[36 + 128] = 0x10;  // offsets[0] = 1040 = 0x410
+  bytes[0] = 2;                   // version
+  bytes[36] = 16;                 // width[0]
+  bytes[36 + 64] = 16;            // height[0]
+  bytes[36 + 128] = 0x10;         // offsets[0] = 1040 = 0x410
   bytes[36 + 129] = 0x04;
   const std::size_t palette = 36 + 192 + 32;
   bytes[palette + 3] = 10;
@@ -39,8 +39,10 @@ TEST(TextureLookup, TheWadComesFirstThenWalThenM8ThenAChecker) {
   WriteFileBytes(folder.path() / "maps/first.wad", formats::EncodeWad2({SolidTexture("both", 10)}));
   WriteFileBytes(folder.path() / "second.wad", formats::EncodeWad2({SolidTexture("Later", 11)}));
   std::filesystem::create_directories(folder.path() / "textures");
-  WriteFileBytes(folder.path() / "textures/both.wal", formats::EncodeWal(SolidTexture("both", 20), {}));
-  WriteFileBytes(folder.path() / "textures/wal.wal", formats::EncodeWal(SolidTexture("wal", 21), {}));
+  WriteFileBytes(folder.path() / "textures/both.wal",
+                 formats::EncodeWal(SolidTexture("both", 20), {}));
+  WriteFileBytes(folder.path() / "textures/wal.wal",
+                 formats::EncodeWal(SolidTexture("wal", 21), {}));
   WriteFileBytes(folder.path() / "textures/m8.wal", formats::EncodeWal(SolidTexture("m8", 22), {}));
   std::filesystem::create_directories(folder.path() / "base/textures");
   WriteFileBytes(folder.path() / "base/textures/m8.m8", SolidM8());
