@@ -12,7 +12,8 @@ namespace cw::testing {
 namespace {
 
 class PaintedRoomTest : public ::testing::TestWithParam<Kit> {};
-INSTANTIATE_TEST_SUITE_P(Kits, PaintedRoomTest, ::testing::Values(Kit::kQuake, Kit::kQuake2));
+INSTANTIATE_TEST_SUITE_P(Kits, PaintedRoomTest,
+                         ::testing::Values(Kit::kQuake, Kit::kQuake2, Kit::kHeretic2));
 
 TEST_P(PaintedRoomTest, TheWallFamilyPaintsClosedSpacesThatCompileSealed) {
   const editor::FamiliesRead read = editor::ReadFamiliesFile(KitPath("Families.ini", GetParam()));
