@@ -119,12 +119,12 @@ void RunFrames(benchmark::State& state, const cw::document::Level& level) {
 
 void BM_FrameOfTheDemoLevel(benchmark::State& state) {
   std::filesystem::current_path(CW_KIT_DIR);
-  const cw::document::LoadResult load = cw::document::LoadLevelFile("works/Demo.pwl");
-  if (load.status != cw::document::LoadStatus::kLoaded) {
+  const auto load = cw::document::LoadLevelFile("works/Demo.pwl");
+  if (!load) {
     state.SkipWithError("no demo level");
     return;
   }
-  RunFrames(state, load.level);
+  RunFrames(state, load.value.level);
 }
 BENCHMARK(BM_FrameOfTheDemoLevel)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
