@@ -16,6 +16,7 @@
 #include "compiler/template_library.h"
 #include "document/level_edit.h"
 #include "document/level_file.h"
+#include "kit_full_floor.h"
 #include "scene/level_scene.h"
 #include "scene/ray_hit.h"
 #include "settings/settings.h"
@@ -60,24 +61,10 @@ struct Kit {
   cw::compiler::FileTemplateSource templates;
 };
 
-// A floor of 32 x 32 cells, each a block of the kit turned one of the eight ways.
-cw::document::Level FullFloor() {
-  const char* const kBlocks[] = {
-      "Floor",   "Wall",  "Corner", "WallEnd", "Corridor",  "Doorway",  "Door",     "Button",
-      "Trigger", "Light", "Start",  "Stairs",  "StairWell", "Teleport", "TeleDest", "Pillar"};
-  cw::document::Level level;
-  for (int column = 0; column < 32; ++column) {
-    for (int row = 0; row < 32; ++row) {
-      level.BlockList.push_back(cw::document::FormatBlockRecord(
-          {0, column, row, (column + 3 * row) & 7, kBlocks[(column * 7 + row) % 16]}));
-    }
-  }
-  return level;
-}
-
 void BM_SceneOfTheDemoLevel(benchmark::State& state) {
   Kit kit;
-  const cw::platform::IoValue<cw::document::LoadedLevel> load = cw::document::LoadLevelFile("works/Demo.pwl");
+  const cw::platform::IoValue<cw::document::LoadedLevel> load =
+      cw::document::LoadLevelFile("works/Demo.pwl");
   if (load.status != cw::platform::IoStatus::kOk) state.SkipWithError("no demo level");
   cw::scene::LevelScene scene;
   for (auto _ : state) BuildScene(scene, load.value.level, kit.settings, kit.templates);
@@ -87,7 +74,7 @@ BENCHMARK(BM_SceneOfTheDemoLevel)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_SceneOfAFullFloor(benchmark::State& state) {
   Kit kit;
-  const cw::document::Level level = FullFloor();
+  const cw::document::Level level = cw::bench::KitFullFloor();
   cw::scene::LevelScene scene;
   for (auto _ : state) BuildScene(scene, level, kit.settings, kit.templates);
   ReportSize(state, scene);
@@ -98,7 +85,7 @@ BENCHMARK(BM_SceneOfAFullFloor)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // updates that cell and makes the floor's batches again; the next edit puts the block back.
 void BM_EditOnAFullFloor(benchmark::State& state) {
   Kit kit;
-  cw::document::Level level = FullFloor();
+  cw::document::Level level = cw::bench::KitFullFloor();
   cw::scene::LevelScene scene;
   BuildScene(scene, level, kit.settings, kit.templates);
   const cw::document::BlockRecord records[2] = {{0, 16, 16, 4, "Stairs"}, {0, 16, 16, 1, "Door"}};
@@ -116,7 +103,7 @@ BENCHMARK(BM_EditOnAFullFloor)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // A ray across the whole floor at the height of the walls, as a double-click in the view casts.
 void BM_RayAcrossAFullFloor(benchmark::State& state) {
   Kit kit;
-  const cw::document::Level level = FullFloor();
+  const cw::document::Level level = cw::bench::KitFullFloor();
   cw::scene::LevelScene scene;
   BuildScene(scene, level, kit.settings, kit.templates);
   const cw::scene::Ray ray{{-1000, -1000, 2000}, {4096 + 1000, -4096 + 1000, -2000 + 60}};

@@ -24,6 +24,7 @@
 #include "forms/view3d_renderer.h"
 #include "forms/view3d_scene_follower.h"
 #include "forms/view3d_textures.h"
+#include "kit_full_floor.h"
 #include "settings/settings.h"
 
 namespace {
@@ -92,21 +93,6 @@ struct ViewOfLevel {
   bool ready = false;
 };
 
-// A floor of 32 x 32 cells, each a block of the kit turned one of the eight ways.
-cw::document::Level FullFloor() {
-  const char* const kBlocks[] = {
-      "Floor",   "Wall",  "Corner", "WallEnd", "Corridor",  "Doorway",  "Door",     "Button",
-      "Trigger", "Light", "Start",  "Stairs",  "StairWell", "Teleport", "TeleDest", "Pillar"};
-  cw::document::Level level;
-  for (int column = 0; column < 32; ++column) {
-    for (int row = 0; row < 32; ++row) {
-      level.BlockList.push_back(cw::document::FormatBlockRecord(
-          {0, column, row, (column + 3 * row) & 7, kBlocks[(column * 7 + row) % 16]}));
-    }
-  }
-  return level;
-}
-
 void RunFrames(benchmark::State& state, const cw::document::Level& level) {
   ViewOfLevel view(level);
   if (!view.ready) {
@@ -129,14 +115,14 @@ void BM_FrameOfTheDemoLevel(benchmark::State& state) {
 BENCHMARK(BM_FrameOfTheDemoLevel)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 void BM_FrameOfAFullFloor(benchmark::State& state) {
-  RunFrames(state, FullFloor());
+  RunFrames(state, cw::bench::KitFullFloor());
 }
 BENCHMARK(BM_FrameOfAFullFloor)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 // One cell of the full floor gets another block through the document, as a click places it; the
 // view syncs its scene and draws the frame; the next edit puts the block back.
 void BM_EditOnAFullFloorToTheFrame(benchmark::State& state) {
-  ViewOfLevel view(FullFloor());
+  ViewOfLevel view(cw::bench::KitFullFloor());
   if (!view.ready) {
     state.SkipWithError("no OpenGL 3.3 context");
     return;

@@ -2,11 +2,15 @@
 // the program's windows with services that never block, and levels loaded through Load.
 #pragma once
 
+#include <benchmark/benchmark.h>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -120,6 +124,17 @@ inline cw::document::Level FullFloor() {
           cw::document::FormatBlockRecord({0, column, row, (column + row) % 8,
                                            "Block" + std::to_string((column * 32 + row) % 16)}));
   return level;
+}
+
+// The main() of an editor benchmark: the benchmarks run inside a Qt application, on the
+// offscreen platform unless another is asked for.
+inline int RunEditorBenchmarks(int argc, char** argv) {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
 }
 
 }  // namespace cw::bench

@@ -10,12 +10,6 @@
 namespace cw::compiler {
 namespace {
 
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
-
 std::string Trimmed(const std::string& text) {
   const auto first = text.find_first_not_of(" \t");
   if (first == std::string::npos) return {};
@@ -38,7 +32,8 @@ bool IsFile(const std::string& path) {
 std::vector<std::string> WadPathsOf(const settings::Settings& settings) {
   std::vector<std::string> paths;
   for (const settings::WorldKey& key : settings.block.map.worldKeys) {
-    if (Lower(key.key) != "wad") continue;
+    // Keys of the world compare without case, as the compilers read them.
+    if (WadTextureKey(key.key) != "wad") continue;
     std::size_t start = 0;
     while (start <= key.value.size()) {
       const std::size_t end = std::min(key.value.find(';', start), key.value.size());
@@ -56,6 +51,12 @@ std::optional<std::string> ReadKitWad(const std::string& path) {
     if (read) return std::move(read.value);
   }
   return std::nullopt;
+}
+
+std::string WadTextureKey(std::string name) {
+  std::transform(name.begin(), name.end(), name.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return name;
 }
 
 std::string WalTexturePath(const std::string& name) {
@@ -78,12 +79,12 @@ TextureSource TextureFinder::Find(const std::string& name) {
       if (!bytes) continue;
       // A directory that cannot be read whole still names the lumps read before the problem.
       for (const formats::Wad2Entry& entry : formats::ReadWad2Directory(*bytes).entries) {
-        wadNames_->insert(Lower(entry.name));
+        wadNames_->insert(WadTextureKey(entry.name));
       }
     }
   }
   TextureSource source = TextureSource::kNowhere;
-  if (wadNames_->contains(Lower(name))) {
+  if (wadNames_->contains(WadTextureKey(name))) {
     source = TextureSource::kWad;
   } else if (IsFile(WalTexturePath(name))) {
     source = TextureSource::kWal;

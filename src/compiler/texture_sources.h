@@ -23,6 +23,8 @@ std::vector<std::string> WadPathsOf(const settings::Settings& settings);
 // The bytes of a WAD the wad key names: the file as written, else the file of that name in the
 // working folder (the key names it as the compiler's machine sees it). Empty when neither reads.
 std::optional<std::string> ReadKitWad(const std::string& path);
+// A texture name as WAD names are compared, without case.
+std::string WadTextureKey(std::string name);
 std::string WalTexturePath(const std::string& name);
 // The kit's .m8 file, then the game's.
 std::vector<std::string> M8TexturePaths(const std::string& name);

@@ -7,7 +7,7 @@ QString ReadableTime(const QDateTime& when, const QDateTime& now) {
   const qint64 days = when.date().daysTo(now.date());
   if (days == 0) return QStringLiteral("today ") + time;
   if (days == 1) return QStringLiteral("yesterday ") + time;
-  return when.date().toString(Qt::ISODate) + QStringLiteral(" ") + time;
+  return QStringLiteral("on ") + when.date().toString(Qt::ISODate) + QStringLiteral(" at ") + time;
 }
 
 }  // namespace cw::editor

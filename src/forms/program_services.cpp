@@ -99,7 +99,7 @@ editor::RestoreAnswer AskToRestore(const QString& documentName, const QDateTime&
   QMessageBox box(
       QMessageBox::Question, QApplication::applicationName(),
       QStringLiteral("The editor last working in this folder did not end cleanly. "
-                     "It left the level \"%1\", as it was at %2.")
+                     "It left the level \"%1\" as it was %2.")
           .arg(documentName, editor::ReadableTime(lastChanged, QDateTime::currentDateTime())),
       QMessageBox::NoButton, FloorView());
   QPushButton* restore = box.addButton(QStringLiteral("Restore"), QMessageBox::AcceptRole);

@@ -1,8 +1,5 @@
 #include "forms/view3d_textures.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "compiler/texture_sources.h"
 #include "formats/game_palettes.h"
 #include "formats/m8_file.h"
@@ -12,12 +9,6 @@
 
 namespace cw::forms {
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 std::optional<std::string> ReadFile(const std::string& path) {
   platform::IoValue<std::string> read = platform::ReadWholeFile(path);
@@ -100,12 +91,12 @@ std::optional<TextureImage> KitTextureImages::FromWads(const std::string& name) 
       // A WAD that cannot be read whole still gives the textures read before the problem.
       for (const formats::MipTexture& texture : formats::DecodeWad2(*bytes).textures) {
         // The first WAD that holds a name gives it, as the compilers take it.
-        wadImages_.try_emplace(Lower(texture.name),
+        wadImages_.try_emplace(compiler::WadTextureKey(texture.name),
                                Coloured(texture.width, texture.height, texture.levels[0], colours));
       }
     }
   }
-  const auto found = wadImages_.find(Lower(name));
+  const auto found = wadImages_.find(compiler::WadTextureKey(name));
   if (found == wadImages_.end()) return std::nullopt;
   return TextureImage{found->second, TextureOrigin::kWad};
 }

@@ -26,27 +26,6 @@ constexpr int kFlyInterval = 15;  // milliseconds between steps
 
 constexpr int kFlyKeys[] = {Qt::Key_W, Qt::Key_A, Qt::Key_S, Qt::Key_D, Qt::Key_Q, Qt::Key_E};
 
-// Where the ray enters the box, in lengths of its direction; infinity when it misses.
-double EntryDistance(const scene::Ray& ray, const scene::Box& box) {
-  double enter = 0;
-  double leave = std::numeric_limits<double>::infinity();
-  const double origin[3] = {ray.origin.x, ray.origin.y, ray.origin.z};
-  const double direction[3] = {ray.direction.x, ray.direction.y, ray.direction.z};
-  const double low[3] = {box.min.x, box.min.y, box.min.z};
-  const double high[3] = {box.max.x, box.max.y, box.max.z};
-  for (int axis = 0; axis < 3; ++axis) {
-    if (direction[axis] == 0) {
-      if (origin[axis] < low[axis] || origin[axis] > high[axis]) return leave;
-      continue;
-    }
-    const double a = (low[axis] - origin[axis]) / direction[axis];
-    const double b = (high[axis] - origin[axis]) / direction[axis];
-    enter = std::max(enter, std::min(a, b));
-    leave = std::min(leave, std::max(a, b));
-  }
-  return enter <= leave ? enter : std::numeric_limits<double>::infinity();
-}
-
 }  // namespace
 
 View3DWidget::View3DWidget(editor::Editor& editor, QWidget* parent)
@@ -69,6 +48,8 @@ View3DWidget::View3DWidget(editor::Editor& editor, QWidget* parent)
 
 View3DWidget::~View3DWidget() {
   editor_.RemoveView(*this);
+  // The context goes with the QOpenGLWidget part, after this part is gone: it must not call back.
+  if (context() != nullptr) disconnect(context(), nullptr, this, nullptr);
   ReleaseGL();
 }
 
@@ -116,7 +97,7 @@ QString View3DWidget::ClassnameAt(QPoint pixel) {
     if (highest && floor > *highest) continue;
     for (const auto& [key, cell] : cells.cells) {
       for (const scene::PointEntity& point : cell.points) {
-        const double distance = EntryDistance(ray, PointBox(point));
+        const double distance = scene::EntryDistance(ray, PointBox(point));
         if (distance < nearest) {
           nearest = distance;
           classname = QString::fromStdString(point.classname);

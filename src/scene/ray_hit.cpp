@@ -10,29 +10,6 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// Where the ray enters the box, or infinity when it misses it (slab by slab).
-double EntryDistance(const Ray& ray, const Box& box) {
-  double enter = 0;
-  double leave = kInfinity;
-  const double origin[3] = {ray.origin.x, ray.origin.y, ray.origin.z};
-  const double direction[3] = {ray.direction.x, ray.direction.y, ray.direction.z};
-  const double low[3] = {box.min.x, box.min.y, box.min.z};
-  const double high[3] = {box.max.x, box.max.y, box.max.z};
-  for (int axis = 0; axis < 3; ++axis) {
-    if (direction[axis] == 0) {
-      if (origin[axis] < low[axis] || origin[axis] > high[axis]) return kInfinity;
-      continue;
-    }
-    double near = (low[axis] - origin[axis]) / direction[axis];
-    double far = (high[axis] - origin[axis]) / direction[axis];
-    if (near > far) std::swap(near, far);
-    enter = std::max(enter, near);
-    leave = std::min(leave, far);
-    if (enter > leave) return kInfinity;
-  }
-  return enter;
-}
-
 Vec3 Position(const Vertex& v) {
   return {v.x, v.y, v.z};
 }
@@ -56,6 +33,28 @@ double TriangleDistance(const Ray& ray, const Vec3& a, const Vec3& b, const Vec3
 }
 
 }  // namespace
+
+double EntryDistance(const Ray& ray, const Box& box) {
+  double enter = 0;
+  double leave = kInfinity;
+  const double origin[3] = {ray.origin.x, ray.origin.y, ray.origin.z};
+  const double direction[3] = {ray.direction.x, ray.direction.y, ray.direction.z};
+  const double low[3] = {box.min.x, box.min.y, box.min.z};
+  const double high[3] = {box.max.x, box.max.y, box.max.z};
+  for (int axis = 0; axis < 3; ++axis) {
+    if (direction[axis] == 0) {
+      if (origin[axis] < low[axis] || origin[axis] > high[axis]) return kInfinity;
+      continue;
+    }
+    double near = (low[axis] - origin[axis]) / direction[axis];
+    double far = (high[axis] - origin[axis]) / direction[axis];
+    if (near > far) std::swap(near, far);
+    enter = std::max(enter, near);
+    leave = std::min(leave, far);
+    if (enter > leave) return kInfinity;
+  }
+  return enter;
+}
 
 std::optional<RayHit> HitTest(const LevelScene& scene, const Ray& ray,
                               std::optional<std::int32_t> highestFloor) {

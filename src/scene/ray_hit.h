@@ -21,6 +21,10 @@ struct RayHit {
   double distance = 0;
 };
 
+// Where the ray enters the box (slab by slab), in lengths of its direction; zero when it starts
+// inside, infinity when it misses.
+double EntryDistance(const Ray& ray, const Box& box);
+
 // The nearest face that the ray meets, from either side, on the floors up to highestFloor (the
 // current floor when the floors above it are cut away), or on every floor when none is given.
 std::optional<RayHit> HitTest(const LevelScene& scene, const Ray& ray,

@@ -22,7 +22,7 @@ TEST(ReadableTime, TodayYesterdayOrTheDate) {
   const QDateTime now(QDate(2026, 12, 10), QTime(9, 30));
   EXPECT_EQ(ReadableTime(QDateTime(QDate(2026, 12, 10), QTime(1, 47, 27)), now), "today 01:47");
   EXPECT_EQ(ReadableTime(QDateTime(QDate(2026, 12, 9), QTime(23, 5)), now), "yesterday 23:05");
-  EXPECT_EQ(ReadableTime(QDateTime(QDate(2026, 11, 30), QTime(14, 2)), now), "2026-11-30 14:02");
+  EXPECT_EQ(ReadableTime(QDateTime(QDate(2026, 11, 30), QTime(14, 2)), now), "on 2026-11-30 at 14:02");
 }
 
 }  // namespace
