@@ -96,8 +96,12 @@ void Editor::NotifyViews() {
 
 void Editor::LevelChanged(const document::Level&, const document::LevelChange& change) {
   ScheduleRecovery();
-  // The leak of the last Build belongs to the level that was built.
-  if (change.replaced) session_.ForgetLeak();
+  // The leak of the last Build belongs to the level that was built, the selection to the cells
+  // it was made on.
+  if (change.replaced) {
+    session_.ForgetLeak();
+    state_.painting.selection.reset();
+  }
   // A command draws what it changed itself; undo and redo show the floor that changed, the
   // selector moved to it first when the change was on other floors only.
   if (change.cause != document::ChangeCause::kUndo &&

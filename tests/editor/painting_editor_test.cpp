@@ -143,6 +143,10 @@ TEST_F(PaintingInTheEditor, RegionCommandsAndFillAreOneStepEachAndShowAtOnce) {
   Editor().Undo();
   EXPECT_EQ(BlockList().size(), 3u);
   EXPECT_TRUE(Errors().isEmpty());
+  // Another level drops the selection made on this one's cells.
+  ASSERT_TRUE(State().painting.selection.has_value());
+  Editor().Document().Replace(document::Level{}, document::ChangeCause::kNewLevel);
+  EXPECT_FALSE(State().painting.selection.has_value());
 }
 
 }  // namespace

@@ -170,6 +170,14 @@ TEST(M8FileTest, HeaderPaletteLevelsAndNumbersByteForByte) {
   EXPECT_EQ(read->surface, (WalSurface{0x02000001, 134217728, 300}));
   EXPECT_FALSE(DecodeM8(bytes.substr(0, bytes.size() - 1)));  // the last level is cut short
   EXPECT_FALSE(DecodeM8(std::string(bytes).replace(0, 4, Words({3}))));  // another version
+  const auto with = [&bytes](std::size_t at, std::uint32_t value) {
+    return std::string(bytes).replace(at, 4, Words({value}));
+  };
+  EXPECT_FALSE(DecodeM8(with(36, 0)));          // a first level of no size
+  EXPECT_FALSE(DecodeM8(with(36, 4097)));       // wider than 4096
+  EXPECT_FALSE(DecodeM8(with(164 + 8, 1051)));  // the last level past the end
+  EXPECT_FALSE(DecodeM8(with(164, 1000)));      // the first level in the header
+  EXPECT_EQ(DecodeM8(with(164 + 8, 1049))->texture.levels[2], std::vector<std::uint8_t>{10});
 }
 
 TEST(M8FileTest, LevelsHalveEachSideDownToOnePixel) {
