@@ -17,22 +17,39 @@ fi
 cmake --build build-fuzz --target $targets -- -j"$(nproc)"
 
 work=build-fuzz/corpus-work
-status=0
-for target in $targets; do
+mkdir -p build-fuzz/findings
+
+# One target for its time; its log in build-fuzz/TARGET.log. A finding leaves its input as
+# build-fuzz/findings/crash-* and fails the target.
+fuzz_one() {
+  local target=$1
+  shift
   rm -rf "$work/$target" && mkdir -p "$work/$target"
   cp fuzz/corpus/"$target"/* "$work/$target"/
-  dict=()
+  local dict=()
   [ -f "fuzz/$target.dict" ] && dict=(-dict="fuzz/$target.dict")
+  ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    "build-fuzz/fuzz/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
+    -print_final_stats=1 -artifact_prefix=build-fuzz/findings/ "${dict[@]}" "$@" \
+    "$work/$target" 2>"build-fuzz/$target.log"
+}
+
+# As many targets at a time as there are processors: each target runs on one.
+declare -A pids=()
+for target in $targets; do
+  while [ "$(jobs -rp | wc -l)" -ge "$(nproc)" ]; do wait -n || true; done
   echo "== $target: ${seconds} s"
-  # A finding leaves its input as build-fuzz/findings/crash-* and fails the script.
-  mkdir -p build-fuzz/findings
-  if ! ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-      "build-fuzz/fuzz/$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=20 \
-      -print_final_stats=1 -artifact_prefix=build-fuzz/findings/ "${dict[@]}" "$@" \
-      "$work/$target" 2>"build-fuzz/$target.log"; then
+  fuzz_one "$target" "$@" &
+  pids[$target]=$!
+done
+status=0
+for target in $targets; do
+  if ! wait "${pids[$target]}"; then
+    echo "== $target found a fault:"
     tail -n 60 "build-fuzz/$target.log"
     status=1
   fi
+  echo "== $target"
   grep -E '^(stat::number_of_executed_units|stat::peak_rss_mb)' "build-fuzz/$target.log" || true
 done
 exit $status

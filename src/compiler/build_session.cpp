@@ -8,6 +8,7 @@
 #include "compiler/tool_messages.h"
 #include "platform/file_reader.h"
 #include "platform/number_format.h"
+#include "platform/shown_text.h"
 
 namespace cw::compiler {
 namespace {
@@ -16,10 +17,6 @@ using platform::DecimalText;
 
 // A line of output longer than this is cut into pieces rather than held without end.
 constexpr std::size_t kMaxOutputLine = 64 * 1024;
-
-std::string Quoted(const std::string& text) {
-  return "\"" + text + "\"";
-}
 
 LogLineKind KindOf(Severity severity) {
   switch (severity) {
@@ -211,7 +208,7 @@ std::optional<document::Cell> BuildSession::CellOfMapLine(std::size_t line,
   const std::optional<document::Cell> cell = document::ParseCell(list[origin->index]);
   if (!cell) return std::nullopt;
   description = CellText(*cell) + (relay ? ", the relay of the link " : ", block ") +
-                Quoted(list[origin->index]);
+                platform::QuotedText(list[origin->index]);
   return cell;
 }
 

@@ -30,10 +30,6 @@ CellKey KeyOf(const Cell& cell) {
 }
 
 // Names and records between quotes, their control characters escaped.
-std::string Quoted(const std::string& text) {
-  return platform::QuotedText(text);
-}
-
 // Heretic II takes an entity's "message" for the number of a line of its message file and shows
 // that line; literal text goes in "text_msg".
 bool IsMessageNumber(const std::string& message) {
@@ -107,7 +103,7 @@ class Checker {
     if (!playerStart_) {
       std::string names;
       for (const std::string& name : settings_.game.playerStarts) {
-        names += names.empty() ? Quoted(name) : " or " + Quoted(name);
+        names += names.empty() ? platform::QuotedText(name) : " or " + platform::QuotedText(name);
       }
       Add(FindingKind::kNoPlayerStart, std::nullopt,
           "no player start: no block holds an entity whose classname begins with " + names);
@@ -127,7 +123,7 @@ class Checker {
     const std::optional<document::BlockRecord> record = document::ParseBlockRecord(text);
     if (!record) {
       Add(FindingKind::kBlockDoesNotParse, document::ParseCell(text),
-          "block record " + DecimalText(index + 1) + " " + Quoted(text) +
+          "block record " + DecimalText(index + 1) + " " + platform::QuotedText(text) +
               " does not parse; only its comment lines are written");
       return;
     }
@@ -135,32 +131,36 @@ class Checker {
     cells_[KeyOf(cell)].push_back(index);
     if (cell.floor < kLowestFloor || cell.floor > kHighestFloor) {
       Add(FindingKind::kFloorOutside, cell,
-          Quoted(text) + " stands on a floor outside -8 to 7; the editor never shows it");
+          platform::QuotedText(text) +
+              " stands on a floor outside -8 to 7; the editor never shows it");
     } else if (!grid_.Holds(cell)) {
       Add(FindingKind::kCellOutsideGrid, cell,
-          Quoted(text) + " stands outside the grid of " + DecimalText(grid_.columns) + " by " +
-              DecimalText(grid_.rows) + " cells that Ax and Ay give");
+          platform::QuotedText(text) + " stands outside the grid of " + DecimalText(grid_.columns) +
+              " by " + DecimalText(grid_.rows) + " cells that Ax and Ay give");
     }
     if (cell.column >= kCellNumberSpan || cell.row >= kCellNumberSpan) {
       Add(FindingKind::kCellNumberCollides, cell,
-          Quoted(text) + " has a column or row of 100 or more; its cell number, and so its " +
+          platform::QuotedText(text) +
+              " has a column or row of 100 or more; its cell number, and so its " +
               "entity names, are those of another cell");
     }
     const TemplateCensus* census = censuses_.Get(record->name);
     if (census == nullptr) {
       Add(FindingKind::kNoTemplate, cell,
-          "no block template " + Quoted(record->name + kTemplateExtension) +
+          "no block template " + platform::QuotedText(record->name + kTemplateExtension) +
               "; the block gets no brushes or entities");
     }
     if (!HasPicture(record->name)) {
       Add(FindingKind::kNoPicture, cell,
-          "no picture " + Quoted(record->name + ".bmp") + "; the floor view shows it as Unknown");
+          "no picture " + platform::QuotedText(record->name + ".bmp") +
+              "; the floor view shows it as Unknown");
     }
     if (census == nullptr) return;
     for (const std::string& target : census->linkTargets) {
       if (!links_.TakeLinkFrom(cell)) {
         Add(FindingKind::kLinkTargetWithoutLink, cell,
-            "the target " + Quoted(target) + " of " + Quoted(record->name) +
+            "the target " + platform::QuotedText(target) + " of " +
+                platform::QuotedText(record->name) +
                 " has no link from this cell; it is written unchanged");
       }
     }
@@ -185,7 +185,8 @@ class Checker {
     for (const std::string& message : census.messages) {
       if (IsMessageNumber(message)) continue;
       Add(FindingKind::kMessageNotNumber, cell,
-          Quoted(name) + " has the message " + Quoted(message) + kMessageNotNumber,
+          platform::QuotedText(name) + " has the message " + platform::QuotedText(message) +
+              kMessageNotNumber,
           Severity::kWarning);
     }
   }
@@ -199,8 +200,9 @@ class Checker {
       std::string places = WalTexturePath(texture);
       for (const std::string& path : M8TexturePaths(texture)) places += ", " + path;
       Add(FindingKind::kNoTexture, cell,
-          "the face texture " + Quoted(texture) + " of " + Quoted(name) +
-              " is found nowhere: in no WAD of the wad key, and no " + places,
+          "the face texture " + platform::QuotedText(texture) + " of " +
+              platform::QuotedText(name) + " is found nowhere: in no WAD of the wad key, and no " +
+              places,
           Severity::kWarning);
     }
   }
@@ -211,7 +213,8 @@ class Checker {
     for (const settings::WorldKey& key : settings_.block.map.worldKeys) {
       if (key.key != "message" || IsMessageNumber(key.value)) continue;
       Add(FindingKind::kMessageNotNumber, std::nullopt,
-          "the world has the message " + Quoted(key.value) + " from [World]" + kMessageNotNumber,
+          "the world has the message " + platform::QuotedText(key.value) + " from [World]" +
+              kMessageNotNumber,
           Severity::kWarning);
     }
   }
@@ -231,7 +234,7 @@ class Checker {
       Add(FindingKind::kSharedCell, Cell{floor, column, row},
           DecimalText(static_cast<std::int64_t>(indices.size())) +
               " block records for this cell; the floor view shows only the last, " +
-              Quoted(level_.BlockList[indices.back()]) + ", and all are built");
+              platform::QuotedText(level_.BlockList[indices.back()]) + ", and all are built");
     }
   }
 
@@ -253,12 +256,12 @@ class Checker {
     const std::optional<document::LinkRecord> link = links_.link(index);
     if (!link) {
       Add(FindingKind::kLinkDoesNotParse, document::ParseCell(text),
-          "link record " + DecimalText(index + 1) + " " + Quoted(text) +
+          "link record " + DecimalText(index + 1) + " " + platform::QuotedText(text) +
               " does not parse; it gets no relay");
       return;
     }
     if (!links_.IsTaken(index)) ++totals_.entities;  // its relay
-    const std::string name = "the link " + Quoted(text);
+    const std::string name = "the link " + platform::QuotedText(text);
     if (!grid_.Holds(link->start()) || !grid_.Holds(link->end())) {
       Add(FindingKind::kLinkOffGrid, link->start(),
           name + (grid_.Holds(link->start()) ? " ends" : " starts") + " off the grid");

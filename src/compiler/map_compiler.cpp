@@ -14,10 +14,6 @@ namespace cw::compiler {
 namespace {
 
 // Names and records between quotes, their control characters escaped.
-std::string Quoted(const std::string& text) {
-  return platform::QuotedText(text);
-}
-
 std::vector<CompileWarning> CheckLevel(BuildState& state) {
   std::vector<CompileWarning> warnings;
   std::set<std::string> missingNames;
@@ -25,22 +21,24 @@ std::vector<CompileWarning> CheckLevel(BuildState& state) {
   for (std::size_t i = 0; i < blocks.size(); ++i) {
     const auto record = document::ParseBlockRecord(blocks[i]);
     if (!record) {
-      warnings.push_back({"block record " + platform::DecimalText(i + 1) + " " + Quoted(blocks[i]) +
+      warnings.push_back({"block record " + platform::DecimalText(i + 1) + " " +
+                              platform::QuotedText(blocks[i]) +
                               " does not parse; only its comment lines are written",
                           {MapLineSource::kBlockBrushes, i}});
       continue;
     }
     const TemplateLibrary::Entry& entry = state.templates.Get(record->name);
     if (!entry.found && missingNames.insert(record->name).second) {
-      warnings.push_back(
-          {entry.problem + "; blocks named " + Quoted(record->name) + " get no brushes or entities",
-           {MapLineSource::kBlockBrushes, i}});
+      warnings.push_back({entry.problem + "; blocks named " + platform::QuotedText(record->name) +
+                              " get no brushes or entities",
+                          {MapLineSource::kBlockBrushes, i}});
     }
   }
   for (std::size_t i = 0; i < state.links.size(); ++i) {
     if (!state.links.link(i)) {
       warnings.push_back({"link record " + platform::DecimalText(i + 1) + " " +
-                              Quoted(state.level.LinkList[i]) + " does not parse; it gets no relay",
+                              platform::QuotedText(state.level.LinkList[i]) +
+                              " does not parse; it gets no relay",
                           {MapLineSource::kLinkRelay, i}});
     }
   }

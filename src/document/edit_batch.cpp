@@ -7,10 +7,6 @@
 namespace cw::document {
 namespace {
 
-std::vector<std::string>& ListOf(Level& level, LevelList list) {
-  return list == LevelList::kBlocks ? level.BlockList : level.LinkList;
-}
-
 bool IsDeletion(const ListEdit& edit) {
   return edit.removed && !edit.added;
 }

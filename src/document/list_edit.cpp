@@ -3,11 +3,11 @@
 #include <iterator>
 
 namespace cw::document {
-namespace {
-
 std::vector<std::string>& ListOf(Level& level, LevelList list) {
   return list == LevelList::kBlocks ? level.BlockList : level.LinkList;
 }
+
+namespace {
 
 void Erase(std::vector<std::string>& records, std::size_t index) {
   records.erase(std::next(records.begin(), static_cast<std::ptrdiff_t>(index)));

@@ -34,6 +34,9 @@ struct ListEdit {
 
 // Does the edit again, or takes it back, so that the list holds exactly the records at exactly
 // the indices it held before (Revert) or after (Apply) the edit.
+// The level's list that an edit names.
+std::vector<std::string>& ListOf(Level& level, LevelList list);
+
 void ApplyEdit(Level& level, const ListEdit& edit);
 void RevertEdit(Level& level, const ListEdit& edit);
 

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "formats/ini_text.h"
+#include "formats/scanner.h"
 #include "platform/file_reader.h"
 #include "platform/number_format.h"
 
@@ -20,10 +21,6 @@ constexpr std::size_t kMaxWarnings = 50;
 constexpr std::uint32_t kMaxWeight = 1000000;
 constexpr std::array<std::string_view, kShapeCount> kShapeNames{"Alone",  "End", "Straight",
                                                                 "Corner", "T",   "Cross"};
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 
 bool HasControlCharacter(std::string_view text) {
   for (char c : text) {
@@ -113,7 +110,7 @@ class FamiliesParser {
     constexpr std::string_view kFamily = "Family";
     if (name.size() < kFamily.size() ||
         !EqualIgnoringCase(name.substr(0, kFamily.size()), kFamily) ||
-        (name.size() > kFamily.size() && !IsBlank(name[kFamily.size()]))) {
+        (name.size() > kFamily.size() && !formats::IsBlank(name[kFamily.size()]))) {
       Warn("unknown section " + Quoted(line) + "; its lines are skipped");
       return;
     }
@@ -182,7 +179,7 @@ class FamiliesParser {
   // "Block" or "Block weight".
   void ReadVariant(std::string_view entry, std::vector<Variant>& variants) {
     std::size_t blank = 0;
-    while (blank < entry.size() && !IsBlank(entry[blank])) ++blank;
+    while (blank < entry.size() && !formats::IsBlank(entry[blank])) ++blank;
     const std::string_view block = entry.substr(0, blank);
     const std::string_view weightText = TrimBlanks(entry.substr(blank));
     if (block.empty()) {

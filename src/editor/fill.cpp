@@ -5,14 +5,10 @@
 
 #include "editor/edit_log.h"
 #include "editor/family_neighbours.h"
+#include "editor/floor_cells.h"
 
 namespace cw::editor {
 namespace {
-
-std::uint64_t Key(std::int32_t column, std::int32_t row) {
-  return (std::uint64_t{static_cast<std::uint32_t>(column)} << 32) |
-         static_cast<std::uint32_t>(row);
-}
 
 bool RowMajor(const document::Cell& a, const document::Cell& b) {
   return a.row != b.row ? a.row < b.row : a.column < b.column;
@@ -24,14 +20,14 @@ std::vector<document::Cell> FillArea(const FloorCells& cells, const document::Ce
                                      const Grid& grid) {
   if (!grid.Contains(start.column, start.row) || cells.At(start.column, start.row)) return {};
   std::vector<document::Cell> area{start};
-  std::unordered_set<std::uint64_t> reached{Key(start.column, start.row)};
+  std::unordered_set<std::uint64_t> reached{CellKey(start.column, start.row)};
   for (std::size_t next = 0; next < area.size(); ++next) {
     const document::Cell cell = area[next];
     for (const Neighbour& n : kNeighbours) {
       const std::int32_t column = cell.column + n.column;
       const std::int32_t row = cell.row + n.row;
       if (!grid.Contains(column, row) || cells.At(column, row) ||
-          !reached.insert(Key(column, row)).second) {
+          !reached.insert(CellKey(column, row)).second) {
         continue;
       }
       if (area.size() == kMaxFillCells) return {};
@@ -60,9 +56,9 @@ std::vector<document::ListEdit> FillFamily(document::Level& level, const FamilyS
   const FloorCells cells(level, start.floor);
   const std::vector<document::Cell> area = FillArea(cells, start, grid);
   std::unordered_set<std::uint64_t> filled;
-  for (const document::Cell& cell : area) filled.insert(Key(cell.column, cell.row));
+  for (const document::Cell& cell : area) filled.insert(CellKey(cell.column, cell.row));
   const auto belongs = [&](std::int32_t column, std::int32_t row) {
-    if (filled.contains(Key(column, row))) return true;
+    if (filled.contains(CellKey(column, row))) return true;
     const std::string* block = cells.BlockAt(column, row);
     return block && family.Holds(*block);
   };
@@ -78,7 +74,7 @@ std::vector<document::ListEdit> FillFamily(document::Level& level, const FamilyS
       const std::int32_t row = cell.row + n.row;
       const FloorCells::Entry* entry = cells.At(column, row);
       if (!entry || !entry->record || !family.Holds(entry->record->name) ||
-          !around.insert(Key(column, row)).second) {
+          !around.insert(CellKey(column, row)).second) {
         continue;
       }
       const document::BlockRecord chosen = FamilyPiece(

@@ -1,14 +1,11 @@
 #include "editor/floor_cells.h"
 
 namespace cw::editor {
-namespace {
 
-std::uint64_t Key(std::int32_t column, std::int32_t row) {
+std::uint64_t CellKey(std::int32_t column, std::int32_t row) {
   return (std::uint64_t{static_cast<std::uint32_t>(column)} << 32) |
          static_cast<std::uint32_t>(row);
 }
-
-}  // namespace
 
 FloorCells::FloorCells(const document::Level& level, std::int32_t floor) {
   Read(level, floor, nullptr);
@@ -25,7 +22,7 @@ void FloorCells::Read(const document::Level& level, std::int32_t floor, const Re
     if (!onFloor.Holds(text)) continue;
     const std::optional<document::Cell> cell = document::ParseCell(text);
     if (!cell || (window && !window->Contains(*cell))) continue;
-    const auto [entry, added] = cells_.try_emplace(Key(cell->column, cell->row));
+    const auto [entry, added] = cells_.try_emplace(CellKey(cell->column, cell->row));
     if (!added) continue;  // the cell's first record is the one the editor deals with
     entry->second.index = i;
     entry->second.record = document::ParseBlockRecord(text);
@@ -33,7 +30,7 @@ void FloorCells::Read(const document::Level& level, std::int32_t floor, const Re
 }
 
 const FloorCells::Entry* FloorCells::At(std::int32_t column, std::int32_t row) const {
-  const auto found = cells_.find(Key(column, row));
+  const auto found = cells_.find(CellKey(column, row));
   return found == cells_.end() ? nullptr : &found->second;
 }
 

@@ -11,6 +11,9 @@
 
 namespace cw::editor {
 
+// One number for a column and row of a floor, for hashing cells.
+std::uint64_t CellKey(std::int32_t column, std::int32_t row);
+
 // The first block record of each cell of a floor, read once for one command: the level keeps only
 // its text records, and a command that looks at many cells parses each record once here instead
 // of searching the list for every cell. The index is only good until the level changes.

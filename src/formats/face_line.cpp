@@ -107,10 +107,6 @@ class ScanReading {
   Scanner fields_{{}};
 };
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r';
-}
-
 // The lenient reading: words between blanks, the parentheses words of their own or stuck to the
 // numbers, each number a whole word.
 class WordReading {
@@ -141,7 +137,7 @@ class WordReading {
 
  private:
   void SkipBlanks() {
-    while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
+    while (pos_ < text_.size() && IsBlankOrCr(text_[pos_])) ++pos_;
   }
   bool Char(char c) {
     SkipBlanks();
@@ -154,7 +150,7 @@ class WordReading {
   std::string_view Word() {
     SkipBlanks();
     const std::size_t start = pos_;
-    while (pos_ < text_.size() && !IsBlank(text_[pos_])) ++pos_;
+    while (pos_ < text_.size() && !IsBlankOrCr(text_[pos_])) ++pos_;
     return text_.substr(start, pos_ - start);
   }
   template <typename Number>

@@ -1,13 +1,10 @@
 #include "formats/ini_text.h"
 
+#include "formats/scanner.h"
 #include "platform/text_lines.h"
 
 namespace cw::formats {
 namespace {
-
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t';
-}
 
 char LowerAscii(char c) {
   return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;

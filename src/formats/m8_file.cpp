@@ -9,17 +9,17 @@
 namespace cw::formats {
 namespace {
 
-constexpr int kLargestSide = 4096;
+constexpr int kM8LargestSide = 4096;
 
 bool IsPowerOfTwo(int side) {
-  return side > 0 && side <= kLargestSide && (side & (side - 1)) == 0;
+  return side > 0 && side <= kM8LargestSide && (side & (side - 1)) == 0;
 }
 
-constexpr std::uint32_t kVersion = 2;
-constexpr std::size_t kNameSize = 32;
-constexpr std::size_t kLevelSlots = 16;
-constexpr std::size_t kHeaderSize =
-    4 + kNameSize + 3 * 4 * kLevelSlots + kNameSize + 3 * 256 + 3 * 4;
+constexpr std::uint32_t kM8Version = 2;
+constexpr std::size_t kM8NameSize = 32;
+constexpr std::size_t kM8LevelSlots = 16;
+constexpr std::size_t kM8HeaderSize =
+    4 + kM8NameSize + 3 * 4 * kM8LevelSlots + kM8NameSize + 3 * 256 + 3 * 4;
 
 void AppendWord(std::string& out, std::uint32_t value) {
   platform::AppendLittleEndian(out, value, 4);
@@ -28,13 +28,9 @@ void AppendWord(std::string& out, std::uint32_t value) {
 // One entry for each of the 16 level slots: the value for the texture's levels, zero after.
 template <typename ValueOf>
 void AppendSlots(std::string& out, std::size_t levels, ValueOf valueOf) {
-  for (std::size_t i = 0; i < kLevelSlots; ++i) {
+  for (std::size_t i = 0; i < kM8LevelSlots; ++i) {
     AppendWord(out, i < levels ? static_cast<std::uint32_t>(valueOf(i)) : 0);
   }
-}
-
-std::uint32_t Word(std::string_view bytes, std::size_t at) {
-  return platform::ReadLittleEndian(bytes, at, 4);
 }
 
 }  // namespace
@@ -56,15 +52,15 @@ std::vector<std::pair<int, int>> M8LevelSizes(int width, int height) {
 
 std::string EncodeM8(const M8Texture& texture, const Palette& palette, const WalSurface& surface) {
   const std::vector<std::pair<int, int>> sizes = M8LevelSizes(texture.width, texture.height);
-  assert(texture.levels.size() == sizes.size() && sizes.size() <= kLevelSlots);
+  assert(texture.levels.size() == sizes.size() && sizes.size() <= kM8LevelSlots);
   assert(!texture.name.empty() && texture.name.size() <= kMaxM8TextureName &&
          texture.name.find('\0') == std::string::npos);
   std::string out;
-  AppendWord(out, kVersion);
-  AppendNameField(out, texture.name, kNameSize);
+  AppendWord(out, kM8Version);
+  AppendNameField(out, texture.name, kM8NameSize);
   AppendSlots(out, sizes.size(), [&](std::size_t i) { return sizes[i].first; });
   AppendSlots(out, sizes.size(), [&](std::size_t i) { return sizes[i].second; });
-  std::size_t offset = kHeaderSize;
+  std::size_t offset = kM8HeaderSize;
   std::vector<std::size_t> offsets;
   for (std::size_t i = 0; i < sizes.size(); ++i) {
     assert(texture.levels[i].size() ==
@@ -73,35 +69,36 @@ std::string EncodeM8(const M8Texture& texture, const Palette& palette, const Wal
     offset += texture.levels[i].size();
   }
   AppendSlots(out, sizes.size(), [&](std::size_t i) { return offsets[i]; });
-  AppendNameField(out, "", kNameSize);  // no next frame
+  AppendNameField(out, "", kM8NameSize);  // no next frame
   out += EncodePaletteFile(palette);
   AppendWord(out, static_cast<std::uint32_t>(surface.flags));
   AppendWord(out, static_cast<std::uint32_t>(surface.contents));
   AppendWord(out, static_cast<std::uint32_t>(surface.value));
-  assert(out.size() == kHeaderSize);
+  assert(out.size() == kM8HeaderSize);
   for (const std::vector<std::uint8_t>& level : texture.levels)
     out.append(level.begin(), level.end());
   return out;
 }
 
 std::optional<M8Read> DecodeM8(std::string_view bytes) {
-  if (bytes.size() < kHeaderSize || Word(bytes, 0) != kVersion) return std::nullopt;
-  constexpr std::size_t kWidths = 4 + kNameSize;
-  constexpr std::size_t kHeights = kWidths + 4 * kLevelSlots;
-  constexpr std::size_t kOffsets = kHeights + 4 * kLevelSlots;
-  constexpr std::size_t kNextFrame = kOffsets + 4 * kLevelSlots;
-  constexpr std::size_t kPalette = kNextFrame + kNameSize;
+  if (bytes.size() < kM8HeaderSize || platform::ReadWord(bytes, 0) != kM8Version)
+    return std::nullopt;
+  constexpr std::size_t kWidths = 4 + kM8NameSize;
+  constexpr std::size_t kHeights = kWidths + 4 * kM8LevelSlots;
+  constexpr std::size_t kOffsets = kHeights + 4 * kM8LevelSlots;
+  constexpr std::size_t kNextFrame = kOffsets + 4 * kM8LevelSlots;
+  constexpr std::size_t kPalette = kNextFrame + kM8NameSize;
   constexpr std::size_t kSurface = kPalette + 3 * 256;
   M8Read read;
-  read.texture.name = ReadNameField(bytes.substr(4, kNameSize));
-  for (std::size_t i = 0; i < kLevelSlots; ++i) {
-    const std::uint32_t width = Word(bytes, kWidths + 4 * i);
-    const std::uint32_t height = Word(bytes, kHeights + 4 * i);
+  read.texture.name = ReadNameField(bytes.substr(4, kM8NameSize));
+  for (std::size_t i = 0; i < kM8LevelSlots; ++i) {
+    const std::uint32_t width = platform::ReadWord(bytes, kWidths + 4 * i);
+    const std::uint32_t height = platform::ReadWord(bytes, kHeights + 4 * i);
     if (width == 0 || height == 0) break;
-    if (width > kLargestSide || height > kLargestSide) return std::nullopt;
-    const std::size_t at = Word(bytes, kOffsets + 4 * i);
+    if (width > kM8LargestSide || height > kM8LargestSide) return std::nullopt;
+    const std::size_t at = platform::ReadWord(bytes, kOffsets + 4 * i);
     const std::size_t size = std::size_t{width} * height;
-    if (at < kHeaderSize || at > bytes.size() || size > bytes.size() - at) return std::nullopt;
+    if (at < kM8HeaderSize || at > bytes.size() || size > bytes.size() - at) return std::nullopt;
     const std::string_view pixels = bytes.substr(at, size);
     read.texture.levels.emplace_back(pixels.begin(), pixels.end());
     if (i == 0) {
@@ -110,11 +107,11 @@ std::optional<M8Read> DecodeM8(std::string_view bytes) {
     }
   }
   if (read.texture.levels.empty()) return std::nullopt;
-  read.nextFrame = ReadNameField(bytes.substr(kNextFrame, kNameSize));
+  read.nextFrame = ReadNameField(bytes.substr(kNextFrame, kM8NameSize));
   read.palette = *DecodePaletteFile(bytes.substr(kPalette, 3 * 256));
-  read.surface.flags = static_cast<std::int32_t>(Word(bytes, kSurface));
-  read.surface.contents = static_cast<std::int32_t>(Word(bytes, kSurface + 4));
-  read.surface.value = static_cast<std::int32_t>(Word(bytes, kSurface + 8));
+  read.surface.flags = static_cast<std::int32_t>(platform::ReadWord(bytes, kSurface));
+  read.surface.contents = static_cast<std::int32_t>(platform::ReadWord(bytes, kSurface + 4));
+  read.surface.value = static_cast<std::int32_t>(platform::ReadWord(bytes, kSurface + 8));
   return read;
 }
 

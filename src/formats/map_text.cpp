@@ -1,18 +1,15 @@
 #include "formats/map_text.h"
 
+#include "formats/scanner.h"
 #include "platform/number_format.h"
 #include "platform/text_lines.h"
 
 namespace cw::formats {
 namespace {
 
-bool IsBlank(char c) {
-  return c == ' ' || c == '\t' || c == '\r';
-}
-
 std::string_view Trim(std::string_view line) {
-  while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
-  while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
+  while (!line.empty() && IsBlankOrCr(line.front())) line.remove_prefix(1);
+  while (!line.empty() && IsBlankOrCr(line.back())) line.remove_suffix(1);
   return line;
 }
 
@@ -40,12 +37,12 @@ std::optional<std::pair<std::string, std::string>> ParseKeyLine(std::string_view
   std::size_t valueStart = line.find('"', keyEnd + 1);
   if (valueStart == std::string_view::npos) return std::nullopt;
   for (std::size_t i = keyEnd + 1; i < valueStart; ++i) {
-    if (!IsBlank(line[i])) return std::nullopt;
+    if (!IsBlankOrCr(line[i])) return std::nullopt;
   }
   std::size_t valueEnd = line.find('"', valueStart + 1);
   if (valueEnd == std::string_view::npos) return std::nullopt;
   for (std::size_t i = valueEnd + 1; i < line.size(); ++i) {
-    if (!IsBlank(line[i])) return std::nullopt;
+    if (!IsBlankOrCr(line[i])) return std::nullopt;
   }
   return std::pair{std::string(line.substr(1, keyEnd - 1)),
                    std::string(line.substr(valueStart + 1, valueEnd - valueStart - 1))};

@@ -7,6 +7,16 @@
 
 namespace cw::formats {
 
+// A blank between the words of a line: a space or a tab.
+constexpr bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
+
+// A blank, or the carriage return of a CR LF line end.
+constexpr bool IsBlankOrCr(char c) {
+  return IsBlank(c) || c == '\r';
+}
+
 // True for the characters that C's isspace() accepts in the "C" locale.
 constexpr bool IsCSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';

@@ -9,25 +9,21 @@
 namespace cw::formats {
 namespace {
 
-constexpr std::size_t kHeaderSize = 12;
-constexpr std::size_t kEntrySize = 32;
-constexpr std::size_t kNameSize = 16;
-constexpr std::size_t kMiptexHeaderSize = kNameSize + 4 * 6;
+constexpr std::size_t kWadHeaderSize = 12;
+constexpr std::size_t kWadEntrySize = 32;
+constexpr std::size_t kWadNameSize = 16;
+constexpr std::size_t kMiptexHeaderSize = kWadNameSize + 4 * 6;
 constexpr char kMiptexType = 'D';
 
-void AppendName(std::string& out, std::string_view name) {
+void AppendLumpName(std::string& out, std::string_view name) {
   assert(!name.empty() && name.size() <= kMaxWadTextureName &&
          name.find('\0') == std::string_view::npos);
-  AppendNameField(out, name, kNameSize);
-}
-
-std::uint32_t Word(std::string_view bytes, std::size_t at) {
-  return platform::ReadLittleEndian(bytes, at, 4);
+  AppendNameField(out, name, kWadNameSize);
 }
 
 std::string MiptexLump(const MipTexture& texture) {
   std::string lump;
-  AppendName(lump, texture.name);
+  AppendLumpName(lump, texture.name);
   platform::AppendLittleEndian(lump, static_cast<std::uint32_t>(texture.width), 4);
   platform::AppendLittleEndian(lump, static_cast<std::uint32_t>(texture.height), 4);
   std::size_t offset = kMiptexHeaderSize;
@@ -55,37 +51,38 @@ std::string EncodeWad2(const std::vector<MipTexture>& textures) {
     assert(IsMipTextureSize(texture.width, texture.height));
     const std::string lump = MiptexLump(texture);
     const auto size = static_cast<std::uint32_t>(lump.size());
-    platform::AppendLittleEndian(directory, static_cast<std::uint32_t>(kHeaderSize + lumps.size()),
-                                 4);
+    platform::AppendLittleEndian(directory,
+                                 static_cast<std::uint32_t>(kWadHeaderSize + lumps.size()), 4);
     platform::AppendLittleEndian(directory, size, 4);
     platform::AppendLittleEndian(directory, size, 4);
     directory += kMiptexType;
     directory.append(3, '\0');  // no compression, two bytes of padding
-    AppendName(directory, texture.name);
+    AppendLumpName(directory, texture.name);
     lumps += lump;
   }
   platform::AppendLittleEndian(out, static_cast<std::uint32_t>(textures.size()), 4);
-  platform::AppendLittleEndian(out, static_cast<std::uint32_t>(kHeaderSize + lumps.size()), 4);
+  platform::AppendLittleEndian(out, static_cast<std::uint32_t>(kWadHeaderSize + lumps.size()), 4);
   return out + lumps + directory;
 }
 
 Wad2Directory ReadWad2Directory(std::string_view bytes) {
   Wad2Directory read;
-  if (bytes.size() < kHeaderSize || bytes.substr(0, 4) != "WAD2") {
+  if (bytes.size() < kWadHeaderSize || bytes.substr(0, 4) != "WAD2") {
     read.problem = "not a WAD2 file";
     return read;
   }
-  const std::size_t count = Word(bytes, 4);
-  const std::size_t directory = Word(bytes, 8);
-  if (directory > bytes.size() || count > (bytes.size() - directory) / kEntrySize) {
+  const std::size_t count = platform::ReadWord(bytes, 4);
+  const std::size_t directory = platform::ReadWord(bytes, 8);
+  if (directory > bytes.size() || count > (bytes.size() - directory) / kWadEntrySize) {
     read.problem = "the directory does not lie inside the file";
     return read;
   }
   read.entries.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
-    const std::string_view entry = bytes.substr(directory + i * kEntrySize, kEntrySize);
-    read.entries.push_back({Word(entry, 0), Word(entry, 4), Word(entry, 8), entry[12], entry[13],
-                            ReadNameField(entry.substr(16, kNameSize))});
+    const std::string_view entry = bytes.substr(directory + i * kWadEntrySize, kWadEntrySize);
+    read.entries.push_back({platform::ReadWord(entry, 0), platform::ReadWord(entry, 4),
+                            platform::ReadWord(entry, 8), entry[12], entry[13],
+                            ReadNameField(entry.substr(16, kWadNameSize))});
   }
   return read;
 }
@@ -111,10 +108,10 @@ Wad2Read DecodeWad2(std::string_view bytes) {
     const std::string_view lump = bytes.substr(entry.offset, entry.size);
     MipTexture texture;
     texture.name = std::move(entry.name);
-    const std::uint32_t width = Word(lump, 16);
-    const std::uint32_t height = Word(lump, 20);
-    const std::uint32_t offsets[4] = {Word(lump, 24), Word(lump, 28), Word(lump, 32),
-                                      Word(lump, 36)};
+    const std::uint32_t width = platform::ReadWord(lump, 16);
+    const std::uint32_t height = platform::ReadWord(lump, 20);
+    const std::uint32_t offsets[4] = {platform::ReadWord(lump, 24), platform::ReadWord(lump, 28),
+                                      platform::ReadWord(lump, 32), platform::ReadWord(lump, 36)};
     texture.width = width > 4096 ? 0 : static_cast<int>(width);
     texture.height = height > 4096 ? 0 : static_cast<int>(height);
     if (!IsMipTextureSize(texture.width, texture.height)) {

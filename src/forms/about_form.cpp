@@ -9,8 +9,8 @@ namespace cw::forms {
 
 namespace {
 
-constexpr QPoint kPosition(343, 107);
-constexpr QSize kInsideSize(362, 163);
+constexpr QPoint kAboutPosition(343, 107);
+constexpr QSize kAboutInsideSize(362, 163);
 
 }  // namespace
 
@@ -25,8 +25,8 @@ TForm3::TForm3(QWidget* parent)
   connect(close, &QShortcut::activated, this, &QWidget::close);
   // Closing the floor view ends the program even while this box is still open.
   setAttribute(Qt::WA_QuitOnClose, false);
-  move(kPosition);
-  setFixedSize(kInsideSize);
+  move(kAboutPosition);
+  setFixedSize(kAboutInsideSize);
 
   QPalette colours = palette();
   const QColor tooltip = colours.color(QPalette::ToolTipBase);

@@ -14,8 +14,8 @@ namespace cw::forms {
 namespace {
 
 // Below the tool box and the floor view, reaching beyond them to the right for long lines.
-constexpr QPoint kPosition(190, 520);
-constexpr QSize kSize(840, 220);
+constexpr QPoint kLogPosition(190, 520);
+constexpr QSize kLogSize(840, 220);
 
 QColor ColourOf(editor::LogLineKind kind) {
   switch (kind) {
@@ -38,8 +38,8 @@ TCompileLog::TCompileLog(editor::Editor& editor, QWidget* floorView)
     : QWidget(floorView, Qt::Tool), editor_(editor) {
   setObjectName(QStringLiteral("CompileLog"));
   setWindowTitle(QStringLiteral("Compile log"));
-  move(kPosition);
-  resize(kSize);
+  move(kLogPosition);
+  resize(kLogSize);
 
   Lines = new QListWidget(this);
   Lines->setObjectName(QStringLiteral("Lines"));

@@ -13,8 +13,8 @@ namespace cw::forms {
 namespace {
 
 // Right of the floor view, where the tool box and the compile log leave room.
-constexpr QPoint kPosition(810, 108);
-constexpr QSize kSize(200, 220);
+constexpr QPoint kFamiliesPosition(810, 108);
+constexpr QSize kFamiliesSize(200, 220);
 
 }  // namespace
 
@@ -22,8 +22,8 @@ TFamilies::TFamilies(editor::Editor& editor, QWidget* floorView)
     : QWidget(floorView, Qt::Tool), editor_(editor) {
   setObjectName(QStringLiteral("Families"));
   setWindowTitle(QStringLiteral("Families"));
-  move(kPosition);
-  resize(kSize);
+  move(kFamiliesPosition);
+  resize(kFamiliesSize);
 
   List = new QListWidget(this);
   List->setObjectName(QStringLiteral("List"));

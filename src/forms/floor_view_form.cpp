@@ -28,8 +28,8 @@ namespace cw::forms {
 namespace {
 
 // The window's place and inside size: left 340, top 108, 464 by 399 with its frame.
-constexpr QPoint kPosition(340, 108);
-constexpr QSize kInsideSize(456, 372);
+constexpr QPoint kFloorViewPosition(340, 108);
+constexpr QSize kFloorViewInsideSize(456, 372);
 
 // The floor canvas: every press, move and release goes to the editor in canvas pixels, whatever
 // the scroll position and the zoom. While a button is held the canvas keeps the mouse, so moves
@@ -106,8 +106,8 @@ class FloorImage : public CanvasImage {
 }  // namespace
 
 TForm2::TForm2(editor::Editor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
-  move(kPosition);
-  resize(kInsideSize);
+  move(kFloorViewPosition);
+  resize(kFloorViewInsideSize);
 
   Image1 = new FloorImage(editor, this, [this](std::optional<QPoint> at) { ShowStatus(at); });
   Image1->setObjectName(QStringLiteral("Image1"));

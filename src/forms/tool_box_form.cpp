@@ -15,8 +15,8 @@ namespace cw::forms {
 namespace {
 
 // The window's place and inside size: left 190, top 108, 149 by 399 with its frame.
-constexpr QPoint kPosition(190, 108);
-constexpr QSize kInsideSize(141, 372);
+constexpr QPoint kToolBoxPosition(190, 108);
+constexpr QSize kToolBoxInsideSize(141, 372);
 constexpr int kItemHeight = 13;
 constexpr int kLabelHeight = 13;
 
@@ -32,8 +32,8 @@ Control* Place(Control* control, int left, int top, int width, int height, const
 TForm1::TForm1(editor::Editor& editor, QWidget* floorView)
     : QWidget(floorView, Qt::Tool | Qt::WindowStaysOnTopHint), editor_(editor) {
   setWindowTitle(QStringLiteral(" Tool Box"));
-  move(kPosition);
-  resize(kInsideSize);
+  move(kToolBoxPosition);
+  resize(kToolBoxInsideSize);
   QFont small = font();
   small.setPixelSize(11);
   setFont(small);

@@ -15,7 +15,7 @@
 namespace cw::forms {
 namespace {
 
-constexpr QSize kSize(800, 600);
+constexpr QSize kView3DSize(800, 600);
 const QKeySequence kShowKey(Qt::Key_F3);
 
 // The user's own settings of the program (on Linux ~/.config/Cryptwright/Cryptwright.conf).
@@ -54,7 +54,7 @@ View3DWindow::View3DWindow(editor::Editor& editor, QWidget* floorView)
   layout->addLayout(bottom);
   connect(CutAway, &QCheckBox::toggled, View, &View3DWidget::SetCutAway);
 
-  resize(kSize);
+  resize(kView3DSize);
   const QByteArray place = UserSettings().value(kPlaceKey).toByteArray();
   if (!place.isEmpty()) restoreGeometry(place);
 }

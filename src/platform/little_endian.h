@@ -18,6 +18,11 @@ inline std::uint32_t ReadLittleEndian(std::string_view bytes, std::size_t at, in
   return value;
 }
 
+// A 32-bit little-endian number at `at`.
+inline std::uint32_t ReadWord(std::string_view bytes, std::size_t at) {
+  return ReadLittleEndian(bytes, at, 4);
+}
+
 inline void AppendLittleEndian(std::string& out, std::uint32_t value, int count) {
   for (int i = 0; i < count; ++i) out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }

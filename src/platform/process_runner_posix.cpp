@@ -1,3 +1,4 @@
+#include "platform/posix_descriptor.h"
 #include "platform/process_runner.h"
 
 #include <fcntl.h>
@@ -17,10 +18,6 @@ namespace cw::platform {
 namespace {
 
 // After fork only async-signal-safe calls: the editor has threads of the toolkit running.
-
-void CloseQuietly(int fd) {
-  if (fd >= 0) ::close(fd);
-}
 
 bool WriteAll(int fd, const char* bytes, std::size_t size) {
   while (size > 0) {

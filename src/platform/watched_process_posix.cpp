@@ -4,16 +4,10 @@
 
 #include <cerrno>
 
+#include "platform/posix_descriptor.h"
 #include "platform/watched_process.h"
 
 namespace cw::platform {
-namespace {
-
-void CloseQuietly(int fd) {
-  if (fd >= 0) ::close(fd);
-}
-
-}  // namespace
 
 WatchedProcess::~WatchedProcess() {
   // The relay notices and drops the rest of the output; the program runs on.
