@@ -62,14 +62,8 @@ const std::string kExpectedMap = CrLfLines({
     "}",
 });
 
-// What Check finds in the folder's level, as the compile log says it.
-const std::string kCheckLines =
-    "problem: floor 1, cell 2 0: no picture \"Box.bmp\"; the floor view shows it as Unknown\n"
-    "warning: floor 1, cell 2 0: the face texture \"FLOOR\" of \"Box\" is found nowhere: in no "
-    "WAD of the wad key, and no textures/FLOOR.wal, textures/FLOOR.m8, base/textures/FLOOR.m8\n"
-    "problem: floor 0, cell 0 0: no picture \"Gone.bmp\"; the floor view shows it as Unknown\n"
-    "problem: floor 1, cell 2 0: the link \"1 2 0 0 0 0\" ends at floor 0, cell 0 0, whose "
-    "block has no entity named t0; it fires nothing\n"
+// How every Check of the folder's level ends: the level's own finding, the budget, the count.
+const std::string kCheckEnd =
     "problem: no player start: no block holds an entity whose classname begins with "
     "\"info_player_start\"\n"
     "Quake budget: brushes 0 of 4096\n"
@@ -78,6 +72,16 @@ const std::string kCheckLines =
     "Quake budget: faces at least 1 of 65535\n"
     "Quake budget: planes at least 1 of 32767\n"
     "Check: 6 problems, 1 warning\n";
+
+// What Check finds in the folder's level, as the compile log says it.
+const std::string kCheckLines =
+    "problem: floor 1, cell 2 0: no picture \"Box.bmp\"; the floor view shows it as Unknown\n"
+    "warning: floor 1, cell 2 0: the face texture \"FLOOR\" of \"Box\" is found nowhere: in no "
+    "WAD of the wad key, and no textures/FLOOR.wal, textures/FLOOR.m8, base/textures/FLOOR.m8\n"
+    "problem: floor 0, cell 0 0: no picture \"Gone.bmp\"; the floor view shows it as Unknown\n"
+    "problem: floor 1, cell 2 0: the link \"1 2 0 0 0 0\" ends at floor 0, cell 0 0, whose "
+    "block has no entity named t0; it fires nothing\n" +
+    kCheckEnd;
 
 // The compiler's warnings, the first lines of a Build's log after its heading.
 const std::string kCompilerWarnings =
@@ -219,15 +223,8 @@ TEST_F(CryptwrightBuildTest, CheckReportsEachFindingAndFailsOnOne) {
       "problem: block record 3 \"broken\" does not parse; only its comment lines are "
       "written\n"
       "problem: floor 1, cell 2 0: the link \"1 2 0 0 0 0\" ends at floor 0, cell 0 0, whose "
-      "block has no entity named t0; it fires nothing\n"
-      "problem: no player start: no block holds an entity whose classname begins with "
-      "\"info_player_start\"\n"
-      "Quake budget: brushes 0 of 4096\n"
-      "Quake budget: brush models 1 of 256\n"
-      "Quake budget: entities 3 of 600\n"
-      "Quake budget: faces at least 1 of 65535\n"
-      "Quake budget: planes at least 1 of 32767\n"
-      "Check: 6 problems, 1 warning\n");
+      "block has no entity named t0; it fires nothing\n" +
+          kCheckEnd);
   // The level is only read: no map is written.
   EXPECT_FALSE(std::filesystem::exists(dir_.path() / "works" / "level.map"));
   const ToolRun missing = RunTool(dir_.path(), {"--check", "nothere.pwl"});
