@@ -43,7 +43,7 @@ std::optional<std::uint64_t> ParseDigits(std::string_view text, std::uint64_t li
 }
 
 // A whole number from -2147483648 to 4294967295, kept as its 32 bits.
-std::optional<std::uint32_t> ParseSeed(std::string_view text) {
+std::optional<std::uint32_t> ParsePattern(std::string_view text) {
   const bool negative = !text.empty() && text.front() == '-';
   if (negative) text.remove_prefix(1);
   const auto value = ParseDigits(text, negative ? 2147483648ULL : 4294967295ULL);
@@ -142,15 +142,15 @@ class FamiliesParser {
   }
 
   void ReadVariantsKey(std::string_view key, std::string_view value) {
-    if (!EqualIgnoringCase(key, "Seed")) {
+    if (!EqualIgnoringCase(key, "Pattern")) {
       Warn("unknown key " + Quoted(key) + " in [Variants]");
-    } else if (seedGiven_) {
-      Warn("the seed is given again; the first one counts");
-    } else if (const std::optional<std::uint32_t> seed = ParseSeed(value)) {
-      read_.set.seed = *seed;
-      seedGiven_ = true;
+    } else if (patternGiven_) {
+      Warn("the pattern is given again; the first one counts");
+    } else if (const std::optional<std::uint32_t> pattern = ParsePattern(value)) {
+      read_.set.pattern = *pattern;
+      patternGiven_ = true;
     } else {
-      Warn("the seed " + Quoted(value) + " is not a whole 32-bit number; the seed stays 0");
+      Warn("the pattern " + Quoted(value) + " is not a whole 32-bit number; the pattern stays 0");
     }
   }
 
@@ -221,7 +221,7 @@ class FamiliesParser {
   std::size_t lineNumber_ = 0;
   std::size_t warnings_ = 0;
   Section section_ = Section::kNone;
-  bool seedGiven_ = false;
+  bool patternGiven_ = false;
   Family family_;
   std::size_t familyLine_ = 0;
   std::array<bool, kShapeCount> given_{};

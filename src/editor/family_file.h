@@ -14,7 +14,7 @@ inline constexpr const char* kFamiliesFileName = "Families.ini";
 // The layout, with ";" lines as comments and keys in any letter case:
 //
 //   [Variants]
-//   Seed=7                          the seed of the variants' choice (a whole 32-bit number)
+//   Pattern=7                       mixed into the variants' choice (a whole 32-bit number)
 //   [Family Wall]                   a family and its name
 //   Alone=Cell                      per shape the block that draws it in its base orientation
 //   End=WallEnd                     (see BaseSides) ...

@@ -30,7 +30,7 @@ std::vector<document::ListEdit> ChangeCell(document::Level& level, const FamilyS
     };
   };
   if (painted) {
-    piece = FamilyPiece(*painted, families.seed, cell,
+    piece = FamilyPiece(*painted, families.pattern, cell,
                         JoinedSides(belongsTo(*painted), cell.column, cell.row));
   }
   EditLog log(level);
@@ -54,7 +54,7 @@ std::vector<document::ListEdit> ChangeCell(document::Level& level, const FamilyS
     if (!family) continue;
     const document::Cell at{cell.floor, column, row};
     const document::BlockRecord chosen =
-        FamilyPiece(*family, families.seed, at, JoinedSides(belongsTo(*family), column, row));
+        FamilyPiece(*family, families.pattern, at, JoinedSides(belongsTo(*family), column, row));
     if (cells.At(column, row)->record != chosen) log.Place(chosen);
   }
   return log.Take();

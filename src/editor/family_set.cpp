@@ -20,10 +20,10 @@ const Family* FamilySet::Find(std::string_view name) const {
   return nullptr;
 }
 
-document::BlockRecord FamilyPiece(const Family& family, std::uint32_t seed,
+document::BlockRecord FamilyPiece(const Family& family, std::uint32_t pattern,
                                   const document::Cell& cell, Sides joined) {
   const PieceTurn turn = PieceFor(joined);
-  const Variant& variant = ChooseVariant(family.PiecesOf(turn.shape), CellHash(seed, cell));
+  const Variant& variant = ChooseVariant(family.PiecesOf(turn.shape), CellHash(pattern, cell));
   return {cell.floor, cell.column, cell.row, turn.flags, variant.block};
 }
 

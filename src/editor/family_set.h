@@ -32,10 +32,11 @@ struct Family {
   bool operator==(const Family&) const = default;
 };
 
-// The families of a kit, in the order of the families file, and the seed of the variants' choice.
+// The families of a kit, in the order of the families file, and the pattern number mixed into the
+// variants' choice.
 struct FamilySet {
   std::vector<Family> families;
-  std::uint32_t seed = 0;
+  std::uint32_t pattern = 0;
 
   const Family* Find(std::string_view name) const;
   bool operator==(const FamilySet&) const = default;
@@ -43,8 +44,8 @@ struct FamilySet {
 
 // The block record that a family's cell gets when the neighbours of the same family stand on
 // `joined` sides: the shape and orientation that join them, and among that shape's variants the
-// one that the cell's hash with the seed picks. The same cell always gets the same piece.
-document::BlockRecord FamilyPiece(const Family& family, std::uint32_t seed,
+// one that the cell's hash with the pattern number picks. The same cell always gets the same piece.
+document::BlockRecord FamilyPiece(const Family& family, std::uint32_t pattern,
                                   const document::Cell& cell, Sides joined);
 
 }  // namespace cw::editor

@@ -68,7 +68,7 @@ std::vector<document::ListEdit> FillFamily(document::Level& level, const FamilyS
   std::unordered_set<std::uint64_t> around;
   for (const document::Cell& cell : area) {
     pieces.push_back(
-        FamilyPiece(family, families.seed, cell, JoinedSides(belongs, cell.column, cell.row)));
+        FamilyPiece(family, families.pattern, cell, JoinedSides(belongs, cell.column, cell.row)));
     for (const Neighbour& n : kNeighbours) {
       const std::int32_t column = cell.column + n.column;
       const std::int32_t row = cell.row + n.row;
@@ -78,7 +78,7 @@ std::vector<document::ListEdit> FillFamily(document::Level& level, const FamilyS
         continue;
       }
       const document::BlockRecord chosen = FamilyPiece(
-          family, families.seed, {cell.floor, column, row}, JoinedSides(belongs, column, row));
+          family, families.pattern, {cell.floor, column, row}, JoinedSides(belongs, column, row));
       if (chosen == *entry->record) continue;
       pieces.push_back(chosen);
       replaced.push_back(entry->index);

@@ -19,8 +19,8 @@ std::uint64_t Bits(std::int32_t number) {
 
 }  // namespace
 
-std::uint64_t CellHash(std::uint32_t seed, const document::Cell& cell) {
-  std::uint64_t hash = Mix(seed);
+std::uint64_t CellHash(std::uint32_t pattern, const document::Cell& cell) {
+  std::uint64_t hash = Mix(pattern);
   hash = Mix(hash ^ Bits(cell.floor));
   hash = Mix(hash ^ Bits(cell.column));
   return Mix(hash ^ Bits(cell.row));

@@ -13,10 +13,10 @@ using Strings = std::vector<std::string>;
 
 TEST(FamiliesFile, ReadsTheGoodLinesAndNamesEveryBadOne) {
   const FamiliesRead read = ParseFamilies(R"(; families of the kit
-Seed=3
+Pattern=3
 [ Variants ]
-seed = -1
-Seed=5
+pattern = -1
+Pattern=5
 Colour=red
 [Family Wall]
 Alone=Cell
@@ -48,8 +48,8 @@ Key=value
   EXPECT_EQ(
       read.warnings,
       (Strings{
-          R"(Families.ini, line 2: "Seed=3" stands before any section)",
-          R"(Families.ini, line 5: the seed is given again; the first one counts)",
+          R"(Families.ini, line 2: "Pattern=3" stands before any section)",
+          R"(Families.ini, line 5: the pattern is given again; the first one counts)",
           R"(Families.ini, line 6: unknown key "Colour" in [Variants])",
           R"(Families.ini, line 13: the weight "0" of the block "Moss" is not a whole number from 1 to 1000000; the block is left out)",
           R"(Families.ini, line 13: the block "Unknown" cannot be painted and is left out)",
@@ -72,10 +72,10 @@ TEST(FamiliesFile, AFileIsReadWithItsPathInTheWarningsAndAMissingOneIsNoFamilies
   const FamiliesRead missing = ReadFamiliesFile(path);
   EXPECT_EQ(missing.set, FamilySet{});
   EXPECT_TRUE(missing.warnings.empty());
-  testing::WriteFileBytes(path, "[Variants]\r\nSeed=12\r\nSeed\r\n");
+  testing::WriteFileBytes(path, "[Variants]\r\nPattern=12\r\nPattern\r\n");
   const FamiliesRead read = ReadFamiliesFile(path);
   EXPECT_EQ(read.set, (FamilySet{{}, 12}));
-  EXPECT_EQ(read.warnings, Strings{path + ", line 3: \"Seed\" is not a key=value line"});
+  EXPECT_EQ(read.warnings, Strings{path + ", line 3: \"Pattern\" is not a key=value line"});
 }
 
 TEST(FamiliesFile, HostileInputGivesAtMostFiftyWarningsAndACount) {

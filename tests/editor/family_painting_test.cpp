@@ -133,10 +133,10 @@ TEST(FamilyPainting, VariantsFollowTheirWeightsAndStayAcrossSaveLoadAndRepaintin
       EXPECT_TRUE(PaintFamily(loaded, families, family, {0, column, row}).empty());
   EXPECT_EQ(loaded.BlockList, level.BlockList);
 
-  families.seed = 8;  // another seed, other choices
-  document::Level reseeded;
-  FillFamily(reseeded, families, family, {0, 0, 0}, Grid{32, 32});
-  EXPECT_NE(reseeded.BlockList, level.BlockList);
+  families.pattern = 8;  // another pattern, other choices
+  document::Level otherPattern;
+  FillFamily(otherPattern, families, family, {0, 0, 0}, Grid{32, 32});
+  EXPECT_NE(otherPattern.BlockList, level.BlockList);
 }
 
 }  // namespace

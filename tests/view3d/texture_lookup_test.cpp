@@ -1,5 +1,5 @@
-// Where the 3D view finds a texture: the WADs of the world's wad key, then textures/NAME.wal,
-// then base/textures/NAME.m8, else a checker.
+// Where the 3D view, and Check, find a texture: the WADs of the world's wad key, then
+// textures/NAME.wal, then textures/NAME.m8 or base/textures/NAME.m8, else a checker.
 #include <gtest/gtest.h>
 
 #include "formats/m8_file.h"
@@ -47,6 +47,8 @@ TEST(TextureLookup, TheWadComesFirstThenWalThenM8ThenAChecker) {
   std::filesystem::create_directories(folder.path() / "base/textures");
   WriteFileBytes(folder.path() / "base/textures/m8.m8", SolidM8());
   WriteFileBytes(folder.path() / "base/textures/only.m8", SolidM8());
+  WriteFileBytes(folder.path() / "textures/kit.m8", SolidM8());
+  std::filesystem::create_directories(folder.path() / "textures/folder.wal");
 
   settings::Settings settings;
   // The first as a path from the folder, the second by its file name alone in the folder.
@@ -65,6 +67,8 @@ TEST(TextureLookup, TheWadComesFirstThenWalThenM8ThenAChecker) {
       {"wal", forms::TextureOrigin::kWal, QuakeColour(21)},
       {"m8", forms::TextureOrigin::kWal, QuakeColour(22)},
       {"only", forms::TextureOrigin::kM8, QColor(10, 20, 30)},
+      {"kit", forms::TextureOrigin::kM8, QColor(10, 20, 30)},  // the Heretic II kit's own folder
+      {"folder", forms::TextureOrigin::kChecker, checker},     // a folder is no texture
       {"missing", forms::TextureOrigin::kChecker, checker},
   };
   for (const Case& c : cases) {
