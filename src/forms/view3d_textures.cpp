@@ -77,7 +77,7 @@ const TextureImage& KitTextureImages::Find(const std::string& name) {
       }
     }
   }
-  if (!image) image = TextureImage{CheckerImage(), TextureOrigin::kChecker};
+  if (!image) image = TextureImage{CheckerImage(), TextureOrigin::kNowhere};
   return found_.emplace(name, std::move(*image)).first->second;
 }
 

@@ -6,17 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "compiler/texture_sources.h"
 #include "formats/palette_file.h"
 #include "settings/settings.h"
 
 namespace cw::forms {
 
-// Where a texture of the 3D view came from.
-enum class TextureOrigin { kWad, kWal, kM8, kChecker };
+// Where a texture of the 3D view came from; kNowhere: the checker.
+using TextureOrigin = compiler::TextureSource;
 
 struct TextureImage {
   QImage image;  // Format_RGBA8888, rows from the top as the texture files keep them
-  TextureOrigin origin = TextureOrigin::kChecker;
+  TextureOrigin origin = TextureOrigin::kNowhere;
 };
 
 // The kit's textures by name, as the 3D view shows them. A name is looked for, in this order, in

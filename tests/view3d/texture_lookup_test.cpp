@@ -68,8 +68,8 @@ TEST(TextureLookup, TheWadComesFirstThenWalThenM8ThenAChecker) {
       {"m8", forms::TextureOrigin::kWal, QuakeColour(22)},
       {"only", forms::TextureOrigin::kM8, QColor(10, 20, 30)},
       {"kit", forms::TextureOrigin::kM8, QColor(10, 20, 30)},  // the Heretic II kit's own folder
-      {"folder", forms::TextureOrigin::kChecker, checker},     // a folder is no texture
-      {"missing", forms::TextureOrigin::kChecker, checker},
+      {"folder", forms::TextureOrigin::kNowhere, checker},     // a folder is no texture
+      {"missing", forms::TextureOrigin::kNowhere, checker},
   };
   for (const Case& c : cases) {
     const forms::TextureImage& found = images.Find(c.name);
